@@ -41,7 +41,9 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
-QString joinFilters(const QStringList &filters) { return filters.join(QStringLiteral(";;")); }
+QString joinFilters(const QStringList &filters) {
+    return filters.join(QStringLiteral(";;"));
+}
 
 } // namespace
 

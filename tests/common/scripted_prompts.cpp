@@ -25,8 +25,8 @@ MessageAnswer safeAnswer(MessageButtons buttons) {
 
 } // namespace
 
-MessageAnswer ScriptedPrompts::message(const QString &text, const QString &title,
-                                       MessageIcon icon, MessageButtons buttons) {
+MessageAnswer ScriptedPrompts::message(const QString &text, const QString &title, MessageIcon icon,
+                                       MessageButtons buttons) {
     Call call;
     call.kind = Kind::Message;
     call.text = text;
