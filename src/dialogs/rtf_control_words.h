@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+// The RTF control words the reader acts on; every other word is passed over.
+enum class RtfWord {
+    Paragraph,
+    Character, // stands for one character
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    FontSize,
+    Font,
+    Colour,
+    Plain,
+    Hidden,
+    Unicode,
+    UnicodeSkip,
+    Binary,
+    DefaultFont,
+    FontTable,
+    ColourTable,
+    Red,
+    Green,
+    Blue,
+    SkipDestination, // a group whose content is not text
+};
+
+struct RtfControlWord {
+    RtfWord action;
+    char16_t character = 0; // for RtfWord::Character
+};
+
+// The word named `name` (its letters, without backslash or parameter), or null.
+const RtfControlWord *findRtfControlWord(std::string_view name);
