@@ -1,0 +1,16 @@
+#include "translator/translation_checks.h"
+
+#include "app/settings_file.h"
+#include "app/string_table.h"
+
+std::optional<QString> emptyDocumentMessage(const QString &documentText) {
+    if (!documentText.isEmpty())
+        return std::nullopt;
+    return StringTable::text(1024);
+}
+
+std::optional<QString> missingTranslatorMessage(const QString &translatorPath) {
+    if (FileExists(translatorPath))
+        return std::nullopt;
+    return StringTable::text(1103);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The checks before a translation run starts. Each gives the message that stops the run
+// (titled "Tamro"), or nothing when the run may go on.
+
+// An empty document: "Please save yor work first!", shown with the exclamation icon.
+std::optional<QString> emptyDocumentMessage(const QString &documentText);
+
+// A translator path that names no file (missing, empty, a folder): "OPLTRAN.EXE not found at
+// the specified path!", shown with the critical icon.
+std::optional<QString> missingTranslatorMessage(const QString &translatorPath);

@@ -1,0 +1,118 @@
+#include "translator/translator_log.h"
+
+#include "app/settings_file.h"
+#include "app/string_table.h"
+#include "document/text_codec.h"
+
+#include <QFile>
+#include <optional>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kErrorMarker = QStringLiteral("Error LOC::");
+const QString kOutputMarker = QStringLiteral("[OutputPath=");
+
+// The output path after the success marker. A log that goes on past the marker's line (two
+// runs in one second append to one log) must not glue the next run's text onto the path; a
+// log without a line end after the marker loses its last two characters, as the translator
+// always ends the line with two. No path, no report.
+std::optional<QString> outputPathAfter(QStringView tail) {
+    const qsizetype lineEnd = [&] {
+        for (qsizetype i = 0; i < tail.size(); ++i)
+            if (tail[i] == u'\r' || tail[i] == u'\n')
+                return i;
+        return qsizetype(-1);
+    }();
+    const QStringView path = lineEnd >= 0       ? tail.left(lineEnd)
+                             : tail.size() >= 2 ? tail.chopped(2)
+                                                : QStringView();
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toString();
+}
+
+TranslationOutcome errorOutcome(QStringView afterMarker) {
+    TranslationOutcome outcome;
+    const qsizetype firstColon = afterMarker.indexOf(u':');
+    const QStringView lineField = firstColon < 0 ? afterMarker : afterMarker.left(firstColon);
+    bool ok = false;
+    const int line = lineField.trimmed().toInt(&ok);
+    if (!ok || line < 1)
+        return outcome; // no line to go to: an unfinished or foreign log
+    // The error text runs to the next ":". A log cut off after the number still names the
+    // line, so it is reported with an empty text rather than left highlighted and unexplained.
+    QStringView text;
+    if (firstColon >= 0) {
+        text = afterMarker.sliced(firstColon + 1);
+        const qsizetype nextColon = text.indexOf(u':');
+        if (nextColon >= 0)
+            text = text.left(nextColon);
+    }
+    outcome.kind = TranslationOutcome::Kind::ErrorLine;
+    outcome.line = line;
+    outcome.message = shownLogText(text.toString()) + kCrLf + kCrLf + StringTable::text(1050) +
+                      lineField.trimmed().toString();
+    return outcome;
+}
+
+} // namespace
+
+LogRead readTranslatorLog(const QString &path) {
+    LogRead result;
+    if (!FileExists(path))
+        return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = LogRead::Status::Unreadable;
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(kMaxLogBytes);
+    if (file.error() != QFileDevice::NoError) {
+        result.status = LogRead::Status::Unreadable;
+        result.error = file.errorString();
+        return result;
+    }
+    result.status = LogRead::Status::Read;
+    result.text = TextCodec::decodeText(bytes);
+    return result;
+}
+
+TranslationOutcome evaluateTranslationLog(const QString &log, const QString &source) {
+    const qsizetype errorAt = log.indexOf(kErrorMarker + source, 0, Qt::CaseInsensitive);
+    if (errorAt >= 0)
+        return errorOutcome(QStringView(log).sliced(errorAt + kErrorMarker.size() + source.size()));
+
+    TranslationOutcome outcome;
+    const qsizetype outputAt = log.indexOf(kOutputMarker, 0, Qt::CaseInsensitive);
+    if (outputAt < 0)
+        return outcome;
+    const std::optional<QString> outputPath =
+        outputPathAfter(QStringView(log).sliced(outputAt + kOutputMarker.size()));
+    if (!outputPath)
+        return outcome;
+    outcome.kind = TranslationOutcome::Kind::Success;
+    outcome.opoPath = *outputPath + QStringLiteral(".opo");
+    outcome.opoExists = FileExists(outcome.opoPath);
+    outcome.message = StringTable::text(1051) + kCrLf + shownLogText(log) + kCrLf + kCrLf +
+                      StringTable::text(1061) + u'\t' + shownLogText(outcome.opoPath);
+    if (!outcome.opoExists)
+        outcome.message += QStringLiteral(" - ") + StringTable::text(1067);
+    outcome.message += kCrLf;
+    return outcome;
+}
+
+QString conversionMessage(const QString &log) {
+    return StringTable::text(1051) + kCrLf + shownLogText(log);
+}
+
+QString missingLogMessage(const QString &logName) {
+    return StringTable::text(1067) + kCrLf + kCrLf + logName;
+}
+
+QString shownLogText(const QString &log) {
+    if (log.size() <= kMaxShownLogChars)
+        return log;
+    return log.left(kMaxShownLogChars) + kCrLf + QStringLiteral("...");
+}
