@@ -1,0 +1,46 @@
+#include "analysis/ascii_case.h"
+
+namespace AsciiCase {
+
+bool matchesAt(QStringView text, qsizetype pos, QLatin1StringView needle) {
+    if (pos < 0 || pos + needle.size() > text.size())
+        return false;
+    for (qsizetype j = 0; j < needle.size(); ++j)
+        if (upper(text[pos + j].unicode()) != char16_t(needle[j].unicode()))
+            return false;
+    return true;
+}
+
+qsizetype indexOf(QStringView text, QLatin1StringView needle, qsizetype from) {
+    if (needle.isEmpty())
+        return from <= text.size() ? from : -1;
+    const char16_t first = needle[0].unicode();
+    const qsizetype last = text.size() - needle.size();
+    for (qsizetype i = from; i <= last; ++i)
+        if (upper(text[i].unicode()) == first && matchesAt(text, i, needle))
+            return i;
+    return -1;
+}
+
+namespace {
+
+template <typename Drop> QString without(QStringView text, Drop drop) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (!drop(c))
+            out.append(c);
+    return out;
+}
+
+} // namespace
+
+QString withoutBlanks(QStringView text) {
+    return without(text, [](QChar c) { return c == u' '; });
+}
+
+QString withoutBlanksAndTabs(QStringView text) {
+    return without(text, [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
+} // namespace AsciiCase

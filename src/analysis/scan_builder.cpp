@@ -1,0 +1,165 @@
+#include "analysis/scan_builder.h"
+
+#include "analysis/analysis_texts.h"
+#include "analysis/navigator_keys.h"
+
+namespace Keys = NavigatorKeys;
+
+namespace {
+
+constexpr int kVariableIcon = 23;
+constexpr int kFunctionIcon = 9;
+constexpr int kLabelIcon = 12;
+
+} // namespace
+
+ScanBuilder::ScanBuilder(const VocabularyNames &vocabulary, const QString &caption, bool labelsNode,
+                         bool globalsNode)
+    : m_vocabulary(vocabulary), m_labelsNode(labelsNode) {
+    addNode({}, Keys::topLevel(Keys::kProject),
+            AnalysisTexts::project() + QStringLiteral(" -> ") + caption);
+    if (labelsNode)
+        addNode({}, Keys::topLevel(Keys::kLabels), AnalysisTexts::labels());
+    else
+        m_result.labels = QStringList{QStringLiteral("samplelabel")};
+    if (globalsNode)
+        addNode({}, Keys::topLevel(Keys::kGlobals), AnalysisTexts::globalVariables());
+    else
+        m_result.variables = QStringList{QStringLiteral("samplevar")};
+    addNode({}, Keys::topLevel(Keys::kConstants), AnalysisTexts::constants());
+    m_result.constants = QStringList{QStringLiteral("sampleconst")};
+    m_result.functions = QStringList{QStringLiteral("samplefunc")};
+    addNode({}, Keys::topLevel(Keys::kProcedures), AnalysisTexts::procedures());
+    m_result.rebuilt = true;
+}
+
+bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
+    if (IsNameFree(name, m_vocabulary, m_declared))
+        return true;
+    ScanReport report;
+    report.kind = origin == Origin::Document ? ScanReport::Kind::DuplicateName
+                                             : ScanReport::Kind::IncludedDuplicateName;
+    report.line = line;
+    report.subject = name;
+    report.message = AnalysisTexts::name() + u' ' + name + u' ' + AnalysisTexts::allreadyReserved();
+    m_result.reports.append(report);
+    return false;
+}
+
+void ScanBuilder::addNode(const QString &parentKey, const QString &key, const QString &text) {
+    m_result.nodes.append(NavigatorNode{key, parentKey, text});
+}
+
+void ScanBuilder::addCompletion(const QString &name, const QString &parameters, int icon,
+                                const QString &description) {
+    m_result.completions.append(CompletionEntry{name, parameters, icon, description});
+}
+
+void ScanBuilder::addGlobal(const QString &name, const std::optional<QString> &bounds, int line) {
+    if (name.isEmpty() || !claim(name, Origin::Document, line))
+        return;
+    m_result.variables.append(name);
+    m_declared.append(name);
+    if (bounds) {
+        QString parameters = QStringLiteral("(0 ... ") + *bounds;
+        if (!bounds->contains(u')'))
+            parameters += u')';
+        addCompletion(name, parameters, kVariableIcon, QStringLiteral("User array ") + name);
+    } else {
+        addCompletion(name, {}, kVariableIcon, QStringLiteral("User variable ") + name);
+    }
+    addNode(Keys::topLevel(Keys::kGlobals), Keys::symbol(Keys::kGlobals, ++m_globalCount), name);
+}
+
+void ScanBuilder::addConstant(const QString &name, Origin origin, int line) {
+    if (name.isEmpty() || !claim(name, origin, line))
+        return;
+    m_result.constants.append(name);
+    m_declared.append(name);
+    const QString description = origin == Origin::Document
+                                    ? QStringLiteral("Constants ") + name
+                                    : QStringLiteral("OPX INCLUDED CONST ") + name;
+    addCompletion(name, {}, kVariableIcon, description);
+    addNode(Keys::topLevel(Keys::kConstants), Keys::symbol(Keys::kConstants, ++m_constCount), name);
+}
+
+void ScanBuilder::addMember(const QString &name, int line) {
+    if (name.isEmpty() || !claim(name, Origin::Document, line))
+        return;
+    addChild(name);
+}
+
+void ScanBuilder::addChild(const QString &text) {
+    // Children of a rejected procedure, or before any, would land under a node they do not
+    // belong to (or none); after a plain ENDP a key may already be taken. They get no node
+    // and do not use up a number.
+    if (m_owner != Owner::Accepted)
+        return;
+    const QString key = Keys::member(m_procCount, m_subCount + 1);
+    if (m_memberKeys.contains(key))
+        return;
+    ++m_subCount;
+    m_memberKeys.insert(key);
+    addNode(Keys::symbol(Keys::kProcedures, m_procCount), key, text);
+}
+
+void ScanBuilder::addParameters(const QString &parameters) {
+    QString list = parameters;
+    list.remove(u'(').remove(u')');
+    if (list.isEmpty())
+        return;
+    for (const QString &parameter : list.split(u','))
+        if (!parameter.isEmpty())
+            addChild(parameter);
+}
+
+void ScanBuilder::addProcedure(const QString &name, const QString &parameters, int line) {
+    if (!claim(name, Origin::Document, line)) {
+        m_owner = Owner::Rejected;
+        return;
+    }
+    m_result.functions.append(name);
+    m_declared.append(name);
+    addCompletion(name, parameters, kFunctionIcon, QStringLiteral("User function ") + name);
+    addNode(Keys::topLevel(Keys::kProcedures), Keys::symbol(Keys::kProcedures, ++m_procCount),
+            name);
+    m_owner = Owner::Accepted;
+    addParameters(parameters);
+}
+
+void ScanBuilder::addOpxFunction(const QString &name, const QString &parameters, Origin origin,
+                                 int line) {
+    if (!claim(name, origin, line)) {
+        m_owner = Owner::Rejected;
+        return;
+    }
+    m_result.functions.append(name);
+    m_declared.append(name);
+    const QString description = origin == Origin::Document
+                                    ? QStringLiteral("OPX DECLARED function ") + name
+                                    : QStringLiteral("OPX INCLUDED function ") + name;
+    addCompletion(name, parameters, kFunctionIcon, description);
+    addNode(Keys::topLevel(Keys::kProcedures), Keys::symbol(Keys::kProcedures, ++m_procCount),
+            name);
+    m_owner = Owner::Accepted;
+    m_subCount = 0;
+    addParameters(parameters);
+}
+
+void ScanBuilder::addLabel(const QString &label) {
+    // A label on a line the pre-pass passed over (a quote after the "::") still needs its
+    // group; it is made here, late, and the window shows it second all the same.
+    if (!m_labelsNode) {
+        m_labelsNode = true;
+        addNode({}, Keys::topLevel(Keys::kLabels), AnalysisTexts::labels());
+        m_result.labels.clear();
+    }
+    m_result.labels.append(label);
+    addCompletion(label, {}, kLabelIcon, QStringLiteral("Label ") + label);
+    addNode(Keys::topLevel(Keys::kLabels), Keys::symbol(Keys::kLabels, ++m_labelCount), label);
+}
+
+ScanResult ScanBuilder::finish() {
+    m_result.lstProc = m_declared.names();
+    return std::move(m_result);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "analysis/declared_names.h"
+#include "analysis/scan_result.h"
+#include "analysis/vocabulary_names.h"
+
+#include <QSet>
+#include <QString>
+#include <optional>
+
+// Registers the names one scan finds: the name check, the duplicate reports, the counters
+// and keys of the navigator, lstProc, the word lists and the completion entries. The
+// scanner decides what a line declares; this class decides where each name goes.
+class ScanBuilder {
+public:
+    enum class Origin { Document, Included };
+
+    // Adds the top-level nodes and the placeholder words. `labelsNode` and `globalsNode`
+    // tell whether the document has a label line and a "GLOBAL ".
+    ScanBuilder(const VocabularyNames &vocabulary, const QString &caption, bool labelsNode,
+                bool globalsNode);
+
+    // `bounds` is the text after the "(" of an array, or nothing for a plain variable.
+    void addGlobal(const QString &name, const std::optional<QString> &bounds, int line);
+    void addConstant(const QString &name, Origin origin, int line);
+    void addMember(const QString &name, int line); // a local or a logical file
+    void addProcedure(const QString &name, const QString &parameters, int line);
+    void addOpxFunction(const QString &name, const QString &parameters, Origin origin, int line);
+    void addLabel(const QString &label);
+
+    // A report the scanner makes itself (an include that could not be read).
+    void addReport(const ScanReport &report) { m_result.reports.append(report); }
+
+    // A line that is exactly "ENDP": the next child is numbered from 1 again.
+    void endProcedure() { m_subCount = 0; }
+
+    ScanResult finish();
+
+private:
+    // Where the children of the latest procedure or function go.
+    enum class Owner { None, Accepted, Rejected };
+
+    bool claim(const QString &name, Origin origin, int line);
+    void addNode(const QString &parentKey, const QString &key, const QString &text);
+    void addChild(const QString &text);
+    void addParameters(const QString &parameters);
+    void addCompletion(const QString &name, const QString &parameters, int icon,
+                       const QString &description);
+
+    const VocabularyNames &m_vocabulary;
+    DeclaredNames m_declared;
+    ScanResult m_result;
+    QSet<QString> m_memberKeys;
+    bool m_labelsNode = false;
+    Owner m_owner = Owner::None;
+    int m_globalCount = 0;
+    int m_constCount = 0;
+    int m_procCount = 0;
+    int m_subCount = 0;
+    int m_labelCount = 0;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "analysis/include_file.h"
+#include "analysis/scan_result.h"
+#include "analysis/vocabulary_names.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Readable values in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+// Lines of a document written as one string with "\n" between lines.
+inline QStringList docLines(const char *text) {
+    return QString::fromUtf8(text).split(u'\n');
+}
+
+// A few names of the fixed vocabulary, enough for the keywords the tests write.
+inline VocabularyNames testVocabulary() {
+    return VocabularyNames({"PRINT", "IF", "ENDIF", "GOTO", "ONERR", "GLOBAL", "LOCAL", "PROC",
+                            "ENDP", "CONST", "OPEN", "USE", "RETURN", "Beep"});
+}
+
+// Every node below the top level as "key=text", in insertion order.
+inline QString symbolNodes(const ScanResult &result) {
+    QStringList parts;
+    for (const NavigatorNode &node : result.nodes)
+        if (node.key.size() > 1)
+            parts << node.key + u'=' + node.text;
+    return parts.join(u' ');
+}
+
+// The top-level keys in insertion order.
+inline QString topLevelKeys(const ScanResult &result) {
+    QString keys;
+    for (const NavigatorNode &node : result.nodes)
+        if (node.key.size() == 1)
+            keys += node.key;
+    return keys;
+}
+
+// Serves include files from memory; any other path is not a file.
+struct FakeIncludes {
+    QMap<QString, QString> files;
+    QStringList requested;
+    IncludeFile operator()(const QString &path) {
+        requested << path;
+        IncludeFile file;
+        if (files.contains(path)) {
+            file.status = IncludeFile::Status::Read;
+            file.text = files.value(path);
+        }
+        return file;
+    }
+};
