@@ -1,0 +1,222 @@
+#include "dialogs/frm_path.h"
+
+#include "app/app_settings.h"
+#include "app/prompts.h"
+#include "app/string_table.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace {
+
+QStringList mountedDrives() {
+    QStringList roots{QDir::rootPath()};
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        // Containers bind single files (/etc/hosts); only folders are drives.
+        if (!roots.contains(root) && !QFileInfo(root).isFile())
+            roots.append(root);
+    }
+    roots.sort();
+    return roots;
+}
+
+// Why the folder `path` cannot be listed, in the system's words; empty when it can.
+QString unreadableReason(const QString &path) {
+    std::error_code error;
+    std::filesystem::directory_iterator(std::filesystem::path(path.toStdU16String()), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
+} // namespace
+
+frmPath::frmPath(AppSettings &settings, Prompts &prompts, const QString &mode, QWidget *parent)
+    : QDialog(parent), lstDrive(new QComboBox(this)), lstDir(new QTreeView(this)),
+      txtPath(new QLineEdit(this)), btnGo(new QPushButton(QStringLiteral("OK"), this)),
+      btnCancel(new QPushButton(StringTable::text(1062), this)), settings_(settings),
+      prompts_(prompts), model_(new QFileSystemModel(this)) {
+    setObjectName(QStringLiteral("frmPath"));
+    lstDrive->setObjectName(QStringLiteral("lstDrive"));
+    lstDir->setObjectName(QStringLiteral("lstDir"));
+    txtPath->setObjectName(QStringLiteral("txtPath"));
+    btnGo->setObjectName(QStringLiteral("btnGo"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    setMode(mode);
+
+    model_->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    model_->setRootPath(QDir::rootPath());
+    lstDir->setModel(model_);
+    lstDir->setHeaderHidden(true);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        lstDir->hideColumn(column);
+    btnGo->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnCancel);
+    buttons->addStretch();
+    buttons->addWidget(btnGo);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lstDrive);
+    layout->addWidget(lstDir, 1);
+    layout->addWidget(txtPath);
+    layout->addLayout(buttons);
+    resize(420, 440);
+
+    setDrives(mountedDrives());
+
+    connect(lstDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmPath::lstDir_Change);
+    connect(lstDir, &QTreeView::clicked, this, &frmPath::lstDir_Change);
+    // The folder tree fills and sorts itself in the background; keep the chosen folder in
+    // view until the user takes over.
+    const auto keepInView = [this] {
+        if (scrollPending_)
+            QTimer::singleShot(0, this, [this] {
+                lstDir->scrollTo(lstDir->currentIndex(), QAbstractItemView::PositionAtCenter);
+            });
+    };
+    connect(model_, &QAbstractItemModel::rowsInserted, this, keepInView);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, keepInView);
+    connect(lstDir, &QTreeView::expanded, this, [this] { scrollPending_ = false; });
+    connect(lstDrive, &QComboBox::currentIndexChanged, this, &frmPath::lstDrive_Change);
+    connect(txtPath, &QLineEdit::textChanged, this, &frmPath::txtPath_Change);
+    connect(btnGo, &QPushButton::clicked, this, &frmPath::btnGo_Click);
+    connect(btnCancel, &QPushButton::clicked, this, &frmPath::btnCancel_Click);
+}
+
+QString frmPath::mode() const {
+    return property("Tag").toString();
+}
+
+void frmPath::setMode(const QString &mode) {
+    setProperty("Tag", mode);
+}
+
+void frmPath::setPath(const QString &path) {
+    txtPath->setText(path);
+    txtPath_Change(path); // also when the text was already there
+}
+
+QString frmPath::folderPath() const {
+    return model_->filePath(lstDir->currentIndex());
+}
+
+QString frmPath::drive() const {
+    return lstDrive->currentText();
+}
+
+void frmPath::setDrives(const QStringList &roots) {
+    const QScopedValueRollback guard(syncing_, true);
+    lstDrive->clear();
+    lstDrive->addItems(roots);
+    shownDrive_ = -1;
+    if (!showFolder(folderPath()))
+        showFolder(roots.value(0));
+}
+
+void frmPath::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    lstDir->scrollTo(lstDir->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void frmPath::btnGo_Click() {
+    const QString m = mode();
+    if (m == u"2" || m == u"3" || m == u"4")
+        settings_.Paths[m.toInt()] = txtPath->text();
+    settings_.PathChosen = true;
+    accept();
+}
+
+void frmPath::btnCancel_Click() {
+    reject();
+}
+
+void frmPath::reject() {
+    // A stale True from an earlier choice must not pass for this one.
+    settings_.PathChosen = false;
+    QDialog::reject();
+}
+
+void frmPath::lstDir_Change() {
+    if (syncing_)
+        return;
+    scrollPending_ = false;
+    txtPath->setText(folderPath());
+}
+
+void frmPath::lstDrive_Change(int index) {
+    if (syncing_ || index < 0)
+        return;
+    const QString root = lstDrive->itemText(index);
+    const QString reason = unreadableReason(root);
+    if (!reason.isEmpty()) {
+        {
+            const QScopedValueRollback guard(syncing_, true);
+            lstDrive->setCurrentIndex(shownDrive_);
+        }
+        prompts_.message(root + QStringLiteral(": ") + reason, StringTable::text(1055),
+                         MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+    showFolder(root);
+    txtPath->setText(folderPath());
+}
+
+void frmPath::txtPath_Change(const QString &text) {
+    if (syncing_)
+        return;
+    // Only a whole folder moves the lists: a path still being typed leaves them alone.
+    if (QDir::isAbsolutePath(text) && QFileInfo(text).isDir())
+        showFolder(text);
+}
+
+bool frmPath::showFolder(const QString &folder) {
+    if (folder.isEmpty())
+        return false;
+    const QScopedValueRollback guard(syncing_, true);
+    const QString clean = QDir::cleanPath(folder);
+    const int driveIndex = driveIndexFor(clean);
+    if (driveIndex < 0)
+        return false;
+    if (driveIndex != shownDrive_) {
+        lstDrive->setCurrentIndex(driveIndex);
+        lstDir->setRootIndex(model_->index(lstDrive->itemText(driveIndex)));
+        shownDrive_ = driveIndex;
+    }
+    const QModelIndex index = model_->index(clean);
+    if (!index.isValid())
+        return false;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        lstDir->expand(parent);
+    lstDir->setCurrentIndex(index);
+    lstDir->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    scrollPending_ = true;
+    return true;
+}
+
+int frmPath::driveIndexFor(const QString &path) const {
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < lstDrive->count(); ++i) {
+        const QString root = QDir::cleanPath(lstDrive->itemText(i));
+        const bool inside =
+            path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
+        if (inside && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    return best;
+}
