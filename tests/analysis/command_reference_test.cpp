@@ -1,0 +1,84 @@
+#include "analysis/command_reference.h"
+#include "analysis/vocabulary_table.h"
+#include "common/test_paths.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// True when every group closes and no byte needs more than 7 bits, as plain RTF readers want.
+::testing::AssertionResult isPlainRtf(const QByteArray &rtf) {
+    if (!rtf.startsWith("{\\rtf1"))
+        return ::testing::AssertionFailure() << "no {\\rtf1 header";
+    int depth = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return ::testing::AssertionFailure() << "8-bit byte at " << i;
+        if (c == '\\') {
+            ++i; // an escaped brace or backslash is text
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}' && --depth == 0 && rtf.indexOf('{', i) >= 0) {
+            return ::testing::AssertionFailure() << "text after the document's group at " << i;
+        }
+        if (depth < 0)
+            return ::testing::AssertionFailure() << "unbalanced } at " << i;
+    }
+    if (depth != 0)
+        return ::testing::AssertionFailure() << depth << " groups left open";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(CommandReference, EscapesRtfSyntaxAndCharactersBeyondAscii) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {"a{b}\\c", "a\\{b\\}\\\\c"},           {"größe", "gr\\'f6\\'dfe"},
+        {"€ – „x“", "\\'80 \\'96 \\'84x\\'93"}, {"✓", "\\u10003?"},
+        {QString(QChar(0xFB01)), "\\u-1279?"},  {"a\tb", "a\\tab b"},
+        {"line\nbreak", "line break"},
+    };
+    for (const auto &[text, rtf] : cases)
+        EXPECT_EQ(CommandReference::escape(text), rtf) << text.toStdString();
+}
+
+TEST(CommandReference, OneSectionPerEntryWithFormsDescriptionTextAndExample) {
+    const auto table = VocabularyTable::parse(QStringLiteral("@ gAT\n"
+                                                             "form: x%,y%\n"
+                                                             "icon: 4\n"
+                                                             "desc: Sets {the} position.\n"
+                                                             "@ LEFT$\n"
+                                                             "form: (a$,x%)\n"
+                                                             "form: x%\n"
+                                                             "icon: 3\n"
+                                                             "desc: Left part.\n"
+                                                             "text: Größe.\n"
+                                                             "example: IF 1\n"
+                                                             "example:   PRINT 2\n"
+                                                             "@ CLS\n"
+                                                             "icon: 2\n"
+                                                             "desc: Clears.\n"));
+    ASSERT_TRUE(table.ok());
+    const QByteArray rtf = CommandReference::toRtf(table);
+    EXPECT_TRUE(isPlainRtf(rtf));
+    for (const char *part :
+         {"\\fonttbl", "\\colortbl", "\\b\\fs28\\cf2 CLS\\par}", "\\fs20 CLS\\par}",
+          "\\fs20 gAT x%,y%\\par}", "Sets \\{the\\} position.\\par}", "\\fs20 LEFT$(a$,x%)\\par}",
+          "\\fs20 LEFT$ x%\\par}", "Gr\\'f6\\'dfe.\\par}", "\\fs20 IF 1\\par}",
+          "\\fs20   PRINT 2\\par}"})
+        EXPECT_TRUE(rtf.contains(part)) << part;
+    // Sections follow the table's order: by name, ignoring case.
+    EXPECT_LT(rtf.indexOf("cf2 CLS"), rtf.indexOf("cf2 gAT"));
+    EXPECT_LT(rtf.indexOf("cf2 gAT"), rtf.indexOf("cf2 LEFT$"));
+}
+
+TEST(CommandReference, ShippedTableGivesPlainRtfWithEveryEntry) {
+    const auto table = VocabularyTable::load(sourceDataDir() + "/vocabulary.txt");
+    ASSERT_TRUE(table.ok());
+    const QByteArray rtf = CommandReference::toRtf(table);
+    EXPECT_TRUE(isPlainRtf(rtf));
+    for (const VocabularyEntry &entry : table.entries())
+        EXPECT_TRUE(rtf.contains("\\cf2 " + CommandReference::escape(entry.name) + "\\par}"))
+            << entry.name.toStdString();
+}
+
+} // namespace

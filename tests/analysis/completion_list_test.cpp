@@ -1,0 +1,83 @@
+#include "analysis/completion_list.h"
+#include "common/test_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace {
+
+CompletionList sampleList() {
+    CompletionList list;
+    list.setName(QStringLiteral("Global"));
+    list.setDescription(list.addEntry("LEFT$", "(a$,x%)", 3), "First x% characters.");
+    // Text that XML must escape, and characters beyond ASCII.
+    list.setDescription(list.addEntry("a&b<c>", "\"q\" 'p'", 7), "Größe ✓ & <tag>");
+    list.addEntry("n%", "", 23);
+    return list;
+}
+
+TEST(CompletionList, FileFormRoundTrips) {
+    const CompletionList original = sampleList();
+    CompletionList loaded;
+    QString error;
+    ASSERT_TRUE(loaded.loadFromXml(original.toXml(), &error)) << error.toStdString();
+    EXPECT_EQ(loaded.name(), "Global");
+    EXPECT_EQ(loaded.entries(), original.entries());
+    EXPECT_EQ(loaded.names(), QStringList({"LEFT$", "a&b<c>", "n%"}));
+}
+
+TEST(CompletionList, LoadsFromAFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("global.xml");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(sampleList().toXml());
+    file.close();
+    CompletionList list;
+    ASSERT_TRUE(list.load(path));
+    EXPECT_EQ(list.count(), 3);
+}
+
+TEST(CompletionList, BadFileLeavesTheListEmptyAndSaysWhy) {
+    const char *bad[] = {
+        "",
+        "  \n",
+        "not xml at all",
+        "<language name=\"OPL\"/>",
+        "<completions name=\"G\"><entry params=\"\" icon=\"1\">x</entry></completions>",
+        "<completions name=\"G\"><entry name=\"A\" icon=\"one\">x</entry></completions>",
+        "<completions name=\"G\"><entry name=\"A\" icon=\"1\"><b>x</b></entry></completions>",
+        "<completions name=\"G\"><item name=\"A\" icon=\"1\"/></completions>",
+        "<completions name=\"G\"><entry name=\"A\" icon=\"1\">x</entry>",
+        "<completions name=\"G\"/><completions name=\"H\"/>",
+    };
+    for (const char *xml : bad) {
+        SCOPED_TRACE(xml);
+        CompletionList list = sampleList();
+        QString error;
+        EXPECT_FALSE(list.loadFromXml(QByteArray(xml), &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(list.count(), 0);
+        EXPECT_TRUE(list.name().isEmpty());
+    }
+    CompletionList list = sampleList();
+    QString error;
+    EXPECT_FALSE(list.load(testDataDir() + "/analysis/no-such-global.xml", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST(CompletionList, EntriesOutsideTheListAreRefused) {
+    CompletionList list = sampleList();
+    EXPECT_EQ(list.entry(-1), nullptr);
+    EXPECT_EQ(list.entry(3), nullptr);
+    EXPECT_FALSE(list.setDescription(3, "x"));
+    EXPECT_FALSE(list.setDescription(-1, "x"));
+    const int added = list.addEntry("lab::", "", 12);
+    EXPECT_EQ(added, 3);
+    EXPECT_TRUE(list.setDescription(added, "Label lab::"));
+    EXPECT_EQ(*list.entry(3), (CompletionEntry{"lab::", "", 12, "Label lab::"}));
+}
+
+} // namespace

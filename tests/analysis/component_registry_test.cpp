@@ -1,0 +1,116 @@
+#include "analysis/completion_list.h"
+#include "analysis/component_registry.h"
+#include "analysis/document_language.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// Answers the registry's random draws from a fixed list.
+ComponentRegistry::RandomFraction scripted(std::deque<double> values) {
+    return [values]() mutable {
+        const double value = values.empty() ? 0.0 : values.front();
+        if (!values.empty())
+            values.pop_front();
+        return value;
+    };
+}
+
+std::shared_ptr<CompletionList> listNamed(const QString &name) {
+    auto list = std::make_shared<CompletionList>();
+    list->setName(name);
+    return list;
+}
+
+std::shared_ptr<DocumentLanguage> languageNamed(const QString &name) {
+    auto language = std::make_shared<DocumentLanguage>();
+    language->setName(name);
+    return language;
+}
+
+TEST(ComponentRegistry, RegistersFindsAndUnregistersByName) {
+    ComponentRegistry registry;
+    const auto first = listNamed("Global_OPL_1");
+    EXPECT_TRUE(registry.registerMemberList(first));
+    EXPECT_FALSE(registry.registerMemberList(listNamed("Global_OPL_1"))) << "name taken";
+    EXPECT_FALSE(registry.registerMemberList(listNamed(""))) << "no name";
+    EXPECT_FALSE(registry.registerMemberList(nullptr));
+    EXPECT_EQ(registry.findMemberList("Global_OPL_1"), first) << "the first keeps the name";
+    EXPECT_EQ(registry.findMemberList("global_opl_1"), nullptr) << "names are exact";
+
+    // Languages and completion lists are separate collections.
+    const auto language = languageNamed("Global_OPL_1");
+    EXPECT_TRUE(registry.registerLanguage(language));
+    EXPECT_EQ(registry.findLanguage("Global_OPL_1"), language);
+    EXPECT_EQ(registry.languageCount(), 1);
+    EXPECT_EQ(registry.memberListCount(), 1);
+
+    EXPECT_TRUE(registry.unregisterMemberList("Global_OPL_1"));
+    EXPECT_FALSE(registry.unregisterMemberList("Global_OPL_1"));
+    EXPECT_EQ(registry.findMemberList("Global_OPL_1"), nullptr);
+    EXPECT_EQ(registry.findLanguage("Global_OPL_1"), language);
+    EXPECT_TRUE(registry.unregisterLanguage("Global_OPL_1"));
+    EXPECT_EQ(registry.languageCount(), 0);
+}
+
+TEST(ComponentRegistry, UnregisteringAScanListReleasesIt) {
+    ComponentRegistry registry;
+    std::weak_ptr<CompletionList> watched;
+    {
+        auto list = listNamed("ml_5");
+        watched = list;
+        ASSERT_TRUE(registry.registerMemberList(std::move(list)));
+    }
+    EXPECT_FALSE(watched.expired());
+    registry.unregisterMemberList("ml_5");
+    EXPECT_TRUE(watched.expired());
+}
+
+TEST(ComponentRegistry, ScalesRandomFractionsRoundingHalvesToEven) {
+    struct Case {
+        double numerator;
+        int scale;
+        int expected;
+    };
+    const Case cases[] = {{0.0, 16384, 0},         {2.5, 16384, 2},        {3.5, 16384, 4},
+                          {2.4999, 16384, 2},      {2.5001, 16384, 3},     {8191.5, 16383, 8192},
+                          {16383.4, 16384, 16383}, {16383.9, 16384, 16384}};
+    for (const Case &c : cases)
+        EXPECT_EQ(ComponentRegistry::scaled(c.numerator / c.scale, c.scale), c.expected)
+            << c.numerator << "/" << c.scale;
+}
+
+TEST(ComponentRegistry, DrawsNamesAgainUntilUnused) {
+    ComponentRegistry registry;
+    EXPECT_EQ(registry.drawLanguageName("OPL", scripted({0.5})), "OPL_8192");
+    ASSERT_TRUE(registry.registerLanguage(languageNamed("OPL_8192")));
+    EXPECT_EQ(registry.drawLanguageName("OPL", scripted({0.5, 0.5, 0.25})), "OPL_4096");
+
+    EXPECT_EQ(registry.drawScanListName(scripted({0.5})), "ml_8192");
+    ASSERT_TRUE(registry.registerMemberList(listNamed("ml_8192")));
+    EXPECT_EQ(registry.drawScanListName(scripted({0.5, 1.0 / 16384})), "ml_1");
+    // A language of that name does not block a completion list, nor the other way round.
+    EXPECT_EQ(registry.drawLanguageName("ml", scripted({0.5 * 16384 / 16383})), "ml_8192");
+}
+
+TEST(ComponentRegistry, DrawingEndsEvenWhenTheRandomSourceKeepsHittingTakenNames) {
+    ComponentRegistry registry;
+    for (const char *name : {"ml_0", "ml_1", "ml_3"})
+        ASSERT_TRUE(registry.registerMemberList(listNamed(QString::fromLatin1(name))));
+    EXPECT_EQ(registry.drawScanListName([] { return 0.0; }), "ml_2");
+    for (int i = 0; i <= 16383; ++i)
+        registry.registerLanguage(languageNamed(QStringLiteral("OPL_%1").arg(i)));
+    EXPECT_EQ(registry.drawLanguageName("OPL", [] { return 0.0; }), "OPL_16384");
+}
+
+TEST(ComponentRegistry, SystemRandomIsAFraction) {
+    for (int i = 0; i < 100; ++i) {
+        const double value = ComponentRegistry::systemRandom();
+        EXPECT_GE(value, 0.0);
+        EXPECT_LT(value, 1.0);
+    }
+}
+
+} // namespace

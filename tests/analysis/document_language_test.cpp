@@ -1,0 +1,109 @@
+#include "analysis/document_language.h"
+#include "common/test_paths.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray languageXml(const char *categories) {
+    return QByteArray("<?xml version=\"1.0\"?>\n<language name=\"OPL\">\n") + categories +
+           "\n</language>\n";
+}
+
+TEST(DocumentLanguage, ShippedDefinitionHasTheTenCategories) {
+    DocumentLanguage language;
+    QString error;
+    ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml", &error)) << error.toStdString();
+    EXPECT_EQ(language.name(), "OPL");
+    QStringList names;
+    for (const auto &category : language.categories())
+        names.append(category.name);
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Comments", "Constants", "Functions", "Keywords", "Labels",
+                                  "Numbers", "Operators", "Strings", "Text", "Variables"}));
+    EXPECT_TRUE(language.keywords().contains("gCREATE"));
+    for (const char *list : {"variables", "labels", "constants", "functions"})
+        EXPECT_NE(language.category(QString::fromLatin1(list)), nullptr) << list;
+}
+
+TEST(DocumentLanguage, ReadsColoursAsBgrAndWordsSplitAtWhiteSpace) {
+    DocumentLanguage language;
+    ASSERT_TRUE(language.loadFromXml(
+        languageXml("<category name=\"Keywords\" style=\"5\" color=\"#123456\">\n  PRINT\tCLS\n\n "
+                    "GET </category>"
+                    "<category name=\"Text\" style=\"0\" color=\"#FFffFF\"/>")));
+    EXPECT_EQ(language.colour("keywords"), 0x563412u);
+    EXPECT_EQ(language.colour("TEXT"), 0xFFFFFFu);
+    EXPECT_EQ(language.category("Keywords")->style, 5);
+    EXPECT_EQ(language.keywords(), QStringList({"PRINT", "CLS", "GET"}));
+    EXPECT_FALSE(language.colour("Labels").has_value());
+}
+
+TEST(DocumentLanguage, WordListsAndColoursChangeByCategoryNameIgnoringCase) {
+    DocumentLanguage language;
+    ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml"));
+    quint64 revision = language.revision();
+    auto changed = [&] {
+        const bool result = language.revision() != revision;
+        revision = language.revision();
+        return result;
+    };
+
+    EXPECT_TRUE(language.clearWords("variables"));
+    EXPECT_TRUE(changed());
+    EXPECT_TRUE(language.addWord("VARIABLES", "n%"));
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(language.category("Variables")->words, QStringList({"n%"}));
+    EXPECT_TRUE(language.setColour("strings", 0x00FF8000));
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(language.colour("Strings"), 0x00FF8000u);
+
+    EXPECT_FALSE(language.addWord("procedures", "x:"));
+    EXPECT_FALSE(language.clearWords("procedures"));
+    EXPECT_FALSE(language.setColour("procedures", 0));
+    EXPECT_FALSE(changed());
+}
+
+TEST(DocumentLanguage, BadFileLeavesNoCategoriesAndSaysWhy) {
+    const char *bad[] = {
+        "<category name=\"A\" style=\"1\" color=\"#12345\"/>",
+        "<category name=\"A\" style=\"1\" color=\"123456\"/>",
+        "<category name=\"A\" style=\"1\" color=\"#12345G\"/>",
+        "<category name=\"A\" style=\"32\" color=\"#000000\"/>",
+        "<category name=\"A\" style=\"-1\" color=\"#000000\"/>",
+        "<category name=\"A\" color=\"#000000\"/>",
+        "<category style=\"1\" color=\"#000000\"/>",
+        "<category name=\"A\" style=\"1\" color=\"#000000\"/>"
+        "<category name=\"a\" style=\"2\" color=\"#000000\"/>",
+        "<category name=\"A\" style=\"1\" color=\"#000000\"/>"
+        "<category name=\"B\" style=\"1\" color=\"#000000\"/>",
+        "<category name=\"A\" style=\"1\" color=\"#000000\"><w>x</w></category>",
+        "<style name=\"A\" style=\"1\" color=\"#000000\"/>",
+        "<category name=\"A\" style=\"1\" color=\"#000000\">",
+    };
+    for (const char *categories : bad) {
+        SCOPED_TRACE(categories);
+        DocumentLanguage language;
+        ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml"));
+        const quint64 before = language.revision();
+        QString error;
+        EXPECT_FALSE(language.loadFromXml(languageXml(categories), &error));
+        EXPECT_TRUE(error.startsWith("Line ")) << error.toStdString();
+        EXPECT_TRUE(language.categories().isEmpty());
+        EXPECT_TRUE(language.name().isEmpty());
+        EXPECT_NE(language.revision(), before) << "a lexer must notice the loss";
+    }
+    for (const char *xml : {"", "\n \n", "<lang", "<completions name=\"Global\"/>"}) {
+        SCOPED_TRACE(xml);
+        DocumentLanguage language;
+        QString error;
+        EXPECT_FALSE(language.loadFromXml(QByteArray(xml), &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+    DocumentLanguage language;
+    QString error;
+    EXPECT_FALSE(language.load(testDataDir() + "/analysis/no-such-opl.xml", &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace

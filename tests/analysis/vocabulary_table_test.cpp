@@ -1,0 +1,153 @@
+#include "analysis/completion_list.h"
+#include "analysis/document_language.h"
+#include "analysis/vocabulary_table.h"
+#include "common/test_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+namespace {
+
+VocabularyTable realTable() {
+    return VocabularyTable::load(sourceDataDir() + "/vocabulary.txt");
+}
+
+TEST(VocabularyTable, ReadsFormsParagraphsAndIndentedExamples) {
+    const auto table = VocabularyTable::parse(QStringLiteral("# header\n"
+                                                             "@ mid$\n"
+                                                             "form: (a$,x%,y%)\n"
+                                                             "form:   x%  \n"
+                                                             "icon: 3\n"
+                                                             "desc: Middle part.\n"
+                                                             "text: One\r\n"
+                                                             "text: paragraph.\n"
+                                                             "text:\n"
+                                                             "text: Two.\n"
+                                                             "example: IF 1\n"
+                                                             "example:   PRINT 2\n"
+                                                             "\n"
+                                                             "@ ABS\n"
+                                                             "icon: 3\n"
+                                                             "desc: Absolute.\n"));
+    ASSERT_TRUE(table.ok()) << table.errors().first().message.toStdString();
+    ASSERT_EQ(table.entries().size(), 2);
+    EXPECT_EQ(table.entries()[0].name, "ABS"); // sorted ignoring case
+    const VocabularyEntry &mid = table.entries()[1];
+    EXPECT_EQ(mid.forms, QStringList({"(a$,x%,y%)", "x%"}));
+    EXPECT_EQ(mid.params(), "(a$,x%,y%) | x%");
+    EXPECT_EQ(mid.paragraphs, QStringList({"One paragraph.", "Two."}));
+    EXPECT_EQ(mid.example, QStringList({"IF 1", "  PRINT 2"}));
+    EXPECT_EQ(mid.line, 2);
+}
+
+TEST(VocabularyTable, ReportsEachProblemWithItsLineAndKeepsSoundEntries) {
+    struct Case {
+        const char *text;
+        int line;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"icon: 1\n", 1, "before the first"},
+        {"@ A\nicon: 1\ndesc: d\nwhat: x\n", 4, "unknown key"},
+        {"@ A\nicon: 1\ndesc: d\nicon 1\n", 4, "expected"},
+        {"@ A\ndesc: d\n", 1, "no icon"},
+        {"@ A\nicon: 2\n", 1, "no description"},
+        {"@ A\nicon: 8\ndesc: d\n", 2, "icon must be"},
+        {"@ A\nicon: x\ndesc: d\n", 2, "icon must be"},
+        {"@ A\nicon: 1\nicon: 2\ndesc: d\n", 3, "second icon"},
+        {"@ A\nicon: 1\ndesc: d\ndesc: e\n", 4, "second description"},
+        {"@ A B\nicon: 1\ndesc: d\n", 1, "not a name"},
+        {"@ 1A\nicon: 1\ndesc: d\n", 1, "not a name"},
+        {"@ A\nicon: 1\ndesc: d\n@ a\nicon: 1\ndesc: d\n", 4, "twice"},
+        {"@ A\nform:\nicon: 1\ndesc: d\n", 2, "empty form"},
+    };
+    for (const Case &c : cases) {
+        const QString text = QString::fromUtf8(c.text) + "@ GOOD$\nicon: 3\ndesc: Fine.\n";
+        const auto table = VocabularyTable::parse(text);
+        SCOPED_TRACE(c.text);
+        ASSERT_EQ(table.errors().size(), 1);
+        EXPECT_EQ(table.errors()[0].line, c.line);
+        EXPECT_TRUE(table.errors()[0].message.contains(QLatin1String(c.message)))
+            << table.errors()[0].message.toStdString();
+        EXPECT_EQ(table.entries().constLast().name, "GOOD$");
+    }
+}
+
+TEST(VocabularyTable, MissingFileIsOneError) {
+    const auto table = VocabularyTable::load(testDataDir() + "/analysis/no-such-table.txt");
+    EXPECT_FALSE(table.ok());
+    EXPECT_TRUE(table.entries().isEmpty());
+}
+
+TEST(VocabularyTable, ShippedTableIsCompleteAndSane) {
+    const auto table = realTable();
+    for (const VocabularyError &e : table.errors())
+        ADD_FAILURE() << "line " << e.line << ": " << e.message.toStdString();
+    EXPECT_GE(table.entries().size(), 250);
+
+    QSet<QString> names;
+    int explained = 0;
+    for (const VocabularyEntry &entry : table.entries()) {
+        SCOPED_TRACE(entry.name.toStdString());
+        names.insert(entry.name);
+        EXPECT_TRUE(entry.description.endsWith('.'));
+        EXPECT_LE(entry.description.size(), 160) << "a description is one line";
+        if (!entry.paragraphs.isEmpty() && !entry.example.isEmpty())
+            ++explained;
+    }
+    EXPECT_GE(explained, 50) << "the most used entries carry a paragraph and an example";
+    for (const char *name :
+         {"PROC",     "ENDP",      "GLOBAL",  "LOCAL",   "CONST",    "INCLUDE",    "DECLARE",
+          "EXTERNAL", "OPX",       "END",     "IF",      "ELSEIF",   "ELSE",       "ENDIF",
+          "DO",       "UNTIL",     "WHILE",   "ENDWH",   "BREAK",    "CONTINUE",   "GOTO",
+          "VECTOR",   "ENDV",      "RETURN",  "STOP",    "TRAP",     "ONERR",      "RAISE",
+          "PRINT",    "LPRINT",    "INPUT",   "CLS",     "AT",       "PAUSE",      "BEEP",
+          "GET",      "KEY",       "OPEN",    "OPENR",   "CREATE",   "USE",        "CLOSE",
+          "APPEND",   "UPDATE",    "INSERT",  "MODIFY",  "CANCEL",   "PUT",        "ERASE",
+          "FIRST",    "LAST",      "NEXT",    "BACK",    "POSITION", "DELETE",     "COPY",
+          "RENAME",   "MKDIR",     "RMDIR",   "gCREATE", "gUSE",     "gCLOSE",     "gAT",
+          "gMOVE",    "gPRINT",    "gLINEBY", "gLINETO", "gBOX",     "gFILL",      "gCLS",
+          "gFONT",    "gSTYLE",    "gCOLOR",  "gUPDATE", "dINIT",    "dTEXT",      "dEDIT",
+          "dCHOICE",  "dBUTTONS",  "dLONG",   "dFLOAT",  "DIALOG",   "mINIT",      "mCARD",
+          "MENU",     "ALERT",     "BUSY",    "GIPRINT", "LOADM",    "UNLOADM",    "LEN",
+          "LEFT$",    "RIGHT$",    "MID$",    "UPPER$",  "LOWER$",   "CHR$",       "ASC",
+          "VAL",      "NUM$",      "FIX$",    "GEN$",    "SCI$",     "HEX$",       "INT",
+          "INTF",     "ABS",       "IABS",    "SQR",     "SIN",      "COS",        "TAN",
+          "ATAN",     "EXP",       "LN",      "LOG",     "RND",      "PI",         "MAX",
+          "MIN",      "MEAN",      "SUM",     "STD",     "VAR",      "DATETOSECS", "SECSTODATE",
+          "DAYS",     "DOW",       "WEEK",    "YEAR",    "MONTH$",   "DATIM$",     "GET$",
+          "KEY$",     "ADDR",      "PEEKB",   "PEEKW",   "PEEKL",    "PEEKF",      "PEEK$",
+          "ALLOC",    "FREEALLOC", "EXIST",   "DIR$",    "PARSE$",   "ERR",        "ERR$",
+          "ERRX$",    "LOC"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
+}
+
+TEST(VocabularyTable, ShippedTableAndLanguageKeywordsNameTheSameWords) {
+    DocumentLanguage language;
+    ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml"));
+    QSet<QString> keywords;
+    for (const QString &word : language.keywords())
+        keywords.insert(word);
+    QSet<QString> names;
+    const VocabularyTable table = realTable();
+    for (const VocabularyEntry &entry : table.entries())
+        names.insert(entry.name);
+    EXPECT_EQ(keywords.size(), language.keywords().size()) << "a keyword is listed twice";
+    for (const QString &name : names - keywords)
+        ADD_FAILURE() << name.toStdString() << " is missing from the Keywords of opl.xml";
+    for (const QString &word : keywords - names)
+        ADD_FAILURE() << word.toStdString() << " is a keyword without a table entry";
+}
+
+TEST(VocabularyTable, FillsACompletionListInTableOrder) {
+    const auto table = VocabularyTable::parse(QStringLiteral(
+        "@ b\nform: x%,y%\nform: OFF\nicon: 2\ndesc: Bee.\n@ A\nicon: 7\ndesc: Ay.\n"));
+    CompletionList list;
+    table.fill(list);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(*list.entry(0), (CompletionEntry{"A", "", 7, "Ay."}));
+    EXPECT_EQ(*list.entry(1), (CompletionEntry{"b", "x%,y% | OFF", 2, "Bee."}));
+}
+
+} // namespace
