@@ -1,0 +1,192 @@
+#include "app/settings_file.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+namespace {
+
+AppSettings defaults() {
+    AppSettings settings;
+    settings.Paths[4] = "/";
+    return settings;
+}
+
+// Every stored field away from its default; a path holds a comma, one a non-ASCII letter.
+AppSettings everyFieldSet() {
+    AppSettings s;
+    s.RecentFiles = {"", "/home/ann/a.opl", "/home/ann/b, old.opl", QString::fromUtf8("/ä.tpl")};
+    s.Paths = {"", "/opt/OPLTRAN.EXE", "/inc, shared", "/out", "/conv"};
+    s.WaitSeconds = 0.1f;
+    s.EditorFont = {"DejaVu Sans Mono", 9.75, false, false};
+    s.LineNumbers = false;
+    for (std::size_t i = 0; i < s.Colours.size(); ++i)
+        s.Colours[i] = std::uint32_t(i * 429496729u + 1);
+    return s;
+}
+
+QStringList linesOf(const AppSettings &settings) {
+    QStringList lines = QString::fromUtf8(formatSettingsFile(settings)).split("\r\n");
+    EXPECT_EQ(lines.takeLast(), QString()); // the last line ends with CR LF too
+    return lines;
+}
+
+QByteArray joined(const QStringList &lines) {
+    return lines.join("\r\n").toUtf8() + "\r\n";
+}
+
+QByteArray defaultsWithLine(int line, const char *text) {
+    QStringList lines = linesOf(defaults());
+    lines[line - 1] = QString::fromUtf8(text);
+    return joined(lines);
+}
+
+} // namespace
+
+TEST(SettingsFileFormat, DefaultsAndNumbersAreSpelledExactly) {
+    const QString expected =
+        R"("" "" "" "" "" "" "/" 6 "Arial" 8 "On" 8421504 0 0 0 0 0 0 0 0 0 0)";
+    EXPECT_EQ(formatSettingsFile(defaults()), joined(expected.split(' ')));
+
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        float wait;
+        double size;
+        const char *waitLine, *sizeLine;
+    } rows[] = {
+        {8.25f, 9.75, "8.25", "9.75"},
+        {0.5f, 0.5, "0.5", "0.5"},
+        {0.1f, 10.12345678, "0.1", "10.1235"},
+        {1e10f, 1e12, "10000000000", "1000000000000"},
+        {1e-5f, 0.00004, "0.00001", "0"},
+        // No number form: stored as the default, or every later line would be lost.
+        {nan, std::numeric_limits<double>::infinity(), "6", "8"},
+    };
+    for (const auto &row : rows) {
+        AppSettings s = defaults();
+        s.WaitSeconds = row.wait;
+        s.EditorFont.Size = row.size;
+        const QStringList lines = linesOf(s);
+        EXPECT_EQ(lines[7], row.waitLine);
+        EXPECT_EQ(lines[9], row.sizeLine);
+    }
+}
+
+TEST(SettingsFileRead, EveryStoredFieldRoundTripsAndTheBytesToo) {
+    for (bool lineNumbers : {false, true}) {
+        AppSettings written = everyFieldSet();
+        written.LineNumbers = lineNumbers;
+        AppSettings read = defaults();
+        ASSERT_TRUE(parseSettingsFile(formatSettingsFile(written), read));
+        EXPECT_EQ(read, written);
+        EXPECT_EQ(formatSettingsFile(read), formatSettingsFile(written));
+    }
+}
+
+// One line of a complete file replaced; then line `check` as it would be written again.
+TEST(SettingsFileRead, FieldRulesAndWrongTypes) {
+    const struct {
+        int line;
+        const char *text;
+        bool ok;
+        int check;
+        const char *expected;
+    } rows[] = {
+        {11, "\"on\"", true, 11, "\"Off\""},
+        {11, "On", true, 11, "\"On\""},
+        {11, "\"On \"", true, 11, "\"Off\""},
+        {8, " .5 ", true, 8, "0.5"},
+        {8, "1e1", true, 8, "10"},
+        {8, "+3", true, 8, "3"},
+        {8, "\"7\"x", true, 8, "7"},
+        {10, "12.34567", true, 10, "12.3457"},
+        {5, "\"a,b\"  trailing", true, 5, "\"a,b\""},
+        {22, "4294967295", true, 22, "4294967295"},
+        {4, "  plain, text", false, 5, "\"text\""}, // a stray comma shifts later values
+        {8, "6,5", false, 9, "\"5\""},
+    };
+    for (const auto &row : rows) {
+        AppSettings read = defaults();
+        EXPECT_EQ(parseSettingsFile(defaultsWithLine(row.line, row.text), read), row.ok);
+        EXPECT_EQ(linesOf(read)[row.check - 1], QString::fromUtf8(row.expected)) << row.text;
+    }
+    // Colours are whole numbers 0..2^32-1 and nothing else.
+    const std::pair<int, QList<const char *>> wrong[] = {
+        {8, {"6abc", "inf", "nan", "1e999", "0x10", ""}},
+        {10, {"8.5.1"}},
+        {12, {"1.5", "-1", "+1", "1e3", "4294967296", "\"\"", "٣"}}};
+    for (const auto &[line, texts] : wrong)
+        for (const char *text : texts) {
+            AppSettings read = defaults();
+            EXPECT_FALSE(parseSettingsFile(defaultsWithLine(line, text), read)) << text;
+        }
+}
+
+// Reading stops at the first bad value: what came before it is taken, the rest stays.
+TEST(SettingsFileRead, CutOrWrongAtAnyLineKeepsWhatWasReadBeforeIt) {
+    const QStringList full = linesOf(everyFieldSet()), old = linesOf(defaults());
+    for (int n = 0; n < 22; ++n) {
+        SCOPED_TRACE(n);
+        const QStringList expected = full.mid(0, n) + old.mid(n);
+        AppSettings cut = defaults();
+        EXPECT_FALSE(parseSettingsFile(joined(full.mid(0, n)), cut));
+        EXPECT_EQ(linesOf(cut), expected);
+
+        QStringList wrong = full; // only number lines can hold a wrong type
+        wrong[n] = "x";
+        AppSettings bad = defaults();
+        const bool numberLine = n == 7 || n == 9 || n >= 11;
+        EXPECT_EQ(parseSettingsFile(joined(wrong), bad), !numberLine);
+        if (numberLine) {
+            EXPECT_EQ(linesOf(bad), expected);
+        }
+    }
+}
+
+TEST(SettingsFileRead, LineEndsEncodingsAndOddBytes) {
+    const QByteArray crlf = formatSettingsFile(everyFieldSet());
+    const QByteArray lf = QByteArray(crlf).replace("\r\n", "\n");
+    const QByteArray cr = QByteArray(crlf).replace("\r\n", "\r");
+    for (const QByteArray &bytes :
+         {lf, cr, crlf.chopped(2), QByteArray("\xEF\xBB\xBF") + crlf, crlf + "more\r\n"}) {
+        AppSettings read = defaults();
+        EXPECT_TRUE(parseSettingsFile(bytes, read));
+        EXPECT_EQ(read, everyFieldSet());
+    }
+
+    AppSettings s = defaults(); // not valid UTF-8, so Windows-1252 throughout
+    EXPECT_FALSE(parseSettingsFile("\"C:\\\xC4pfel\\\x80\"\r\n\"caf\xC3\xA9\"", s));
+    EXPECT_EQ(s.RecentFiles[1], QString::fromUtf8("C:\\Äpfel\\€"));
+    EXPECT_EQ(s.RecentFiles[2], QString::fromUtf8("cafÃ©"));
+
+    AppSettings nul = defaults();
+    EXPECT_FALSE(parseSettingsFile(QByteArray("\"a\0b\"\r\n\"c", 10), nul));
+    EXPECT_EQ(nul.RecentFiles[1], QString("a") + QChar(0) + "b");
+    EXPECT_EQ(nul.RecentFiles[2], ""); // a quote never closed: the value is not taken
+
+    AppSettings empty = defaults();
+    EXPECT_FALSE(parseSettingsFile(QByteArray(), empty));
+    EXPECT_EQ(empty, defaults());
+}
+
+TEST(SettingsFileRead, HugeLinesAndRandomBytesDoNoHarm) {
+    QStringList lines = linesOf(defaults());
+    const QString huge(10 * 1024 * 1024, u'x');
+    lines[0] = '"' + huge + '"';
+    AppSettings read = defaults();
+    EXPECT_TRUE(parseSettingsFile(joined(lines), read));
+    EXPECT_EQ(read.RecentFiles[1].size(), huge.size());
+    lines[7] = huge;
+    EXPECT_FALSE(parseSettingsFile(joined(lines), read));
+
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(int(random() % 600), Qt::Uninitialized);
+        for (char &b : bytes)
+            b = char(random() % 4 == 0 ? "\",\r\n"[random() % 4] : random() % 256);
+        AppSettings any = defaults();
+        parseSettingsFile(bytes, any); // must neither crash nor hang
+    }
+}
