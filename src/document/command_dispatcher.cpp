@@ -1,0 +1,386 @@
+#include "document/command_dispatcher.h"
+
+#include "app/prompts.h"
+#include "document/editor_search.h"
+#include "document/find_dialog.h"
+#include "document/rtf_text.h"
+#include "document/scintilla_call.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+// Commands that are one of the editor's own key commands.
+constexpr std::array<std::pair<int, unsigned int>, 98> kKeyCommands = {{
+    {99, Sci::SCI_SELECTALL},
+    {100, Sci::SCI_CHARLEFT},
+    {101, Sci::SCI_CHARLEFTEXTEND},
+    {102, Sci::SCI_CHARRIGHT},
+    {103, Sci::SCI_CHARRIGHTEXTEND},
+    {104, Sci::SCI_LINEUP},
+    {105, Sci::SCI_LINEUPEXTEND},
+    {106, Sci::SCI_LINEDOWN},
+    {107, Sci::SCI_LINEDOWNEXTEND},
+    {108, Sci::SCI_WORDLEFT},
+    {109, Sci::SCI_WORDLEFTEXTEND},
+    {110, Sci::SCI_WORDRIGHT},
+    {111, Sci::SCI_WORDRIGHTEXTEND},
+    {112, Sci::SCI_WORDPARTLEFT},
+    {113, Sci::SCI_WORDPARTLEFTEXTEND},
+    {114, Sci::SCI_WORDPARTRIGHT},
+    {115, Sci::SCI_WORDPARTRIGHTEXTEND},
+    {116, Sci::SCI_HOME},
+    {117, Sci::SCI_HOMEEXTEND},
+    {118, Sci::SCI_VCHOME},
+    {119, Sci::SCI_VCHOMEEXTEND},
+    {120, Sci::SCI_LINEEND},
+    {121, Sci::SCI_LINEENDEXTEND},
+    {122, Sci::SCI_DOCUMENTSTART},
+    {123, Sci::SCI_DOCUMENTSTARTEXTEND},
+    {124, Sci::SCI_DOCUMENTEND},
+    {125, Sci::SCI_DOCUMENTENDEXTEND},
+    {126, Sci::SCI_DELETEBACK},
+    {128, Sci::SCI_DELETEBACKNOTLINE},
+    {129, Sci::SCI_UNDO},
+    {130, Sci::SCI_PAGEUP},
+    {131, Sci::SCI_PAGEUPEXTEND},
+    {132, Sci::SCI_PAGEDOWN},
+    {133, Sci::SCI_PAGEDOWNEXTEND},
+    {134, Sci::SCI_PARAUP},
+    {135, Sci::SCI_PARAUPEXTEND},
+    {136, Sci::SCI_PARADOWN},
+    {137, Sci::SCI_PARADOWNEXTEND},
+    {138, Sci::SCI_CLEAR},
+    {139, Sci::SCI_REDO},
+    {140, Sci::SCI_PASTE},
+    {141, Sci::SCI_DELWORDLEFT},
+    {142, Sci::SCI_DELWORDRIGHT},
+    {143, Sci::SCI_DELWORDRIGHTEND},
+    {144, Sci::SCI_DELLINELEFT},
+    {145, Sci::SCI_DELLINERIGHT},
+    {146, Sci::SCI_LINEDELETE},
+    {147, Sci::SCI_LINECUT},
+    {148, Sci::SCI_LINECOPY},
+    {149, Sci::SCI_LINEDUPLICATE},
+    {150, Sci::SCI_SELECTIONDUPLICATE},
+    {151, Sci::SCI_LINETRANSPOSE},
+    {152, Sci::SCI_LINEREVERSE},
+    {153, Sci::SCI_MOVESELECTEDLINESUP},
+    {154, Sci::SCI_MOVESELECTEDLINESDOWN},
+    {156, Sci::SCI_LOWERCASE},
+    {157, Sci::SCI_UPPERCASE},
+    {158, Sci::SCI_NEWLINE},
+    {159, Sci::SCI_TAB},
+    {160, Sci::SCI_EDITTOGGLEOVERTYPE},
+    {161, Sci::SCI_CANCEL},
+    {167, Sci::SCI_LINESCROLLUP},
+    {170, Sci::SCI_LINESCROLLDOWN},
+    {171, Sci::SCI_SCROLLCARET},
+    {172, Sci::SCI_VERTICALCENTRECARET},
+    {173, Sci::SCI_SCROLLTOSTART},
+    {174, Sci::SCI_SCROLLTOEND},
+    {183, Sci::SCI_ZOOMIN},
+    {184, Sci::SCI_ZOOMOUT},
+    {197, Sci::SCI_CUT},
+    {198, Sci::SCI_COPY},
+    {200, Sci::SCI_EMPTYUNDOBUFFER},
+    {202, Sci::SCI_CHARLEFTRECTEXTEND},
+    {203, Sci::SCI_CHARRIGHTRECTEXTEND},
+    {204, Sci::SCI_LINEUPRECTEXTEND},
+    {205, Sci::SCI_LINEDOWNRECTEXTEND},
+    {206, Sci::SCI_HOMERECTEXTEND},
+    {207, Sci::SCI_VCHOMERECTEXTEND},
+    {208, Sci::SCI_LINEENDRECTEXTEND},
+    {209, Sci::SCI_PAGEUPRECTEXTEND},
+    {210, Sci::SCI_PAGEDOWNRECTEXTEND},
+    {211, Sci::SCI_STUTTEREDPAGEUP},
+    {212, Sci::SCI_STUTTEREDPAGEUPEXTEND},
+    {213, Sci::SCI_STUTTEREDPAGEDOWN},
+    {214, Sci::SCI_STUTTEREDPAGEDOWNEXTEND},
+    {215, Sci::SCI_WORDLEFTEND},
+    {216, Sci::SCI_WORDLEFTENDEXTEND},
+    {217, Sci::SCI_WORDRIGHTEND},
+    {218, Sci::SCI_WORDRIGHTENDEXTEND},
+    {219, Sci::SCI_HOMEDISPLAY},
+    {220, Sci::SCI_LINEENDDISPLAY},
+    {221, Sci::SCI_COPYALLOWLINE},
+}};
+
+unsigned int keyCommandFor(int number) {
+    for (const auto &[command, message] : kKeyCommands)
+        if (command == number)
+            return message;
+    return 0;
+}
+
+const QString kGoToTitle = QStringLiteral("Go To");
+
+// `line` with its tabs replaced by blanks up to the next tab stop.
+QString expandTabs(const QString &line, int tabWidth) {
+    QString result;
+    for (QChar c : line) {
+        if (c == u'\t')
+            result += QString(tabWidth - int(result.size()) % tabWidth, u' ');
+        else
+            result += c;
+    }
+    return result;
+}
+
+QString withoutTrailingBlanks(QString line) {
+    while (!line.isEmpty() && (line.back() == u' ' || line.back() == u'\t'))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+CommandDispatcher::CommandDispatcher(rtfText &editor, Prompts &prompts)
+    : editor_(editor), prompts_(prompts) {}
+
+CommandDispatcher::~CommandDispatcher() {
+    delete findDialog_.data();
+}
+
+bool CommandDispatcher::run(const CommandCatalogue::Call &call) {
+    if (!call.ok()) {
+        editor_.setLastError(call.error);
+        return false;
+    }
+    if (const unsigned int message = keyCommandFor(call.command->number)) {
+        sciCall(editor_, message);
+        return true;
+    }
+    return runOwn(call);
+}
+
+bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
+    rtfText &e = editor_;
+    switch (call.command->number) {
+    case CommandCatalogue::Unindent:
+    case CommandCatalogue::Indent:
+        indentSelectedLines(call.command->number == CommandCatalogue::Indent);
+        break;
+    case 155:
+        sciCall(e, Sci::SCI_TARGETFROMSELECTION);
+        sciCall(e, Sci::SCI_LINESJOIN);
+        break;
+    case 162:
+        e.SelectLine(e.GetSel(false).endLine, true);
+        break;
+    case 164: {
+        const long caret = sciCall(e, Sci::SCI_GETCURRENTPOS);
+        const long start = sciCall(e, Sci::SCI_WORDSTARTPOSITION, caret, 1);
+        sciCall(e, Sci::SCI_SETSEL, start, sciCall(e, Sci::SCI_WORDENDPOSITION, caret, 1));
+        break;
+    }
+    case 165:
+        e.selectToMatchingBrace();
+        break;
+    case CommandCatalogue::GoToMatchingBracket:
+        e.moveToMatchingBrace();
+        break;
+    case CommandCatalogue::GoToLine:
+        if (call.integer < 0)
+            askForLine();
+        else
+            goToLine(call.integer);
+        break;
+    case CommandCatalogue::FindAndReplace:
+    case CommandCatalogue::Find:
+        showFindDialog(call.command->number == CommandCatalogue::FindAndReplace);
+        break;
+    case 175:
+    case 176:
+        findAgain(call.command->number == 176);
+        break;
+    case 177:
+        findSelectedText();
+        break;
+    case 179: {
+        const int line = e.GetSel(false).endLine;
+        e.SetLineMark(line, !e.LineMarked(line));
+        break;
+    }
+    case 180:
+    case 181:
+        jumpToMark(call.command->number == 180);
+        break;
+    case 182:
+        for (int line = 0; line < e.LineCount(); ++line)
+            e.SetLineMark(line, false);
+        break;
+    case 185:
+    case 186:
+        sciCall(e, Sci::SCI_SETZOOM,
+                static_cast<unsigned long>(call.command->number == 185 ? 0 : call.integer));
+        break;
+    case 187:
+        sciCall(e, Sci::SCI_SETVIEWWS,
+                sciCall(e, Sci::SCI_GETVIEWWS) ? Sci::SCWS_INVISIBLE : Sci::SCWS_VISIBLEALWAYS);
+        break;
+    case 188:
+        sciCall(e, Sci::SCI_SETVIEWEOL, sciCall(e, Sci::SCI_GETVIEWEOL) ? 0 : 1);
+        break;
+    case 189:
+        sciCall(e, Sci::SCI_SETWRAPMODE,
+                sciCall(e, Sci::SCI_GETWRAPMODE) ? Sci::SC_WRAP_NONE : Sci::SC_WRAP_WORD);
+        break;
+    case 190:
+        e.SetLineNumbering(!e.LineNumbering());
+        break;
+    case 191:
+        sciCall(e, Sci::SCI_SETINDENTATIONGUIDES,
+                sciCall(e, Sci::SCI_GETINDENTATIONGUIDES) ? Sci::SC_IV_NONE : Sci::SC_IV_LOOKBOTH);
+        break;
+    case 192:
+        sciCall(e, Sci::SCI_SETTABWIDTH, static_cast<unsigned long>(call.integer));
+        break;
+    case 193:
+        sciCall(e, Sci::SCI_SETUSETABS, sciCall(e, Sci::SCI_GETUSETABS) ? 0 : 1);
+        break;
+    case 194:
+    case 195:
+        editSelectedLines(call.command->number == 194);
+        break;
+    case 196:
+        e.SetSelText(call.text);
+        break;
+    case 199:
+        e.ShowCompletionList();
+        break;
+    case 201:
+        e.setReadOnly(!e.isReadOnly());
+        break;
+    case 222:
+        for (int line = 0; line < e.LineCount(); ++line)
+            e.SetLineColor(line, rtfText::NormalLineColour);
+        break;
+    default:
+        editor_.setLastError(QStringLiteral("The command \"%1\" is not available.")
+                                 .arg(QString::fromUtf8(call.command->name)));
+        return false;
+    }
+    return true;
+}
+
+void CommandDispatcher::goToLine(int index) {
+    const int line = std::min(index, editor_.LineCount() - 1);
+    sciCall(editor_, Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
+    sciCall(editor_, Sci::SCI_GOTOLINE, static_cast<unsigned long>(line));
+}
+
+void CommandDispatcher::askForLine() {
+    const int count = editor_.LineCount();
+    QString typed = QString::number(editor_.GetSel(false).endLine + 1);
+    for (;;) {
+        const std::optional<QString> answer =
+            prompts_.input(QStringLiteral("Line number (1 - %1):").arg(count), kGoToTitle, typed);
+        if (!answer)
+            return;
+        typed = answer->trimmed();
+        bool ok = false;
+        const int number = typed.toInt(&ok);
+        if (ok && number >= 1 && number <= count) {
+            goToLine(number - 1);
+            return;
+        }
+        prompts_.message(QStringLiteral("\"%1\" is not a line number. Enter a whole number from "
+                                        "1 to %2.")
+                             .arg(typed)
+                             .arg(count),
+                         kGoToTitle, MessageIcon::Critical, MessageButtons::Ok);
+    }
+}
+
+void CommandDispatcher::showFindDialog(bool replace) {
+    if (!findDialog_) {
+        findDialog_ = new FindDialog(editor_, prompts_, &editor_);
+        QObject::connect(findDialog_, &FindDialog::searched, findDialog_,
+                         [this](const SearchOptions &options) { lastSearch_ = options; });
+    }
+    const QString selected = editor_.SelText();
+    const bool oneLine =
+        !selected.isEmpty() && !selected.contains(u'\n') && !selected.contains(u'\r');
+    findDialog_->start(replace, oneLine ? selected : lastSearch_.text);
+}
+
+void CommandDispatcher::findAgain(bool backwards) {
+    if (lastSearch_.text.isEmpty()) {
+        showFindDialog(false);
+        return;
+    }
+    SearchOptions options = lastSearch_;
+    options.backwards = backwards;
+    if (!EditorSearch::findNext(editor_, options))
+        prompts_.message(EditorSearch::notFoundMessage(options.text), EditorSearch::FindTitle,
+                         MessageIcon::Information, MessageButtons::Ok);
+}
+
+void CommandDispatcher::findSelectedText() {
+    if (editor_.SelText().isEmpty())
+        runOwn(CommandCatalogue::check(164));
+    const QString selected = editor_.SelText();
+    if (selected.isEmpty()) {
+        showFindDialog(false);
+        return;
+    }
+    lastSearch_.text = selected;
+    findAgain(false);
+}
+
+void CommandDispatcher::indentSelectedLines(bool indent) {
+    const TextRange range = editor_.GetSel(true);
+    int last = range.endLine;
+    // A selection that ends at the start of a line does not take that line along.
+    if (last > range.startLine && range.endColumn == 0)
+        --last;
+    editor_.beginUndoAction();
+    for (int line = range.startLine; line <= last; ++line) {
+        if (indent && editor_.GetLine(line).isEmpty())
+            continue;
+        if (indent)
+            editor_.indent(line);
+        else
+            editor_.unindent(line);
+    }
+    editor_.endUndoAction();
+}
+
+void CommandDispatcher::jumpToMark(bool forward) {
+    const int line = editor_.GetSel(false).endLine;
+    const int mask = 1;
+    const long found =
+        forward ? sciCall(editor_, Sci::SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), mask)
+                : sciCall(editor_, Sci::SCI_MARKERPREVIOUS,
+                          static_cast<unsigned long>(std::max(line - 1, 0)), mask);
+    if (found >= 0 && (forward || found < line))
+        goToLine(int(found));
+}
+
+void CommandDispatcher::editSelectedLines(bool tabsOnly) {
+    const TextRange range = editor_.GetSel(true);
+    const bool whole = range.startLine == range.endLine && range.startColumn == range.endColumn;
+    const int first = whole ? 0 : range.startLine;
+    const int last = whole ? editor_.LineCount() - 1 : range.endLine;
+    const int tabWidth = int(sciCall(editor_, Sci::SCI_GETTABWIDTH));
+    editor_.beginUndoAction();
+    for (int line = first; line <= last; ++line) {
+        const QString text = editor_.GetLine(line);
+        const QString edited = tabsOnly ? expandTabs(text, tabWidth) : withoutTrailingBlanks(text);
+        if (edited == text)
+            continue;
+        const long start =
+            sciCall(editor_, Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+        const long end =
+            sciCall(editor_, Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+        sciCall(editor_, Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+        const QByteArray utf8 = edited.toUtf8();
+        editor_.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()),
+                              utf8.constData());
+    }
+    editor_.endUndoAction();
+}

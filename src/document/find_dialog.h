@@ -1,0 +1,51 @@
+#pragma once
+
+#include "document/search_options.h"
+
+#include <QDialog>
+
+class Prompts;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class rtfText;
+
+// The editor's find dialog, with a replace section that Find And Replace shows. It stays open
+// beside the text (non-modal); Enter runs Find Next, Escape closes it.
+class FindDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    FindDialog(rtfText &editor, Prompts &prompts, QWidget *parent = nullptr);
+
+    // Shows the dialog for finding or for replacing, with `text` in the search field when it
+    // is not empty, and puts the focus in the search field.
+    void start(bool replace, const QString &text);
+    SearchOptions options() const;
+
+Q_SIGNALS:
+    // A search or replacement ran with these options.
+    void searched(const SearchOptions &options);
+
+private:
+    void findNext();
+    void replaceNext();
+    void replaceAll();
+    void updateButtons();
+
+    rtfText &editor_;
+    Prompts &prompts_;
+    QLineEdit *findText_;
+    QLabel *replaceLabel_;
+    QLineEdit *replaceText_;
+    QCheckBox *matchCase_;
+    QCheckBox *wholeWord_;
+    QCheckBox *wrap_;
+    QRadioButton *up_;
+    QRadioButton *down_;
+    QPushButton *findNext_;
+    QPushButton *replace_;
+    QPushButton *replaceAll_;
+};

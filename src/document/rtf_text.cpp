@@ -1,0 +1,467 @@
+#include "document/rtf_text.h"
+
+#include "document/command_catalogue.h"
+#include "document/command_dispatcher.h"
+#include "document/completion_icons.h"
+#include "document/completion_list_format.h"
+#include "document/document_printer.h"
+#include "document/scintilla_call.h"
+#include "document/text_codec.h"
+#include "document/utf8_columns.h"
+
+#include <Qsci/qscilexer.h>
+
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int LineNumberMargin = 0;
+constexpr int MarkMargin = 1;
+constexpr int LineMarkMarker = 0;
+// Line colours take markers 1..24; 25..31 belong to folding.
+constexpr int FirstColourMarker = 1;
+constexpr int LastColourMarker = 24;
+// The partial name length after which typing offers the completion list.
+constexpr int CompletionThreshold = 3;
+
+unsigned long asBgr(std::uint32_t colour) {
+    return colour & 0xFFFFFFu;
+}
+
+} // namespace
+
+rtfText::rtfText(Prompts &prompts, QWidget *parent)
+    : QsciScintilla(parent), commands_(std::make_unique<CommandDispatcher>(*this, prompts)) {
+    setUtf8(true);
+    setEolMode(EolWindows);
+    setAutoIndent(true);
+    setBraceMatching(SloppyBraceMatch);
+    // Completion is ours: the list comes from the document, not from QScintilla's APIs.
+    setAutoCompletionSource(AcsNone);
+    setCallTipsStyle(CallTipsNone);
+    sciCall(*this, SCI_AUTOCSETSEPARATOR, CompletionListFormat::EntrySeparator);
+    sciCall(*this, SCI_AUTOCSETTYPESEPARATOR, CompletionListFormat::IconSeparator);
+    sciCall(*this, SCI_AUTOCSETIGNORECASE, 1);
+    sciCall(*this, SCI_AUTOCSETAUTOHIDE, 1);
+    sciCall(*this, SCI_AUTOCSETORDER, SC_ORDER_PERFORMSORT);
+
+    setMarginType(LineNumberMargin, NumberMargin);
+    setMarginType(MarkMargin, SymbolMargin);
+    setMarginMarkerMask(LineNumberMargin, 0);
+    setMarginMarkerMask(MarkMargin, 1 << LineMarkMarker);
+    setMarginWidth(MarkMargin, 14);
+    setMarginSensitivity(MarkMargin, true);
+    markerDefine(Circle, LineMarkMarker);
+    setMarkerBackgroundColor(QColor(220, 40, 40), LineMarkMarker);
+
+    font_ = QsciScintilla::font();
+    applyLookAndFeel();
+
+    connect(this, &QsciScintilla::linesChanged, this, &rtfText::updateLineNumberWidth);
+    connect(this, &QsciScintilla::cursorPositionChanged, this, [this] { Q_EMIT caretMoved(); });
+    connect(this, &QsciScintilla::selectionChanged, this, [this] { Q_EMIT caretMoved(); });
+    connect(this, &QsciScintilla::marginClicked, this, [this](int margin, int line) {
+        if (margin == MarkMargin)
+            SetLineMark(line, !LineMarked(line));
+    });
+    connect(this, &QsciScintillaBase::SCN_CHARADDED, this, &rtfText::onCharAdded);
+    connect(this, &QsciScintillaBase::SCN_AUTOCCOMPLETED, this,
+            [this](const char *selection, int, int, int) { onCompletionChosen(selection); });
+}
+
+rtfText::~rtfText() = default;
+
+bool rtfText::OpenFile(const QString &path) {
+    if (QFileInfo(path).isDir()) {
+        lastError_ = QStringLiteral("%1 is a folder, not a file.").arg(path);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        lastError_ = file.errorString();
+        return false;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        lastError_ = file.errorString();
+        return false;
+    }
+    const QByteArray utf8 = TextCodec::toCrLf(TextCodec::decodeText(content)).toUtf8();
+
+    const bool wasReadOnly = isReadOnly();
+    setReadOnly(false);
+    sciCall(*this, SCI_SETUNDOCOLLECTION, 0);
+    sciCall(*this, SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    sciCall(*this, SCI_SETUNDOCOLLECTION, 1);
+    sciCall(*this, SCI_EMPTYUNDOBUFFER);
+    sciCall(*this, SCI_MARKERDELETEALL, static_cast<unsigned long>(-1));
+    sciCall(*this, SCI_GOTOPOS, 0);
+    sciCall(*this, SCI_SETSAVEPOINT);
+    setReadOnly(wasReadOnly);
+    return true;
+}
+
+bool rtfText::SaveFile(const QString &path, int format) {
+    if (format != TextCodec::Ascii && format != TextCodec::Utf8 && format != TextCodec::Unicode) {
+        lastError_ = QStringLiteral("%1 is not a save format (16, 32 or 64).").arg(format);
+        return false;
+    }
+    const TextCodec::EncodeResult encoded =
+        TextCodec::encodeText(Text(), static_cast<TextCodec::Format>(format));
+    if (!encoded.ok) {
+        lastError_ = encoded.errorMessage;
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
+        !file.commit()) {
+        lastError_ = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    sciCall(*this, SCI_SETSAVEPOINT);
+    return true;
+}
+
+QByteArrayView rtfText::bytes(long start, long end) const {
+    // The pointer stays valid until the next change of the text.
+    const auto *buffer = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    if (!buffer || end <= start)
+        return {};
+    return QByteArrayView(buffer + start, end - start);
+}
+
+void rtfText::replaceBytes(long start, long end, const QByteArray &utf8) {
+    sciCall(*this, SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+}
+
+QString rtfText::Text() const {
+    return QString::fromUtf8(bytes(0, sciCall(*this, SCI_GETLENGTH)));
+}
+
+void rtfText::SetText(const QString &text) {
+    replaceBytes(0, sciCall(*this, SCI_GETLENGTH), text.toUtf8());
+    sciCall(*this, SCI_GOTOPOS, 0);
+}
+
+bool rtfText::Modified() const {
+    return sciCall(*this, SCI_GETMODIFY) != 0;
+}
+
+void rtfText::SetFont(const QFont &font) {
+    font_ = font;
+    applyLookAndFeel();
+}
+
+void rtfText::SetLineNumbering(bool on) {
+    lineNumbering_ = on;
+    updateLineNumberWidth();
+}
+
+bool rtfText::SetColor(int item, std::uint32_t colour) {
+    if (item != LineNumberColourItem)
+        return false;
+    lineNumberColour_ = colour & 0xFFFFFFu;
+    sciCall(*this, SCI_STYLESETFORE, STYLE_LINENUMBER, long(lineNumberColour_));
+    return true;
+}
+
+void rtfText::applyLookAndFeel() {
+    if (QsciLexer *language = lexer()) {
+        language->setDefaultFont(font_);
+        language->setFont(font_);
+    } else {
+        QsciScintilla::setFont(font_);
+    }
+    setMarginsFont(font_);
+    SetColor(LineNumberColourItem, lineNumberColour_);
+    updateLineNumberWidth();
+}
+
+void rtfText::updateLineNumberWidth() {
+    if (!lineNumbering_) {
+        setMarginWidth(LineNumberMargin, 0);
+        return;
+    }
+    const int digits = std::max(3, int(QString::number(LineCount()).size()));
+    const QByteArray sample = "_" + QByteArray(digits, '9');
+    SendScintilla(SCI_SETMARGINWIDTHN, LineNumberMargin,
+                  SendScintilla(SCI_TEXTWIDTH, STYLE_LINENUMBER, sample.constData()));
+}
+
+int rtfText::markerForColour(std::uint32_t colour) {
+    for (const auto &[known, marker] : colourMarkers_)
+        if (known == colour)
+            return marker;
+    int marker = FirstColourMarker + int(colourMarkers_.size());
+    if (marker <= LastColourMarker) {
+        colourMarkers_.emplace_back(colour, marker);
+    } else {
+        // Every marker is taken: reuse one that no line shows any more, or else the oldest
+        // (its lines take the new colour).
+        auto reused = colourMarkers_.begin();
+        for (auto it = colourMarkers_.begin(); it != colourMarkers_.end(); ++it)
+            if (sciCall(*this, SCI_MARKERNEXT, 0, 1L << it->second) < 0) {
+                reused = it;
+                break;
+            }
+        marker = reused->second;
+        colourMarkers_.erase(reused);
+        colourMarkers_.emplace_back(colour, marker);
+    }
+    sciCall(*this, SCI_MARKERDEFINE, static_cast<unsigned long>(marker), SC_MARK_BACKGROUND);
+    sciCall(*this, SCI_MARKERSETBACK, static_cast<unsigned long>(marker), long(colour));
+    return marker;
+}
+
+bool rtfText::SetLineColor(int line, std::uint32_t colour) {
+    if (line < 0 || line >= LineCount())
+        return false;
+    for (const auto &entry : colourMarkers_)
+        sciCall(*this, SCI_MARKERDELETE, static_cast<unsigned long>(line), entry.second);
+    colour = asBgr(colour);
+    if (colour != NormalLineColour)
+        sciCall(*this, SCI_MARKERADD, static_cast<unsigned long>(line), markerForColour(colour));
+    return true;
+}
+
+std::uint32_t rtfText::LineColor(int line) const {
+    const long mask = sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line));
+    for (const auto &[colour, marker] : colourMarkers_)
+        if (mask & (1L << marker))
+            return colour;
+    return NormalLineColour;
+}
+
+void rtfText::SetLineMark(int line, bool marked) {
+    if (line < 0 || line >= LineCount())
+        return;
+    if (marked && !LineMarked(line))
+        markerAdd(line, LineMarkMarker);
+    else if (!marked)
+        markerDelete(line, LineMarkMarker);
+}
+
+bool rtfText::LineMarked(int line) const {
+    return sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << LineMarkMarker);
+}
+
+int rtfText::LineCount() const {
+    return int(sciCall(*this, SCI_GETLINECOUNT));
+}
+
+QString rtfText::GetLine(int line) const {
+    if (line < 0 || line >= LineCount())
+        return {};
+    const long start = sciCall(*this, SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end = sciCall(*this, SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    return QString::fromUtf8(bytes(start, end));
+}
+
+long rtfText::positionOf(int line, int column) const {
+    line = std::clamp(line, 0, LineCount() - 1);
+    const long start = sciCall(*this, SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end = sciCall(*this, SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    return start + long(Utf8Columns::byteOffset(bytes(start, end), column));
+}
+
+int rtfText::columnOf(long position) const {
+    const long line = sciCall(*this, SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    const long start = sciCall(*this, SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    return Utf8Columns::columnCount(bytes(start, position));
+}
+
+void rtfText::SelectLine(int line, bool makeVisible) {
+    if (line < 0 || line >= LineCount())
+        return;
+    const long start = sciCall(*this, SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end = sciCall(*this, SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (makeVisible)
+        sciCall(*this, SCI_SETSEL, static_cast<unsigned long>(start), end);
+    else
+        sciCall(*this, SCI_SETSELECTION, static_cast<unsigned long>(end), start);
+}
+
+TextRange rtfText::GetSel(bool normalised) const {
+    long anchor = sciCall(*this, SCI_GETANCHOR);
+    long caret = sciCall(*this, SCI_GETCURRENTPOS);
+    if (normalised && anchor > caret)
+        std::swap(anchor, caret);
+    auto lineOf = [this](long position) {
+        return int(sciCall(*this, SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+    };
+    return {lineOf(anchor), columnOf(anchor), lineOf(caret), columnOf(caret)};
+}
+
+void rtfText::SetSel(const TextRange &range, bool makeVisible) {
+    const long anchor = positionOf(range.startLine, range.startColumn);
+    const long caret = positionOf(range.endLine, range.endColumn);
+    if (makeVisible) {
+        ensureLineVisible(range.endLine);
+        sciCall(*this, SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+    } else {
+        sciCall(*this, SCI_SETSELECTION, static_cast<unsigned long>(caret), anchor);
+    }
+}
+
+QString rtfText::SelText() const {
+    return QString::fromUtf8(
+        bytes(sciCall(*this, SCI_GETSELECTIONSTART), sciCall(*this, SCI_GETSELECTIONEND)));
+}
+
+void rtfText::SetSelText(const QString &text) {
+    const long start = sciCall(*this, SCI_GETSELECTIONSTART);
+    replaceBytes(start, sciCall(*this, SCI_GETSELECTIONEND), text.toUtf8());
+    sciCall(*this, SCI_GOTOPOS, static_cast<unsigned long>(sciCall(*this, SCI_GETTARGETEND)));
+}
+
+void rtfText::InsertText(const QString &text, int line, int column) {
+    const long position = positionOf(line, column);
+    replaceBytes(position, position, text.toUtf8());
+}
+
+bool rtfText::ExecuteCmd(int command, const QString &argument) {
+    return commands_->run(CommandCatalogue::check(command, argument));
+}
+
+bool rtfText::ExecuteCmd(int command, int argument) {
+    return ExecuteCmd(command, QString::number(argument));
+}
+
+bool rtfText::ExecuteCmd(const QString &command, const QString &argument) {
+    return commands_->run(CommandCatalogue::check(command, argument));
+}
+
+bool rtfText::PrintContents(QPrinter &printer, int options, const QString &caption) {
+    QString title = caption;
+    for (const QWidget *w = this; title.isEmpty() && w; w = w->parentWidget())
+        title = w->windowTitle();
+    if (!DocumentPrinter::print(*this, printer, options, title)) {
+        lastError_ = QStringLiteral("The text could not be printed.");
+        return false;
+    }
+    return true;
+}
+
+void rtfText::SetLanguage(QsciLexer *language) {
+    setLexer(language);
+    applyLookAndFeel();
+}
+
+void rtfText::Restyle() {
+    sciCall(*this, SCI_COLOURISE, 0, -1);
+}
+
+void rtfText::PrepareContextMenu() {
+    sciCall(*this, SCI_AUTOCCANCEL);
+    sciCall(*this, SCI_CALLTIPCANCEL);
+}
+
+void rtfText::SetCompletionList(const QList<CompletionEntry> &entries) {
+    completion_ = entries;
+    completionAnswered_ = true;
+}
+
+void rtfText::ShowCompletionList() {
+    completionAnswered_ = false;
+    Q_EMIT completionListRequested();
+    if (!completionAnswered_ || completion_.isEmpty())
+        return;
+    for (const CompletionEntry &entry : std::as_const(completion_))
+        if (!registeredIcons_.contains(entry.icon)) {
+            registerImage(entry.icon, CompletionIcons::pixmap(entry.icon));
+            registeredIcons_.append(entry.icon);
+        }
+    const long caret = sciCall(*this, SCI_GETCURRENTPOS);
+    const long lineStart =
+        sciCall(*this, SCI_POSITIONFROMLINE,
+                static_cast<unsigned long>(
+                    sciCall(*this, SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret))));
+    const QString before = QString::fromUtf8(bytes(lineStart, caret));
+    const int partial = CompletionListFormat::partialNameLength(before);
+    const long partialBytes = long(before.right(partial).toUtf8().size());
+    const QByteArray list = CompletionListFormat::itemList(completion_);
+    SendScintilla(SCI_AUTOCSHOW, static_cast<uintptr_t>(partialBytes), list.constData());
+}
+
+void rtfText::onCharAdded(int ch) {
+    if (!completionWhileTyping_ || sciCall(*this, SCI_AUTOCACTIVE) || ch > 0x7F ||
+        !CompletionListFormat::isNameCharacter(QChar(ch)))
+        return;
+    const long caret = sciCall(*this, SCI_GETCURRENTPOS);
+    const long start =
+        std::max(sciCall(*this, SCI_POSITIONFROMLINE,
+                         static_cast<unsigned long>(sciCall(*this, SCI_LINEFROMPOSITION,
+                                                            static_cast<unsigned long>(caret)))),
+                 caret - 64);
+    const QString before = QString::fromUtf8(bytes(start, caret));
+    const int partial = CompletionListFormat::partialNameLength(before);
+    if (partial == CompletionThreshold && before.right(partial).front().isLetter())
+        ShowCompletionList();
+}
+
+void rtfText::onCompletionChosen(const char *selection) {
+    const CompletionEntry *entry =
+        CompletionListFormat::findEntry(completion_, QString::fromUtf8(selection));
+    if (!entry)
+        return;
+    const QString tip = CompletionListFormat::callTip(*entry);
+    if (!tip.isEmpty())
+        SendScintilla(SCI_CALLTIPSHOW, static_cast<uintptr_t>(sciCall(*this, SCI_GETCURRENTPOS)),
+                      tip.toUtf8().constData());
+}
+
+void rtfText::contextMenuEvent(QContextMenuEvent *event) {
+    Q_EMIT contextMenuRequested(event->globalPos());
+    event->accept();
+}
+
+void rtfText::keyPressEvent(QKeyEvent *event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_F:
+            ExecuteCmd(CommandCatalogue::Find);
+            return;
+        case Qt::Key_H:
+            ExecuteCmd(CommandCatalogue::FindAndReplace);
+            return;
+        case Qt::Key_G:
+            ExecuteCmd(CommandCatalogue::GoToLine, -1);
+            return;
+        case Qt::Key_Space:
+            ShowCompletionList();
+            return;
+        default:
+            break;
+        }
+    }
+    if (event->key() == Qt::Key_F3 && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
+        ExecuteCmd(mods == Qt::NoModifier ? 175 : 176);
+        return;
+    }
+    QsciScintilla::keyPressEvent(event);
+}
+
+void rtfText::mousePressEvent(QMouseEvent *event) {
+    int button = 0;
+    if (event->button() == Qt::LeftButton)
+        button = 1;
+    else if (event->button() == Qt::RightButton)
+        button = 2;
+    else if (event->button() == Qt::MiddleButton)
+        button = 4;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+                      (mods & Qt::AltModifier ? 4 : 0);
+    const QPoint at = event->position().toPoint();
+    Q_EMIT mouseDown(button, shift, at.x(), at.y());
+    QsciScintilla::mousePressEvent(event);
+}

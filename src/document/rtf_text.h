@@ -1,0 +1,147 @@
+#pragma once
+
+#include "analysis/completion_entry.h"
+#include "document/text_range.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QByteArray>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CommandDispatcher;
+class Prompts;
+class QPrinter;
+class QsciLexer;
+
+// The editor control of a document window. Lines and columns are 0-based and count
+// characters (UTF-16 code units, as QString does), whatever the text holds; colours are
+// 0x00BBGGRR. Failing operations return false and leave their reason in lastError(), a text
+// to show the user as it stands. `Enabled` and `SetFocus` are QWidget's setEnabled() and
+// setFocus().
+class rtfText : public QsciScintilla {
+    Q_OBJECT
+
+public:
+    // The colour that SetLineColor takes for "no line colour".
+    static constexpr std::uint32_t NormalLineColour = 16777215;
+    // The SetColor item of the line-number colour.
+    static constexpr int LineNumberColourItem = 4;
+
+    explicit rtfText(Prompts &prompts, QWidget *parent = nullptr);
+    ~rtfText() override;
+
+    // Loads a file in any of its encodings and line ends; the text gets CR LF line ends and
+    // counts as unmodified. On failure the text stays as it was.
+    bool OpenFile(const QString &path);
+    // Writes the text with CR LF line ends in format 16 (ASCII = Windows-1252), 32 (UTF-8
+    // with BOM) or 64 (UTF-16LE with BOM). The file is replaced only when the whole text was
+    // written; text that the format cannot hold is refused with a message naming the line.
+    bool SaveFile(const QString &path, int format);
+
+    QString Text() const;
+    void SetText(const QString &text);
+    bool Modified() const;
+
+    // The font of the whole text and the line numbers, kept across a change of language.
+    void SetFont(const QFont &font);
+    bool LineNumbering() const { return lineNumbering_; }
+    void SetLineNumbering(bool on);
+    // Item 4 is the colour of the line numbers; other items are not known (false).
+    bool SetColor(int item, std::uint32_t colour);
+
+    // The background of one line; NormalLineColour removes it. False for a line that does not
+    // exist.
+    bool SetLineColor(int line, std::uint32_t colour);
+    std::uint32_t LineColor(int line) const;
+    // The mark in the margin beside a line.
+    void SetLineMark(int line, bool marked);
+    bool LineMarked(int line) const;
+
+    int LineCount() const;
+    // A line's text without its line end; "" for a line that does not exist.
+    QString GetLine(int line) const;
+    // Selects a line without its line end, the caret at its end.
+    void SelectLine(int line, bool makeVisible);
+    // The selection; normalised, its start lies before its end, otherwise the end is the
+    // caret.
+    TextRange GetSel(bool normalised) const;
+    void SetSel(const TextRange &range, bool makeVisible);
+    QString SelText() const;
+    // Replaces the selection (or inserts at the caret) and puts the caret after the text.
+    void SetSelText(const QString &text);
+    // Inserts at a line and column; the selection keeps its place in the text.
+    void InsertText(const QString &text, int line, int column);
+
+    // Runs a command of the catalogue (numbers 99 to 222). An empty argument is no argument.
+    // The text form takes the number as text, as the execute-command dialog passes it.
+    bool ExecuteCmd(int command, const QString &argument = {});
+    bool ExecuteCmd(int command, int argument);
+    bool ExecuteCmd(const QString &command, const QString &argument = {});
+
+    // Prints the whole text. Options are flags: 2 the document's colours (otherwise black on
+    // white), 4 line numbers, 8 a page header with the caption and the page number; 62
+    // holds all three. An empty caption takes the title of the window the control is in.
+    bool PrintContents(QPrinter &printer, int options, const QString &caption = {});
+
+    // The colouring language; null for plain text. The control does not own it.
+    void SetLanguage(QsciLexer *language);
+    // Styles the whole text again, e.g. after the language's word lists changed.
+    void Restyle();
+    // The flag set once at load: offer the completion list while a name is typed (after its
+    // third character). Ctrl+Space offers it at any time.
+    void SetCompletionWhileTyping(bool on) { completionWhileTyping_ = on; }
+    // Called before the owner shows its context menu: closes the control's own pop-ups.
+    void PrepareContextMenu();
+
+    // The answer to completionListRequested(), given while that signal is handled.
+    void SetCompletionList(const QList<CompletionEntry> &entries);
+    // Asks for the completion list and shows it for the partial name before the caret.
+    void ShowCompletionList();
+
+    // Byte position in the editor's buffer of a line and column, and back.
+    long positionOf(int line, int column) const;
+    int columnOf(long position) const;
+
+    QString lastError() const { return lastError_; }
+    void setLastError(const QString &error) { lastError_ = error; }
+
+Q_SIGNALS:
+    void contextMenuRequested(const QPoint &globalPos);
+    // The caret or the selection may have moved.
+    void caretMoved();
+    // A mouse button went down: button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl,
+    // 4 Alt; x and y in pixels within the text area.
+    void mouseDown(int button, int shift, int x, int y);
+    // Answer with SetCompletionList().
+    void completionListRequested();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QByteArrayView bytes(long start, long end) const;
+    void replaceBytes(long start, long end, const QByteArray &utf8);
+    int markerForColour(std::uint32_t colour);
+    void applyLookAndFeel();
+    void updateLineNumberWidth();
+    void onCharAdded(int ch);
+    void onCompletionChosen(const char *selection);
+
+    std::unique_ptr<CommandDispatcher> commands_;
+    QString lastError_;
+    QFont font_;
+    bool lineNumbering_ = true;
+    std::uint32_t lineNumberColour_ = 8421504;
+    bool completionWhileTyping_ = false;
+    bool completionAnswered_ = false;
+    QList<CompletionEntry> completion_;
+    QList<int> registeredIcons_;
+    std::vector<std::pair<std::uint32_t, int>> colourMarkers_; // colour, marker number
+};

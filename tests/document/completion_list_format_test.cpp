@@ -1,0 +1,52 @@
+#include "document/completion_list_format.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace CompletionListFormat;
+
+CompletionEntry entry(const char *name, const char *params, int icon, const char *description) {
+    return {QString::fromUtf8(name), QString::fromUtf8(params), icon,
+            QString::fromUtf8(description)};
+}
+
+TEST(CompletionListFormat, ListsEachNameOnceWithItsIcon) {
+    const QList<CompletionEntry> entries = {
+        entry("PRINT", "", 2, "Shows text"),  entry("calc%:", "(a%,b$)", 9, "User function"),
+        entry("", "", 3, "nameless"),         entry("PRINT", "", 23, "User variable"),
+        entry("bad\nname\tx", "", 12, "odd"), entry("Grüße$", "", 23, ""),
+    };
+    EXPECT_EQ(itemList(entries), QByteArray("PRINT\t2\ncalc%:\t9\nbad name x\t12\n") +
+                                     QStringLiteral("Grüße$").toUtf8() + "\t23");
+    EXPECT_EQ(itemList({}), QByteArray());
+}
+
+TEST(CompletionListFormat, FindsTheChosenEntryByItsExactName) {
+    const QList<CompletionEntry> entries = {entry("n%", "", 23, "first"),
+                                            entry("N%", "", 23, "other case")};
+    ASSERT_NE(findEntry(entries, QStringLiteral("N%")), nullptr);
+    EXPECT_EQ(findEntry(entries, QStringLiteral("N%"))->description, QStringLiteral("other case"));
+    EXPECT_EQ(findEntry(entries, QStringLiteral("n")), nullptr);
+}
+
+TEST(CompletionListFormat, CallTipShowsParametersAndDescription) {
+    EXPECT_EQ(callTip(entry("calc%:", "(a%,b$)", 9, "User function calc%:")),
+              QStringLiteral("calc%:(a%,b$)\nUser function calc%:"));
+    EXPECT_EQ(callTip(entry("b$", "(0 ... 20)", 23, "")), QStringLiteral("b$(0 ... 20)"));
+    EXPECT_EQ(callTip(entry("n%", "", 23, "User variable n%")),
+              QStringLiteral("n%\nUser variable n%"));
+    EXPECT_EQ(callTip(entry("x", "", 23, "")), QString());
+}
+
+TEST(CompletionListFormat, PartialNameEndsAtTheCaret) {
+    const std::pair<const char16_t *, int> cases[] = {
+        {u"", 0},           {u"PRINT cal", 3}, {u"x=count%", 6}, {u"  a$", 2},
+        {u"GOTO loop:", 0}, {u"f(Grü", 3},     {u"a b", 1},      {u"n% ", 0},
+    };
+    for (const auto &[text, length] : cases)
+        EXPECT_EQ(partialNameLength(QString::fromUtf16(text)), length)
+            << QString::fromUtf16(text).toStdString();
+}
+
+} // namespace

@@ -1,0 +1,255 @@
+#include "common/scripted_prompts.h"
+#include "document/command_catalogue.h"
+#include "document/find_dialog.h"
+#include "document/rtf_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+const QString kSample = QStringLiteral("PROC main:\r\n"
+                                       "  LOCAL a%(3)\r\n"
+                                       "  a%(1)=(2+3)*4\r\n"
+                                       "  PRINT \"A% and a%\"\r\n"
+                                       "ENDP\r\n");
+
+class RtfTextCommand : public ::testing::Test {
+protected:
+    RtfTextCommand() { editor.SetText(kSample); }
+
+    FindDialog *dialog() const { return editor.findChild<FindDialog *>(); }
+    template <typename T> T *control(const char *name) const {
+        return dialog()->findChild<T *>(QString::fromLatin1(name));
+    }
+    void search(const char *text, bool replace = false) {
+        editor.ExecuteCmd(replace ? CommandCatalogue::FindAndReplace : CommandCatalogue::Find);
+        control<QLineEdit>("findText")->setText(QString::fromUtf8(text));
+    }
+    void expectMessage(const QString &text, const QString &title) {
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        const ScriptedPrompts::Call call = prompts.messages().front();
+        EXPECT_EQ(call.text, text);
+        EXPECT_EQ(call.title, title);
+        EXPECT_EQ(call.icon, MessageIcon::Information);
+        EXPECT_EQ(call.buttons, MessageButtons::Ok);
+        prompts.clear();
+    }
+
+    ScriptedPrompts prompts;
+    rtfText editor{prompts};
+};
+
+TEST_F(RtfTextCommand, EveryCatalogueCommandRuns) {
+    editor.resize(400, 200);
+    for (const CommandCatalogue::Command &command : CommandCatalogue::all()) {
+        QString argument;
+        if (command.argument == CommandCatalogue::Argument::Integer)
+            argument = QString::number(command.minimum);
+        else if (command.argument == CommandCatalogue::Argument::Text)
+            argument = QStringLiteral("x");
+        editor.SetSel({2, 4, 3, 6}, false);
+        EXPECT_TRUE(editor.ExecuteCmd(command.number, argument)) << command.number;
+    }
+}
+
+TEST_F(RtfTextCommand, RefusedCallsSayWhy) {
+    EXPECT_FALSE(editor.ExecuteCmd(300));
+    EXPECT_EQ(editor.lastError(), QStringLiteral("The editor has no command 300."));
+    EXPECT_FALSE(editor.ExecuteCmd(QStringLiteral("abc")));
+    EXPECT_EQ(editor.lastError(), QStringLiteral("\"abc\" is not a command number."));
+    EXPECT_FALSE(editor.ExecuteCmd(129, QStringLiteral("1")));
+    EXPECT_EQ(editor.Text(), kSample);
+    EXPECT_TRUE(editor.ExecuteCmd(QStringLiteral("196"), QStringLiteral("REM ")));
+    EXPECT_EQ(editor.GetLine(0), QStringLiteral("REM PROC main:"));
+}
+
+TEST_F(RtfTextCommand, UndoRedoAndTheClipboard) {
+    editor.SetSel({0, 0, 0, 4}, false);
+    editor.ExecuteCmd(CommandCatalogue::Copy);
+    editor.SetSel({4, 4, 4, 4}, false);
+    editor.ExecuteCmd(CommandCatalogue::Paste);
+    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDPPROC"));
+    editor.ExecuteCmd(CommandCatalogue::Undo);
+    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDP"));
+    editor.ExecuteCmd(CommandCatalogue::Redo);
+    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDPPROC"));
+    editor.SetSel({4, 0, 4, 4}, false);
+    editor.ExecuteCmd(CommandCatalogue::Cut);
+    EXPECT_EQ(editor.GetLine(4), QStringLiteral("PROC"));
+}
+
+TEST_F(RtfTextCommand, IndentTakesTheLinesTheSelectionTouches) {
+    // Lines 1 to 3 selected whole: the selection ends at column 0 of line 4.
+    editor.SetSel({1, 0, 4, 0}, false);
+    editor.ExecuteCmd(CommandCatalogue::Indent);
+    EXPECT_EQ(editor.GetLine(0), QStringLiteral("PROC main:"));
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("\t  LOCAL a%(3)"));
+    EXPECT_EQ(editor.GetLine(3), QStringLiteral("\t  PRINT \"A% and a%\""));
+    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDP"));
+    // One undo takes back the indentation of every line.
+    editor.ExecuteCmd(CommandCatalogue::Undo);
+    EXPECT_EQ(editor.Text(), kSample);
+
+    editor.SetSel({2, 5, 3, 1}, false);
+    editor.ExecuteCmd(CommandCatalogue::Unindent);
+    EXPECT_EQ(editor.GetLine(2), QStringLiteral("a%(1)=(2+3)*4"));
+    EXPECT_EQ(editor.GetLine(3), QStringLiteral("PRINT \"A% and a%\""));
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("  LOCAL a%(3)"));
+}
+
+TEST_F(RtfTextCommand, MatchingBracket) {
+    editor.SetSel({2, 8, 2, 8}, false); // before "(2+3)"
+    editor.ExecuteCmd(CommandCatalogue::GoToMatchingBracket);
+    EXPECT_EQ(editor.GetSel(false).endColumn, 13); // after ")"
+    editor.ExecuteCmd(CommandCatalogue::GoToMatchingBracket);
+    EXPECT_EQ(editor.GetSel(false).endColumn, 8);
+}
+
+TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {
+    editor.ExecuteCmd(CommandCatalogue::GoToLine, 3);
+    EXPECT_EQ(editor.GetSel(false), (TextRange{3, 0, 3, 0}));
+    editor.ExecuteCmd(CommandCatalogue::GoToLine, 99);
+    EXPECT_EQ(editor.GetSel(false).endLine, 5);
+    EXPECT_TRUE(prompts.calls.empty());
+
+    prompts.inputAnswers = {QStringLiteral("abc"), QStringLiteral(" 7 "), QStringLiteral("2")};
+    EXPECT_TRUE(editor.ExecuteCmd(CommandCatalogue::GoToLine, -1));
+    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 0, 1, 0}));
+    ASSERT_EQ(prompts.calls.size(), 5u);
+    EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Input);
+    EXPECT_EQ(prompts.calls[0].text, QStringLiteral("Line number (1 - 6):"));
+    EXPECT_EQ(prompts.calls[0].title, QStringLiteral("Go To"));
+    const QStringList expected = {
+        QStringLiteral("\"abc\" is not a line number. Enter a whole number from 1 to 6."),
+        QStringLiteral("\"7\" is not a line number. Enter a whole number from 1 to 6.")};
+    EXPECT_EQ(prompts.messageTexts(), expected);
+    for (const auto &message : prompts.messages()) {
+        EXPECT_EQ(message.title, QStringLiteral("Go To"));
+        EXPECT_EQ(message.icon, MessageIcon::Critical);
+        EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    }
+
+    // Ctrl+G asks the same; cancelling leaves the caret where it was.
+    prompts.clear();
+    QTest::keyClick(&editor, Qt::Key_G, Qt::ControlModifier);
+    ASSERT_EQ(prompts.calls.size(), 1u);
+    EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Input);
+    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 0, 1, 0}));
+}
+
+TEST_F(RtfTextCommand, CtrlFOpensFindWithTheSelectedWord) {
+    editor.SetSel({0, 5, 0, 9}, false);
+    QTest::keyClick(&editor, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(dialog()->windowTitle(), QStringLiteral("Find"));
+    EXPECT_EQ(control<QLineEdit>("findText")->text(), QStringLiteral("main"));
+    EXPECT_FALSE(control<QPushButton>("replaceAll")->isVisible());
+    EXPECT_FALSE(dialog()->isModal());
+
+    control<QLineEdit>("findText")->setText(QStringLiteral("a%"));
+    control<QPushButton>("findNext")->click();
+    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 8, 1, 10}));
+    // F3 goes on with the same search; Shift+F3 goes back.
+    QTest::keyClick(&editor, Qt::Key_F3);
+    EXPECT_EQ(editor.GetSel(false), (TextRange{2, 2, 2, 4}));
+    QTest::keyClick(&editor, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(editor.GetSel(true), (TextRange{1, 8, 1, 10}));
+    EXPECT_TRUE(prompts.calls.empty());
+}
+
+struct SearchCase {
+    const char *text;
+    bool matchCase, wholeWord, wrap, backwards;
+    TextRange start;
+    TextRange found; // startLine -1: not found
+};
+
+TEST_F(RtfTextCommand, SearchOptions) {
+    const SearchCase cases[] = {
+        {"A%", false, false, true, false, {3, 0, 3, 0}, {3, 9, 3, 11}},
+        {"A%", true, false, true, false, {3, 10, 3, 10}, {3, 9, 3, 11}}, // wraps
+        {"A%", true, false, false, false, {3, 10, 3, 10}, {-1, 0, 0, 0}},
+        {"and", false, true, true, false, {0, 0, 0, 0}, {3, 12, 3, 15}},
+        {"an", false, true, true, false, {0, 0, 0, 0}, {-1, 0, 0, 0}},
+        {"a%", false, false, true, true, {3, 0, 3, 0}, {2, 4, 2, 2}},
+        {"a%", false, false, false, true, {1, 0, 1, 0}, {-1, 0, 0, 0}},
+        {"PROC", false, true, true, true, {0, 0, 0, 0}, {0, 4, 0, 0}},
+    };
+    for (const SearchCase &c : cases) {
+        search(c.text);
+        control<QCheckBox>("matchCase")->setChecked(c.matchCase);
+        control<QCheckBox>("wholeWord")->setChecked(c.wholeWord);
+        control<QCheckBox>("wrap")->setChecked(c.wrap);
+        control<QRadioButton>(c.backwards ? "up" : "down")->setChecked(true);
+        editor.SetSel(c.start, false);
+        control<QPushButton>("findNext")->click();
+        if (c.found.startLine < 0) {
+            expectMessage(QStringLiteral("\"%1\" was not found.").arg(QString::fromUtf8(c.text)),
+                          QStringLiteral("Find"));
+            EXPECT_EQ(editor.GetSel(false), c.start) << c.text;
+        } else {
+            EXPECT_EQ(editor.GetSel(false), c.found) << c.text;
+        }
+    }
+}
+
+TEST_F(RtfTextCommand, ReplaceAndReplaceAllInOneUndoStep) {
+    QTest::keyClick(&editor, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_EQ(dialog()->windowTitle(), QStringLiteral("Replace"));
+    EXPECT_TRUE(control<QPushButton>("replaceAll")->isVisible());
+    control<QLineEdit>("findText")->setText(QStringLiteral("a%"));
+    control<QLineEdit>("replaceText")->setText(QStringLiteral("count%"));
+
+    editor.SetSel({0, 0, 0, 0}, false);
+    control<QPushButton>("replace")->click(); // finds the first
+    control<QPushButton>("replace")->click(); // replaces it, finds the second
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("  LOCAL count%(3)"));
+    EXPECT_EQ(editor.SelText(), QStringLiteral("a%"));
+
+    control<QPushButton>("replaceAll")->click();
+    expectMessage(QStringLiteral("3 places were replaced."), QStringLiteral("Replace"));
+    EXPECT_EQ(editor.GetLine(3), QStringLiteral("  PRINT \"count% and count%\""));
+    editor.ExecuteCmd(CommandCatalogue::Undo);
+    EXPECT_EQ(editor.GetLine(2), QStringLiteral("  a%(1)=(2+3)*4"));
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("  LOCAL count%(3)"));
+
+    control<QLineEdit>("findText")->setText(QStringLiteral("zzz"));
+    control<QPushButton>("replaceAll")->click();
+    expectMessage(QStringLiteral("\"zzz\" was not found."), QStringLiteral("Replace"));
+}
+
+TEST_F(RtfTextCommand, LineMarksColoursAndLineEdits) {
+    editor.SetSel({1, 0, 1, 0}, false);
+    editor.ExecuteCmd(179);
+    editor.ExecuteCmd(CommandCatalogue::GoToLine, 3);
+    editor.ExecuteCmd(179);
+    editor.ExecuteCmd(181);
+    EXPECT_EQ(editor.GetSel(false).endLine, 1);
+    editor.ExecuteCmd(180);
+    EXPECT_EQ(editor.GetSel(false).endLine, 3);
+    editor.ExecuteCmd(182);
+    EXPECT_FALSE(editor.LineMarked(1) || editor.LineMarked(3));
+
+    editor.SetLineColor(2, 255);
+    editor.ExecuteCmd(222);
+    EXPECT_EQ(editor.LineColor(2), rtfText::NormalLineColour);
+
+    editor.SetText(QStringLiteral("a\tb  \r\n\tc\t \r\n"));
+    editor.ExecuteCmd(192, QStringLiteral("4"));
+    editor.ExecuteCmd(195);
+    EXPECT_EQ(editor.Text(), QStringLiteral("a\tb\r\n\tc\r\n"));
+    editor.ExecuteCmd(194);
+    EXPECT_EQ(editor.Text(), QStringLiteral("a   b\r\n    c\r\n"));
+}
+
+} // namespace

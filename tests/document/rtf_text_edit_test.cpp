@@ -1,0 +1,170 @@
+#include "common/scripted_prompts.h"
+#include "document/rtf_text.h"
+
+#include <gtest/gtest.h>
+
+#include <Qsci/qscilexercpp.h>
+#include <Qsci/qscilexercustom.h>
+
+#include <QContextMenuEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+class RtfTextEdit : public ::testing::Test {
+protected:
+    RtfTextEdit() {
+        editor.SetText(QStringLiteral("äöü€✓ x\r\nzweite ✓ Zeile\r\na\U0001F600b\r\n"));
+    }
+    ScriptedPrompts prompts;
+    rtfText editor{prompts};
+};
+
+TEST_F(RtfTextEdit, LinesAndColumnsCountCharactersNotBytes) {
+    EXPECT_EQ(editor.LineCount(), 4);
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("zweite ✓ Zeile"));
+    EXPECT_EQ(editor.GetLine(3), QString());
+    EXPECT_EQ(editor.GetLine(4), QString());
+
+    editor.SetSel({0, 2, 1, 3}, true);
+    EXPECT_EQ(editor.SelText(), QStringLiteral("ü€✓ x\r\nzwe"));
+    EXPECT_EQ(editor.GetSel(false), (TextRange{0, 2, 1, 3}));
+
+    // Selected backwards: the caret, and so the end, is at the start.
+    editor.SetSel({1, 8, 0, 4}, false);
+    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 8, 0, 4}));
+    EXPECT_EQ(editor.GetSel(true), (TextRange{0, 4, 1, 8}));
+    EXPECT_EQ(editor.SelText(), QStringLiteral("✓ x\r\nzweite ✓"));
+
+    editor.SetSel({2, 3, 2, 4}, false);
+    EXPECT_EQ(editor.SelText(), QStringLiteral("b"));
+}
+
+TEST_F(RtfTextEdit, InsertingKeepsTheSelectionOnItsText) {
+    editor.SetSel({1, 0, 1, 6}, false);
+    editor.InsertText(QStringLiteral("REM "), 1, 0);
+    editor.InsertText(QStringLiteral("#"), 0, 5);
+    EXPECT_EQ(editor.GetLine(0), QStringLiteral("äöü€✓# x"));
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("REM zweite ✓ Zeile"));
+    EXPECT_EQ(editor.SelText(), QStringLiteral("REM zweite"));
+
+    editor.SelectLine(1, true);
+    EXPECT_EQ(editor.SelText(), QStringLiteral("REM zweite ✓ Zeile"));
+    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 0, 1, 18}));
+    editor.SetSelText(QStringLiteral("ersetzt"));
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("ersetzt"));
+    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 7, 1, 7}));
+    EXPECT_EQ(editor.LineCount(), 4);
+}
+
+TEST_F(RtfTextEdit, LineColoursComeAndGoPerLine) {
+    EXPECT_TRUE(editor.SetLineColor(1, 10526975));
+    EXPECT_EQ(editor.LineColor(1), 10526975u);
+    EXPECT_EQ(editor.LineColor(0), rtfText::NormalLineColour);
+    EXPECT_TRUE(editor.SetLineColor(1, 0x00FFFF));
+    EXPECT_EQ(editor.LineColor(1), 0x00FFFFu);
+    EXPECT_TRUE(editor.SetLineColor(1, rtfText::NormalLineColour));
+    EXPECT_EQ(editor.LineColor(1), rtfText::NormalLineColour);
+    EXPECT_FALSE(editor.SetLineColor(4, 255));
+    EXPECT_FALSE(editor.SetLineColor(-1, 255));
+
+    // Colours that no line shows any more free their place: many colours over time work.
+    for (std::uint32_t colour = 1; colour <= 60; ++colour)
+        ASSERT_TRUE(editor.SetLineColor(0, colour * 1000));
+    EXPECT_TRUE(editor.SetLineColor(2, 0x123456));
+    EXPECT_EQ(editor.LineColor(0), 60000u);
+    EXPECT_EQ(editor.LineColor(2), 0x123456u);
+}
+
+TEST_F(RtfTextEdit, ALineColourIsPaintedAsRedGreenBlueFromBgr) {
+    editor.resize(400, 200);
+    editor.show();
+    editor.SetLineColor(1, 0x0000FF); // 0x00BBGGRR: pure red
+    editor.SetLineColor(2, 0xFF0000); // pure blue
+    const int height = int(editor.SendScintilla(Sci::SCI_TEXTHEIGHT, 0));
+    const QImage image = editor.viewport()->grab().toImage();
+    const int x = image.width() - 20;
+    EXPECT_EQ(image.pixelColor(x, height + height / 2), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(x, 2 * height + height / 2), QColor(0, 0, 255));
+    EXPECT_NE(image.pixelColor(x, height / 2), QColor(255, 0, 0));
+}
+
+TEST_F(RtfTextEdit, LineMarksAndTheLineNumberMargin) {
+    editor.SetLineMark(2, true);
+    editor.SetLineMark(2, true);
+    EXPECT_TRUE(editor.LineMarked(2));
+    EXPECT_FALSE(editor.LineMarked(1));
+    editor.SetLineMark(2, false);
+    EXPECT_FALSE(editor.LineMarked(2));
+
+    editor.SetLineNumbering(false);
+    EXPECT_EQ(editor.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0), 0);
+    editor.SetLineNumbering(true);
+    EXPECT_GT(editor.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0), 0);
+}
+
+TEST_F(RtfTextEdit, FontAndLineNumberColourSurviveAChangeOfLanguage) {
+    EXPECT_TRUE(editor.SetColor(rtfText::LineNumberColourItem, 0x336699));
+    EXPECT_FALSE(editor.SetColor(3, 0x336699));
+    editor.SetFont(QFont(QStringLiteral("DejaVu Sans Mono"), 13));
+    QsciLexerCPP language;
+    editor.SetLanguage(&language);
+    EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
+    for (int style : {0, 5, int(Sci::STYLE_LINENUMBER)})
+        EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETSIZE, style), 13) << style;
+    editor.SetLanguage(nullptr);
+    EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
+}
+
+TEST_F(RtfTextEdit, RaisesItsNotifications) {
+    editor.resize(400, 200);
+    editor.show();
+    QSignalSpy menu(&editor, &rtfText::contextMenuRequested);
+    QSignalSpy mouse(&editor, &rtfText::mouseDown);
+    QSignalSpy caret(&editor, &rtfText::caretMoved);
+
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 6), QPoint(105, 106));
+    QApplication::sendEvent(editor.viewport(), &event);
+    ASSERT_EQ(menu.count(), 1);
+    EXPECT_EQ(menu.at(0).at(0).toPoint(), QPoint(105, 106));
+
+    QTest::mousePress(editor.viewport(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
+                      QPoint(60, 5));
+    ASSERT_EQ(mouse.count(), 1);
+    EXPECT_EQ(mouse.at(0), (QList<QVariant>{2, 3, 60, 5}));
+
+    caret.clear();
+    editor.SetSel({1, 2, 1, 2}, true);
+    EXPECT_GE(caret.count(), 1);
+    caret.clear();
+    QTest::keyClick(&editor, Qt::Key_Right);
+    EXPECT_GE(caret.count(), 1);
+}
+
+// A language that records what it was asked to style.
+class RecordingLanguage : public QsciLexerCustom {
+public:
+    const char *language() const override { return "recording"; }
+    QString description(int style) const override {
+        return style == 0 ? QStringLiteral("x") : QString();
+    }
+    void styleText(int start, int end) override {
+        styled = {start, end};
+        startStyling(start);
+        setStyling(end - start, 0);
+    }
+    std::pair<int, int> styled{-1, -1};
+};
+
+TEST_F(RtfTextEdit, RestyleStylesTheWholeText) {
+    RecordingLanguage language;
+    editor.SetLanguage(&language);
+    language.styled = {-1, -1};
+    editor.Restyle();
+    EXPECT_EQ(language.styled, std::make_pair(0, int(editor.Text().toUtf8().size())));
+}
+
+} // namespace

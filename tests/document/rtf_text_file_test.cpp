@@ -1,0 +1,164 @@
+#include "common/scripted_prompts.h"
+#include "document/rtf_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Every byte but CR and LF, 16 to a line, lines ended by CR LF: not valid UTF-8, so it opens
+// as Windows-1252.
+QByteArray allWindows1252Bytes() {
+    QByteArray bytes;
+    int inLine = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (b == '\r' || b == '\n')
+            continue;
+        bytes += char(b);
+        if (++inLine % 16 == 0)
+            bytes += "\r\n";
+    }
+    return bytes;
+}
+
+class RtfTextFile : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    rtfText editor{prompts};
+};
+
+struct RoundTrip {
+    const char *name;
+    QByteArray bytes;
+    int format;
+};
+
+TEST_F(RtfTextFile, CrLfFilesComeBackByteForByteInTheirOwnFormat) {
+    const QByteArray utf8Text = QStringLiteral("PRINT \"äöü€✓\"\r\nGLOBAL n%\r\n").toUtf8();
+    QByteArray utf16 = "\xFF\xFE";
+    for (QChar c : QStringLiteral("REM äöü€✓ \U0001F600\r\nPRINT 1\r\n"))
+        utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+    const RoundTrip cases[] = {
+        {"utf8.opl", "\xEF\xBB\xBF" + utf8Text, 32},
+        {"utf16.opl", utf16, 64},
+        {"cp1252.opl", allWindows1252Bytes(), 16},
+        {"empty.opl", QByteArray(), 16},
+    };
+    for (const RoundTrip &c : cases) {
+        writeAll(path(c.name), c.bytes);
+        ASSERT_TRUE(editor.OpenFile(path(c.name))) << c.name;
+        EXPECT_FALSE(editor.Modified()) << c.name;
+        ASSERT_TRUE(editor.SaveFile(path("out.opl"), c.format)) << c.name;
+        EXPECT_EQ(readAll(path("out.opl")), c.bytes) << c.name;
+    }
+}
+
+TEST_F(RtfTextFile, LfAndCrLineEndsAreSavedAsCrLf) {
+    writeAll(path("lf.opl"), "PROC main:\n  PRINT 1\nENDP\n");
+    ASSERT_TRUE(editor.OpenFile(path("lf.opl")));
+    EXPECT_EQ(editor.LineCount(), 4);
+    ASSERT_TRUE(editor.SaveFile(path("lf.opl"), 16));
+    EXPECT_EQ(readAll(path("lf.opl")), QByteArray("PROC main:\r\n  PRINT 1\r\nENDP\r\n"));
+
+    writeAll(path("cr.opl"), "a\rb\r\nc");
+    ASSERT_TRUE(editor.OpenFile(path("cr.opl")));
+    EXPECT_EQ(editor.Text(), QStringLiteral("a\r\nb\r\nc"));
+}
+
+TEST_F(RtfTextFile, TextThatAsciiCannotHoldIsRefusedAndTheFileKept) {
+    writeAll(path("keep.opl"), "old content\r\n");
+    QString text;
+    for (int line = 1; line < 12; ++line)
+        text += QStringLiteral("PRINT %1\r\n").arg(line);
+    text += QStringLiteral("PRINT \"ok ✓\"\r\n");
+    editor.SetText(text);
+    EXPECT_FALSE(editor.SaveFile(path("keep.opl"), 16));
+    EXPECT_EQ(editor.lastError(),
+              QStringLiteral("Line 12: the character \"✓\" cannot be saved as ASCII."));
+    EXPECT_EQ(readAll(path("keep.opl")), QByteArray("old content\r\n"));
+    EXPECT_TRUE(editor.Modified());
+    // The same text fits UTF-8.
+    EXPECT_TRUE(editor.SaveFile(path("keep.opl"), 32));
+    EXPECT_FALSE(editor.Modified());
+}
+
+TEST_F(RtfTextFile, FailuresReportTheReasonAndLoseNothing) {
+    writeAll(path("plain"), "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    editor.SetText(QStringLiteral("unsaved work"));
+
+    for (const char *target : {"plain/under-a-file.opl", "missing/dir/file.opl", "folder"}) {
+        editor.setLastError({});
+        EXPECT_FALSE(editor.SaveFile(path(target), 32)) << target;
+        EXPECT_FALSE(editor.lastError().isEmpty()) << target;
+    }
+    EXPECT_FALSE(editor.SaveFile(path("x.opl"), 8));
+    EXPECT_EQ(editor.lastError(), QStringLiteral("8 is not a save format (16, 32 or 64)."));
+    EXPECT_EQ(readAll(path("plain")), QByteArray("x"));
+    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
+
+    for (const char *source : {"missing.opl", "folder"}) {
+        editor.setLastError({});
+        EXPECT_FALSE(editor.OpenFile(path(source))) << source;
+        EXPECT_FALSE(editor.lastError().isEmpty()) << source;
+    }
+    EXPECT_EQ(editor.Text(), QStringLiteral("unsaved work"));
+    EXPECT_TRUE(editor.Modified());
+}
+
+TEST_F(RtfTextFile, NulBytesStayInTheText) {
+    writeAll(path("nul.opl"), QByteArray("A\0B\r\nC\0", 7));
+    ASSERT_TRUE(editor.OpenFile(path("nul.opl")));
+    EXPECT_EQ(editor.LineCount(), 2);
+    EXPECT_EQ(editor.GetLine(0), QString::fromUtf16(u"A\0B", 3));
+    EXPECT_EQ(editor.Text().size(), 7);
+    editor.SetSel({0, 0, 0, 3}, false);
+    EXPECT_EQ(editor.SelText().size(), 3);
+    ASSERT_TRUE(editor.SaveFile(path("nul.opl"), 16));
+    EXPECT_EQ(readAll(path("nul.opl")), QByteArray("A\0B\r\nC\0", 7));
+}
+
+TEST_F(RtfTextFile, HugeAndBinaryFilesOpenShowAndScroll) {
+    QByteArray binary(256 * 1024, Qt::Uninitialized);
+    QRandomGenerator random(7);
+    for (char &b : binary)
+        b = char(random.bounded(256));
+    QByteArray manyLines;
+    for (int i = 0; i < 200000; ++i)
+        manyLines += "  PRINT \"line\", i%\r\n";
+    const QByteArray longLine = QByteArray(1024 * 1024, 'x') + "\r\nend";
+    const std::pair<const char *, QByteArray> files[] = {
+        {"binary.bin", binary}, {"many.opl", manyLines}, {"long.opl", longLine}};
+
+    editor.resize(500, 300);
+    editor.show();
+    for (const auto &[name, bytes] : files) {
+        writeAll(path(name), bytes);
+        ASSERT_TRUE(editor.OpenFile(path(name))) << name;
+        editor.ExecuteCmd(124); // to the end of the text
+        editor.ExecuteCmd(132);
+        editor.ExecuteCmd(122);
+        editor.viewport()->grab();
+        EXPECT_EQ(editor.GetSel(false).endLine, 0) << name;
+    }
+    EXPECT_EQ(editor.GetLine(0).size(), 1024 * 1024);
+    EXPECT_EQ(editor.GetLine(1), QStringLiteral("end"));
+}
+
+} // namespace
