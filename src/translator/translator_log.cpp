@@ -51,8 +51,8 @@ TranslationOutcome errorOutcome(QStringView afterMarker) {
     }
     outcome.kind = TranslationOutcome::Kind::ErrorLine;
     outcome.line = line;
-    outcome.message = shownLogText(text.toString()) + kCrLf + kCrLf + StringTable::text(1050) +
-                      lineField.trimmed().toString();
+    outcome.message = shownLogText(text.left(kMaxShownLogChars + 1).toString()) + kCrLf + kCrLf +
+                      StringTable::text(1050) + lineField.trimmed().toString();
     return outcome;
 }
 
