@@ -1,10 +1,13 @@
+#include "app/mdl_main.h"
+#include "app/qt_prompts.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Tamro"));
-    w.show();
+    QtPrompts prompts;
+    mdlMAIN module(QCoreApplication::applicationDirPath(), prompts);
+    module.applyStartDefaults();
+    module.start();
     return QApplication::exec();
 }

@@ -1,0 +1,195 @@
+#include "app/frm_main.h"
+
+#include "app/caption_localiser.h"
+#include "app/mdl_main.h"
+#include "app/string_table.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTime>
+#include <QToolBar>
+
+namespace {
+
+QSettings placementStore() {
+    return QSettings(QStringLiteral("Tamro"), QStringLiteral("Tamro"));
+}
+
+QPointF screenDotsPerInch() {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
+    return {96.0, 96.0};
+}
+
+} // namespace
+
+frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), module_(module) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tamro"));
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdiArea);
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    connectCommands();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::MDIForm_Load() {
+    AppSettings &settings = module_.settings();
+    settings.Paths[4] = QDir::rootPath();
+    mnuFileBar5->setVisible(false);
+    LocaliseCaptions(this);
+    toolbarButton(QStringLiteral("Speichern"))
+        ->setToolTip(saveButtonToolTip(QStringLiteral("ASCII")));
+    settings.FilterNames[1] = StringTable::text(1056);
+    settings.FilterNames[2] = StringTable::text(1057);
+    {
+        QSettings store = placementStore();
+        restoredPlacement_ = readWindowPlacement(store);
+    }
+    applyPlacement(restoredPlacement_);
+    module_.LoadSettings();
+    NewDocument();
+}
+
+QMdiSubWindow *frmMain::activeChild() const {
+    return mdiArea->currentSubWindow();
+}
+
+void frmMain::setStatusPanelText(const QString &text) {
+    sbPanelText->setText(text);
+}
+
+QString frmMain::statusPanelText() const {
+    return sbPanelText->text();
+}
+
+void frmMain::showRecentFileEntry(int index, const QString &path) {
+    if (index < 1 || index > 3)
+        return;
+    QAction *entry = mnuFileMRU[index];
+    entry->setText(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    entry->setData(path);
+    entry->setVisible(true);
+    mnuFileBar5->setVisible(true);
+}
+
+QString frmMain::recentFileEntryPath(int index) const {
+    if (index < 1 || index > 3)
+        return {};
+    return mnuFileMRU[index]->data().toString();
+}
+
+void frmMain::setTranslatorCommandsEnabled(bool enabled) {
+    mnuFileTranslate->setEnabled(enabled);
+    mnuFileTransConv->setEnabled(enabled);
+}
+
+QAction *frmMain::toolbarButton(const QString &key) const {
+    if (key.isEmpty())
+        return nullptr;
+    for (QAction *action : tbToolBar->actions()) {
+        if (action->objectName() == key)
+            return action;
+    }
+    return nullptr;
+}
+
+void frmMain::buildStatusBar() {
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    setStatusBar(sbStatusBar);
+    const auto panel = [this](const char *name, const QString &text) {
+        auto *label = new QLabel(text, sbStatusBar);
+        label->setObjectName(QLatin1String(name));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setContentsMargins(4, 0, 4, 0);
+        return label;
+    };
+    sbPanelText = panel("sbPanelText", QStringLiteral("Status"));
+    sbPanelDate = panel("sbPanelDate", {});
+    sbPanelTime = panel("sbPanelTime", {});
+    sbStatusBar->addWidget(sbPanelText, 1);
+    sbStatusBar->addPermanentWidget(sbPanelDate);
+    sbStatusBar->addPermanentWidget(sbPanelTime);
+    updateClock();
+    // Once a second, so a new minute shows within a second of its start.
+    clockTimer_.setInterval(1000);
+    connect(&clockTimer_, &QTimer::timeout, this, &frmMain::updateClock);
+    clockTimer_.start();
+}
+
+void frmMain::updateClock() {
+    const QLocale locale;
+    sbPanelDate->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    sbPanelTime->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+// The Window menu ends with one entry per child window, the active one checked.
+void frmMain::listChildWindows() {
+    qDeleteAll(windowListActions_);
+    windowListActions_.clear();
+    const QList<QMdiSubWindow *> children = mdiArea->subWindowList();
+    if (children.isEmpty())
+        return;
+    windowListActions_.append(mnuWindow->addSeparator());
+    int number = 0;
+    for (QMdiSubWindow *child : children) {
+        ++number;
+        QString caption = child->windowTitle();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry = mnuWindow->addAction(
+            number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
+        entry->setCheckable(true);
+        entry->setChecked(child == activeChild());
+        connect(entry, &QAction::triggered, child,
+                [this, child] { mdiArea->setActiveSubWindow(child); });
+        windowListActions_.append(entry);
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent *event) {
+    // Each child may refuse (its save question answered Cancel); the quit stops there and
+    // the windows closed so far stay closed.
+    for (QMdiSubWindow *child : mdiArea->subWindowList()) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+void frmMain::MDIForm_Unload() {
+    module_.SaveSettings();
+    if (isMinimized())
+        return; // the placement of the previous run stays
+    const QPointF dpi = screenDotsPerInch();
+    QSettings store = placementStore();
+    writeWindowPlacement(store, toTwips(pixelPlacement(), restoredPlacement_, dpi.x(), dpi.y()));
+}
+
+void frmMain::applyPlacement(const WindowPlacement &placement) {
+    const QPointF dpi = screenDotsPerInch();
+    const PixelPlacement pixels = toPixels(placement, dpi.x(), dpi.y());
+    move(pixels.Left, pixels.Top);
+    resize(pixels.Width, pixels.Height);
+}
+
+PixelPlacement frmMain::pixelPlacement() const {
+    return {pos().x(), pos().y(), width(), height()};
+}

@@ -1,0 +1,174 @@
+#pragma once
+
+#include "app/toolbar_layout.h"
+#include "app/window_placement.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+class mdlMAIN;
+
+// The main window: a multiple-document frame with the menus, the tool bar and the status
+// bar. Menu captions and tool-bar tooltips are string-table entry numbers until the load
+// localises them. Every menu entry is reachable by its control name.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(mdlMAIN &module, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Localises the captions, restores the placement and reads the settings file. Runs once,
+    // before the window is first shown.
+    void MDIForm_Load();
+
+    // The active child window (also while another application has the focus), or null.
+    QMdiSubWindow *activeChild() const;
+
+    // The first status-bar panel, where the active document shows its caret position.
+    void setStatusPanelText(const QString &text);
+    QString statusPanelText() const;
+
+    // Recent-file entry `index` (1..3): shows `path` and makes it and mnuFileBar5 visible.
+    // The caption shows the path as it is; the entry keeps the path itself, since a caption
+    // needs "&" doubled.
+    void showRecentFileEntry(int index, const QString &path);
+    QString recentFileEntryPath(int index) const;
+
+    void setTranslatorCommandsEnabled(bool enabled);
+
+    // No context menu over the bars: the View menu alone shows and hides them, so its check
+    // marks always tell the truth.
+    QMenu *createPopupMenu() override { return nullptr; }
+
+    // The tool-bar button with `key` ("Neu", "Speichern" ...), or null.
+    QAction *toolbarButton(const QString &key) const;
+
+    // Tool-bar handlers: a click on the button with `key`, and a choice in the save
+    // button's format drop-down.
+    void tbToolBar_ButtonClick(const QString &key);
+    void tbToolBar_ButtonMenuClick(const QString &entryText);
+
+    // Commands reached from the tool bar and the menus. Those that act on a document do
+    // nothing until document windows exist.
+    void NewDocument();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileTranslate_Click();
+    void mnuFilePrint_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditCom_Click();
+    void mnuEditUncom_Click();
+    void ExecuteEditorCommand(int command);
+    void FontCommand();
+    void LineNumberSwitch();
+    void NavigatorCommand();
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileNew = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileClose = nullptr;
+    QAction *mnuFileBar0 = nullptr;
+    QAction *mnuFileSave = nullptr;
+    QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileBar6 = nullptr;
+    QAction *mnuFileRefresh = nullptr;
+    QMenu *mnuFileTrans = nullptr;
+    QAction *mnuFileTranslate = nullptr;
+    QAction *mnuFileTransConv = nullptr;
+    QAction *mnuFileBar1 = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuFileBar3 = nullptr;
+    std::array<QAction *, 4> mnuFileMRU{}; // 1..3
+    QAction *mnuFileBar5 = nullptr;
+    QAction *mnuFileExit = nullptr;
+
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
+    QAction *mnuEditBar0 = nullptr;
+    QAction *mnuEditCut = nullptr;
+    QAction *mnuEditCopy = nullptr;
+    QAction *mnuEditPaste = nullptr;
+    QAction *menEditTBR2 = nullptr;
+    QAction *mnuEditFind = nullptr;
+    QAction *mnuEditFR = nullptr;
+    QAction *mnuEditGoTo = nullptr;
+    QAction *menEditTBR3 = nullptr;
+    QAction *mnuEditIncInd = nullptr;
+    QAction *mnuEditDecInd = nullptr;
+    QAction *mnuEditCom = nullptr;
+    QAction *mnuEditUncom = nullptr;
+    QAction *mnuEditRunCom = nullptr;
+    QAction *itmJumpToMatch = nullptr;
+    QAction *itmFindUndefined = nullptr;
+
+    QMenu *mnuView = nullptr;
+    QAction *mnuViewToolbar = nullptr;
+    QAction *mnuViewStatusBar = nullptr;
+    QAction *mnuViewTrenn = nullptr;
+    QAction *mnuFileTransSettings = nullptr;
+
+    QMenu *mnuWindow = nullptr;
+    QAction *mnuWindowNewWindow = nullptr;
+    QAction *mnuWindowBar0 = nullptr;
+    QAction *mnuWindowCascade = nullptr;
+    QAction *mnuWindowTileHorizontal = nullptr;
+    QAction *mnuWindowTileVertical = nullptr;
+    QAction *mnuWindowArrangeIcons = nullptr;
+
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpContents = nullptr;
+    QAction *mnuHelpBar0 = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+    // The navigator's pop-up menu; never part of the menu bar.
+    QMenu *mnuNode = nullptr;
+    QAction *mnuNodeGoTo = nullptr;
+    QAction *mnuNodePaste = nullptr;
+
+    QToolBar *tbToolBar = nullptr;
+    QMenu *tbSaveFormatMenu = nullptr; // the drop-down of "Speichern"
+    QStatusBar *sbStatusBar = nullptr;
+    QLabel *sbPanelText = nullptr;
+    QLabel *sbPanelDate = nullptr;
+    QLabel *sbPanelTime = nullptr;
+    QMdiArea *mdiArea = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildViewAndWindowMenus();
+    void buildNodeMenu();
+    void buildToolBar();
+    void buildStatusBar();
+    void connectCommands();
+
+    void runToolbarCommand(ToolbarCommand command);
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void listChildWindows();
+    void updateClock();
+
+    void MDIForm_Unload();
+    void applyPlacement(const WindowPlacement &placement);
+    PixelPlacement pixelPlacement() const;
+
+    mdlMAIN &module_;
+    WindowPlacement restoredPlacement_;
+    QList<QAction *> windowListActions_;
+    QTimer clockTimer_;
+};

@@ -1,0 +1,116 @@
+#include "app/frm_main.h"
+
+#include "app/mdl_main.h"
+#include "dialogs/dialog_commands.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+#include <exception>
+
+// Routing of the menu and tool-bar commands to their handlers.
+
+void frmMain::connectCommands() {
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::NewDocument);
+    connect(mnuWindowNewWindow, &QAction::triggered, this, &frmMain::NewDocument);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(mnuFileTranslate, &QAction::triggered, this, &frmMain::mnuFileTranslate_Click);
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
+    connect(mnuEditCut, &QAction::triggered, this, &frmMain::mnuEditCut_Click);
+    connect(mnuEditCopy, &QAction::triggered, this, &frmMain::mnuEditCopy_Click);
+    connect(mnuEditPaste, &QAction::triggered, this, &frmMain::mnuEditPaste_Click);
+    connect(mnuEditCom, &QAction::triggered, this, &frmMain::mnuEditCom_Click);
+    connect(mnuEditUncom, &QAction::triggered, this, &frmMain::mnuEditUncom_Click);
+    connect(mnuViewToolbar, &QAction::triggered, this, &frmMain::mnuViewToolbar_Click);
+    connect(mnuViewStatusBar, &QAction::triggered, this, &frmMain::mnuViewStatusBar_Click);
+    connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::listChildWindows);
+    connectDialogCommands(*this, module_);
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString &key) {
+    const std::optional<ToolbarCommand> command = toolbarCommandFor(key, activeChild() != nullptr);
+    if (!command)
+        return;
+    // A failing command without an error report of its own simply has no effect.
+    try {
+        runToolbarCommand(*command);
+    } catch (const std::exception &) {
+    }
+}
+
+void frmMain::runToolbarCommand(ToolbarCommand command) {
+    switch (command) {
+    case ToolbarCommand::NewDocument:
+        return NewDocument();
+    case ToolbarCommand::Open:
+        return mnuFileOpen_Click();
+    case ToolbarCommand::Save:
+        return mnuFileSave_Click();
+    case ToolbarCommand::Translate:
+        return mnuFileTranslate_Click();
+    case ToolbarCommand::Print:
+        return mnuFilePrint_Click();
+    case ToolbarCommand::Undo:
+        return ExecuteEditorCommand(129);
+    case ToolbarCommand::Redo:
+        return ExecuteEditorCommand(139);
+    case ToolbarCommand::Find:
+        return ExecuteEditorCommand(178);
+    case ToolbarCommand::Cut:
+        return mnuEditCut_Click();
+    case ToolbarCommand::Copy:
+        return mnuEditCopy_Click();
+    case ToolbarCommand::Paste:
+        return mnuEditPaste_Click();
+    case ToolbarCommand::IncreaseIndent:
+        return ExecuteEditorCommand(163);
+    case ToolbarCommand::DecreaseIndent:
+        return ExecuteEditorCommand(127);
+    case ToolbarCommand::Comment:
+        return mnuEditCom_Click();
+    case ToolbarCommand::Uncomment:
+        return mnuEditUncom_Click();
+    case ToolbarCommand::Font:
+        return FontCommand();
+    case ToolbarCommand::LineNumbers:
+        return LineNumberSwitch();
+    case ToolbarCommand::Navigator:
+        return NavigatorCommand();
+    case ToolbarCommand::None:
+        return;
+    }
+}
+
+void frmMain::tbToolBar_ButtonMenuClick(const QString &entryText) {
+    module_.settings().SaveEncoding = saveEncodingForEntry(entryText);
+    if (QAction *saveButton = toolbarButton(QStringLiteral("Speichern")))
+        saveButton->setToolTip(saveButtonToolTip(entryText));
+}
+
+// Qt has already inverted the check mark when these run.
+void frmMain::mnuViewToolbar_Click() {
+    tbToolBar->setVisible(mnuViewToolbar->isChecked());
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
+}
+
+// Document windows, the file commands and the editing commands are not part of the program
+// yet; until they are, these commands have no effect.
+void frmMain::NewDocument() {}
+void frmMain::mnuFileOpen_Click() {}
+void frmMain::mnuFileSave_Click() {}
+void frmMain::mnuFileTranslate_Click() {}
+void frmMain::mnuFilePrint_Click() {}
+void frmMain::mnuEditCut_Click() {}
+void frmMain::mnuEditCopy_Click() {}
+void frmMain::mnuEditPaste_Click() {}
+void frmMain::mnuEditCom_Click() {}
+void frmMain::mnuEditUncom_Click() {}
+void frmMain::ExecuteEditorCommand(int) {}
+void frmMain::FontCommand() {}
+void frmMain::LineNumberSwitch() {}
+void frmMain::NavigatorCommand() {}

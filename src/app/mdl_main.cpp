@@ -1,0 +1,67 @@
+#include "app/mdl_main.h"
+
+#include "app/frm_main.h"
+#include "app/prompts.h"
+#include "app/settings_file.h"
+
+#include <QDir>
+#include <cmath>
+
+mdlMAIN::mdlMAIN(const QString &programFolder, Prompts &prompts)
+    : programFolder_(programFolder), prompts_(prompts) {}
+
+mdlMAIN::~mdlMAIN() = default;
+
+QString mdlMAIN::settingsPath() const {
+    return QDir(programFolder_).filePath(QStringLiteral("tamro.ini"));
+}
+
+void mdlMAIN::applyStartDefaults() {
+    settings_.EditorFont.Name = QStringLiteral("Arial");
+    settings_.EditorFont.Size = 8.0;
+    settings_.LineNumbers = true;
+    settings_.Colours[0] = 8421504;
+    settings_.WaitSeconds = 6.0f;
+    settings_.SaveEncoding = 1;
+}
+
+void mdlMAIN::start() {
+    mainWindow_ = std::make_unique<frmMain>(*this);
+    prompts_.setParentWidget(mainWindow_.get());
+    mainWindow_->MDIForm_Load();
+    mainWindow_->show();
+}
+
+void mdlMAIN::LoadSettings() {
+    const bool complete = readSettingsFile(settingsPath(), settings_);
+    if (!mainWindow_)
+        return;
+    for (int i = 1; i <= 3; ++i) {
+        if (!settings_.RecentFiles[i].isEmpty())
+            mainWindow_->showRecentFileEntry(i, settings_.RecentFiles[i]);
+    }
+    if (!complete || !FileExists(settings_.Paths[1]))
+        mainWindow_->setTranslatorCommandsEnabled(false);
+}
+
+void mdlMAIN::SaveSettings() {
+    const bool written = writeSettingsFile(settingsPath(), settings_);
+    if (!mainWindow_)
+        return;
+    if (!written)
+        mainWindow_->setTranslatorCommandsEnabled(false);
+    else if (FileExists(settings_.Paths[1]))
+        mainWindow_->setTranslatorCommandsEnabled(true);
+}
+
+void mdlMAIN::ChooseEditorFont() {
+    EditorFontSetting &font = settings_.EditorFont;
+    const std::optional<FontChoice> chosen =
+        prompts_.font(FontChoice{font.Name, font.Size, font.Bold, font.Italic});
+    if (!chosen)
+        return;
+    font.Name = chosen->name;
+    font.Bold = chosen->bold;
+    font.Italic = chosen->italic;
+    font.Size = std::round(chosen->size * 10000.0) / 10000.0;
+}

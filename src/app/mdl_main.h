@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/app_settings.h"
+
+#include <QString>
+#include <memory>
+
+class Prompts;
+class frmMain;
+
+// The application module: the settings record, the program folder, the dialogs and the one
+// main window, for the life of the process.
+class mdlMAIN {
+public:
+    mdlMAIN(const QString &programFolder, Prompts &prompts);
+    ~mdlMAIN();
+    mdlMAIN(const mdlMAIN &) = delete;
+    mdlMAIN &operator=(const mdlMAIN &) = delete;
+
+    AppSettings &settings() { return settings_; }
+    Prompts &prompts() { return prompts_; }
+    QString programFolder() const { return programFolder_; }
+    QString settingsPath() const;
+    frmMain *MainWindow() const { return mainWindow_.get(); }
+
+    // The start-up defaults: editor font, line numbers, line-number colour, wait time and
+    // save format.
+    void applyStartDefaults();
+    // Creates the main window, loads it and shows it.
+    void start();
+
+    // Reads tamro.ini into the settings and shows the recent files in the File menu. The
+    // translator commands are disabled when the translator is missing or the file could not
+    // be read whole.
+    void LoadSettings();
+    // Writes tamro.ini. The translator commands are enabled when the translator exists, and
+    // disabled when the file could not be written.
+    void SaveSettings();
+
+    // The font dialog seeded with the editor font; a choice replaces it, Cancel keeps it.
+    void ChooseEditorFont();
+
+private:
+    QString programFolder_;
+    Prompts &prompts_;
+    AppSettings settings_;
+    std::unique_ptr<frmMain> mainWindow_; // last, so it goes before the settings it uses
+};

@@ -1,0 +1,147 @@
+#include "main_window_fixture.h"
+
+#include "app/settings_file.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+namespace {
+
+QString makeTranslator(const QTemporaryDir &dir) {
+    QFile file(dir.filePath("OPLTRAN.EXE"));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    return file.fileName();
+}
+
+// A child window whose save question is answered Cancel.
+class RefusingChild : public QWidget {
+protected:
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+QPointF dpi() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
+}
+
+PixelPlacement shownPixels(const frmMain &w) {
+    return {w.pos().x(), w.pos().y(), w.width(), w.height()};
+}
+
+QStringList storedPlacement() {
+    QSettings s(QStringLiteral("Tamro"), QStringLiteral("Tamro"));
+    QStringList values;
+    for (const char *key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+        values << s.value(QStringLiteral("Settings/") + key).toString();
+    return values;
+}
+
+} // namespace
+
+using MainWindowLoad = MainWindowFixture;
+
+TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItems) {
+    EXPECT_TRUE(store().fileName().startsWith(storeDir.path())); // never the real store
+    frmMain &w = start();
+    EXPECT_EQ(shownPixels(w), toPixels({1000, 1000, 6500, 6500}, dpi().x(), dpi().y()));
+    const AppSettings &s = module.settings();
+    EXPECT_EQ(s.Paths[4], QDir::rootPath());
+    EXPECT_EQ(s.FilterNames[1], "Files");
+    EXPECT_EQ(s.FilterNames[2], "All Files");
+    EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
+    EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
+    EXPECT_TRUE(prompts.calls.empty()); // no message at start-up
+}
+
+TEST_F(MainWindowLoad, SettingsFileShowsRecentFilesAndKeepsTranslatorItemsWhenItExists) {
+    const QString translator = makeTranslator(programDir);
+    for (const QString &path : {translator, programDir.filePath("missing.exe")}) {
+        SCOPED_TRACE(path.toStdString());
+        AppSettings file;
+        file.RecentFiles = {"", "/src/one.opl", "/src/a&b, c.opl", ""};
+        file.Paths = {"", path, "/inc", "/out", "/conv"};
+        ASSERT_TRUE(writeSettingsFile(module.settingsPath(), file));
+
+        mdlMAIN run(programDir.path(), prompts);
+        run.start();
+        frmMain &w = *run.MainWindow();
+        EXPECT_EQ(run.settings().Paths[4], "/conv");
+        for (int i = 1; i <= 2; ++i) {
+            EXPECT_TRUE(w.mnuFileMRU[i]->isVisible());
+            EXPECT_EQ(w.recentFileEntryPath(i), file.RecentFiles[i]);
+        }
+        EXPECT_EQ(w.mnuFileMRU[2]->text(), "/src/a&&b, c.opl"); // shows one "&"
+        EXPECT_FALSE(w.mnuFileMRU[3]->isVisible());
+        EXPECT_TRUE(w.mnuFileBar5->isVisible());
+        EXPECT_EQ(w.mnuFileTranslate->isEnabled(), path == translator);
+        EXPECT_EQ(w.mnuFileTransConv->isEnabled(), path == translator);
+    }
+}
+
+TEST_F(MainWindowLoad, PartialSettingsFileKeepsWhatWasReadAndDisablesTranslator) {
+    AppSettings file;
+    file.RecentFiles[1] = "/src/first.opl";
+    file.Paths = {"", makeTranslator(programDir), "/inc", "/out", "/conv"};
+    file.WaitSeconds = 2.5f;
+    file.EditorFont.Name = "Courier";
+    const QList<QByteArray> lines = formatSettingsFile(file).split('\n');
+    QFile cut(module.settingsPath());
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 8; ++i)
+        cut.write(lines[i] + '\n');
+    cut.close();
+
+    frmMain &w = start();
+    EXPECT_EQ(module.settings().WaitSeconds, 2.5f);
+    EXPECT_EQ(module.settings().EditorFont.Name, "Arial");
+    EXPECT_TRUE(w.mnuFileMRU[1]->isVisible());
+    EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
+    EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
+}
+
+TEST_F(MainWindowLoad, QuitStoresMovedValuesInTwipsAndUnchangedOnesAsTheyWereRead) {
+    {
+        QSettings s = store();
+        s.setValue("Settings/MainLeft", "1500");
+        s.setValue("Settings/MainTop", "not a number");
+        s.setValue("Settings/MainWidth", "7000");
+    }
+    frmMain &w = start();
+    EXPECT_EQ(shownPixels(w), toPixels({1500, 1000, 7000, 6500}, dpi().x(), dpi().y()));
+    w.resize(640, w.height());
+    ASSERT_TRUE(w.close());
+    EXPECT_EQ(storedPlacement(),
+              (QStringList{"1500", "1000", formatSingle(pixelsToTwips(640, dpi().x())), "6500"}));
+    AppSettings written;
+    EXPECT_TRUE(readSettingsFile(module.settingsPath(), written));
+}
+
+TEST_F(MainWindowLoad, QuitWhileMinimisedKeepsThePreviousPlacement) {
+    store().setValue("Settings/MainLeft", "111");
+    frmMain &w = start();
+    w.showMinimized();
+    ASSERT_TRUE(w.close());
+    EXPECT_EQ(storedPlacement(), (QStringList{"111", "", "", ""}));
+    EXPECT_TRUE(QFile::exists(module.settingsPath())); // the settings file is still written
+}
+
+TEST_F(MainWindowLoad, AChildThatRefusesToCloseStopsTheQuit) {
+    frmMain &w = start();
+    QMdiSubWindow *closes = w.mdiArea->addSubWindow(new QWidget);
+    QMdiSubWindow *refuses = w.mdiArea->addSubWindow(new RefusingChild);
+    QMdiSubWindow *after = w.mdiArea->addSubWindow(new QWidget);
+    for (QMdiSubWindow *child : {closes, refuses, after})
+        child->show();
+
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(closes->isVisible()); // closed before the refusal, stays closed
+    EXPECT_TRUE(refuses->isVisible());
+    EXPECT_TRUE(after->isVisible()); // not asked once the quit stopped
+    EXPECT_FALSE(QFile::exists(module.settingsPath()));
+    EXPECT_EQ(storedPlacement(), (QStringList{"", "", "", ""}));
+}

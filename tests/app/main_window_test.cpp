@@ -1,0 +1,173 @@
+#include "main_window_fixture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// "name:text" per entry, "name:-" for a separator, sub-menus nested in brackets.
+QStringList describe(const QList<QAction *> &actions, bool nested = true) {
+    QStringList entries;
+    for (const QAction *action : actions) {
+        QString entry = action->objectName() + ':' + (action->isSeparator() ? "-" : action->text());
+        if (nested && action->menu())
+            entry += '[' + describe(action->menu()->actions()).join(',') + ']';
+        entries << entry;
+    }
+    return entries;
+}
+
+QStringList describe(const QMenu *menu) {
+    return describe(menu->actions());
+}
+
+} // namespace
+
+using MainWindow = MainWindowFixture;
+
+TEST_F(MainWindow, MenuTreeShowsTheTextsOfItsEntriesAfterLoad) {
+    frmMain &w = start();
+    EXPECT_EQ(w.windowTitle(), "Tamro");
+    EXPECT_EQ(describe(w.menuBar()->actions(), false),
+              (QStringList{"mnuFile:File", "mnuEdit:Edit", "mnuView:View", "mnuWindow:Window",
+                           "mnuHelp:&?"}));
+    EXPECT_EQ(describe(w.mnuFile),
+              (QStringList{"mnuFileNew:New", "mnuFileOpen:Open", "mnuFileClose:Close",
+                           "mnuFileBar0:-", "mnuFileSave:Save", "mnuFileSaveAs:Save As",
+                           "mnuFileBar6:-", "mnuFileRefresh:Refresh",
+                           "mnuFileTrans:OPLTRAN[mnuFileTranslate:Translate,"
+                           "mnuFileTransConv:Convert OPL<-> Plain Text]",
+                           "mnuFileBar1:-", "mnuFilePrint:Print", "mnuFileBar3:-", "mnuFileMRU1:",
+                           "mnuFileMRU2:", "mnuFileMRU3:", "mnuFileBar5:-", "mnuFileExit:Quit"}));
+    EXPECT_EQ(describe(w.mnuEdit),
+              (QStringList{"mnuEditUndo:Undo", "mnuEditRedo:Redo", "mnuEditBar0:-",
+                           "mnuEditCut:Cut", "mnuEditCopy:Copy", "mnuEditPaste:Paste",
+                           "menEditTBR2:-", "mnuEditFind:Search", "mnuEditFR:Search and Replace",
+                           "mnuEditGoTo:Go To", "menEditTBR3:-", "mnuEditIncInd:Increase Indent",
+                           "mnuEditDecInd:Decrease Indent", "mnuEditCom:Comment",
+                           "mnuEditUncom:Uncomment", "mnuEditRunCom:Execute Command",
+                           "itmJumpToMatch:Find matching",
+                           "itmFindUndefined:Search for undefined externals"}));
+    EXPECT_EQ(describe(w.mnuView),
+              (QStringList{"mnuViewToolbar:Palette", "mnuViewStatusBar:Statusbar", "mnuViewTrenn:-",
+                           "mnuFileTransSettings:Settings"}));
+    EXPECT_EQ(describe(w.mnuWindow),
+              (QStringList{"mnuWindowNewWindow:New", "mnuWindowBar0:-", "mnuWindowCascade:Over",
+                           "mnuWindowTileHorizontal:Order", "mnuWindowTileVertical:Deck",
+                           "mnuWindowArrangeIcons:Sort"}));
+    EXPECT_EQ(describe(w.mnuHelp),
+              (QStringList{"mnuHelpContents:OPL Help", "mnuHelpBar0:-", "mnuHelpAbout:About"}));
+    EXPECT_EQ(w.mnuNode->title(), "Node");
+    EXPECT_EQ(describe(w.mnuNode), (QStringList{"mnuNodeGoTo:Go To", "mnuNodePaste:Paste"}));
+    EXPECT_FALSE(w.menuBar()->actions().contains(w.mnuNode->menuAction()));
+
+    for (QAction *action : w.findChildren<QAction *>()) {
+        const QKeySequence expected = action == w.mnuFileSave ? QKeySequence(Qt::CTRL | Qt::Key_S)
+                                      : action == w.mnuFileRefresh ? QKeySequence(Qt::Key_F5)
+                                                                   : QKeySequence();
+        EXPECT_EQ(action->shortcut(), expected) << action->objectName().toStdString();
+    }
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_FALSE(w.mnuFileMRU[i]->isVisible());
+    EXPECT_FALSE(w.mnuFileBar5->isVisible());
+}
+
+TEST_F(MainWindow, ToolBarHoldsNumbersAtDesignAndTextsAfterLoad) {
+    {
+        frmMain design(module);
+        EXPECT_EQ(design.toolbarButton("Speichern")->toolTip(), "1037");
+        EXPECT_EQ(design.toolbarButton("Navi")->toolTip(), "1078");
+    }
+    frmMain &w = start();
+    QStringList shown;
+    for (QAction *action : w.tbToolBar->actions()) {
+        if (action->isSeparator()) {
+            shown << "-";
+            continue;
+        }
+        shown << action->objectName() + ':' + w.tbToolBar->widgetForAction(action)->toolTip();
+        EXPECT_EQ(action->toolTip(), w.tbToolBar->widgetForAction(action)->toolTip());
+        EXPECT_FALSE(action->icon().isNull());
+    }
+    EXPECT_EQ(shown.join('|'),
+              QStringLiteral("Neu:New|Öffnen:Open|Speichern:Save - ASCII|-|Translate:Translate|-|"
+                             "Drucken:Print|-|Rückgängig:Undo|Wiederherstellen:Redo|-|"
+                             "Suchen:Search|-|Ausschneiden:Cut|Kopieren:Copy|Einfügen:Paste|-|"
+                             "Einrücken:Increase Indent|Rausrücken:Decrease Indent|-|"
+                             "Kommentieren:Comment|UnKommentieren:Uncomment|-|Font:Font:|"
+                             "Line:Line numbers|Navi:Navigator"));
+}
+
+TEST_F(MainWindow, SaveFormatDropDownSetsEncodingAndTooltipWithoutSaving) {
+    frmMain &w = start();
+    auto *button =
+        qobject_cast<QToolButton *>(w.tbToolBar->widgetForAction(w.toolbarButton("Speichern")));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
+    ASSERT_EQ(button->defaultAction()->menu(), w.tbSaveFormatMenu);
+    const QList<QAction *> entries = w.tbSaveFormatMenu->actions();
+    ASSERT_EQ(describe(entries), (QStringList{":ASCII", ":UTF8", ":UNICODE"}));
+
+    const struct {
+        int entry;
+        int encoding;
+        const char *toolTip;
+    } steps[] = {{2, 3, "Save - UNICODE"}, {1, 2, "Save - UTF8"}, {0, 1, "Save - ASCII"}};
+    for (const auto &step : steps) {
+        entries[step.entry]->trigger();
+        EXPECT_EQ(module.settings().SaveEncoding, step.encoding);
+        EXPECT_EQ(button->toolTip(), step.toolTip);
+    }
+    EXPECT_TRUE(prompts.calls.empty());
+    EXPECT_FALSE(QFile::exists(module.settingsPath()));
+}
+
+TEST_F(MainWindow, StatusBarPanelsAndViewItemsThatToggleTheBars) {
+    const QLocale locale;
+    const QString dayBefore = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
+    frmMain &w = start();
+    const QString dayAfter = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(w.statusBar(), w.sbStatusBar);
+    EXPECT_EQ(w.statusPanelText(), "Status");
+    EXPECT_TRUE(w.sbPanelDate->text() == dayBefore || w.sbPanelDate->text() == dayAfter);
+    EXPECT_FALSE(w.sbPanelTime->text().isEmpty());
+
+    const std::pair<QAction *, QWidget *> toggles[] = {{w.mnuViewToolbar, w.tbToolBar},
+                                                       {w.mnuViewStatusBar, w.sbStatusBar}};
+    for (const auto &[item, bar] : toggles) {
+        for (const bool shown : {false, true}) {
+            item->trigger();
+            EXPECT_EQ(item->isChecked(), shown);
+            EXPECT_EQ(bar->isVisible(), shown);
+        }
+    }
+    EXPECT_EQ(w.createPopupMenu(), nullptr); // no second way to hide a bar
+}
+
+TEST_F(MainWindow, WindowMenuListsTheChildWindowsOnce) {
+    frmMain &w = start();
+    QMdiSubWindow *children[2];
+    for (int i = 0; i < 2; ++i) {
+        children[i] = w.mdiArea->addSubWindow(new QWidget);
+        children[i]->setWindowTitle(i == 0 ? "Document 1" : "/tmp/a&b.opl");
+        children[i]->show();
+    }
+    w.mdiArea->setActiveSubWindow(children[1]);
+    ASSERT_EQ(w.activeChild(), children[1]);
+    for (int round = 0; round < 2; ++round) {
+        Q_EMIT w.mnuWindow->aboutToShow();
+        const QList<QAction *> list = w.mnuWindow->actions().mid(6);
+        ASSERT_EQ(describe(list), (QStringList{":-", ":&1 Document 1", ":&2 /tmp/a&&b.opl"}));
+        EXPECT_FALSE(list[1]->isChecked());
+        EXPECT_TRUE(list[2]->isChecked());
+    }
+    w.mnuWindow->actions()[7]->trigger();
+    EXPECT_EQ(w.activeChild(), children[0]);
+}

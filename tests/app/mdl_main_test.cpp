@@ -1,0 +1,51 @@
+#include "main_window_fixture.h"
+
+#include "app/settings_file.h"
+
+#include <QDir>
+
+using Module = MainWindowFixture;
+
+TEST_F(Module, FontDialogIsSeededAndItsChoiceCopiedCancelKeepsTheFont) {
+    AppSettings &s = module.settings();
+    s.EditorFont = {"Arial", 9.75, true, false};
+    module.ChooseEditorFont(); // no answer queued: cancelled
+    ASSERT_EQ(prompts.calls.size(), 1u);
+    EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Font);
+    EXPECT_EQ(prompts.calls[0].font, (FontChoice{"Arial", 9.75, true, false}));
+    EXPECT_EQ(s.EditorFont, (EditorFontSetting{"Arial", 9.75, true, false}));
+
+    prompts.fontAnswers.push_back(FontChoice{"DejaVu Sans Mono", 10.123456, false, true});
+    module.ChooseEditorFont();
+    EXPECT_EQ(s.EditorFont.Name, "DejaVu Sans Mono");
+    EXPECT_DOUBLE_EQ(s.EditorFont.Size, 10.1235);
+    EXPECT_FALSE(s.EditorFont.Bold);
+    EXPECT_TRUE(s.EditorFont.Italic);
+}
+
+TEST_F(Module, SaveSettingsEnablesTranslatorItemsOnlyWhenWrittenAndTheTranslatorExists) {
+    frmMain &w = start();
+    EXPECT_EQ(module.settingsPath(), QDir(programDir.path()).filePath("tamro.ini"));
+    ASSERT_FALSE(w.mnuFileTranslate->isEnabled());
+    module.SaveSettings(); // translator still missing: unchanged
+    EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
+
+    QFile translator(programDir.filePath("OPLTRAN.EXE"));
+    ASSERT_TRUE(translator.open(QIODevice::WriteOnly));
+    translator.close();
+    module.settings().Paths[1] = translator.fileName();
+    module.SaveSettings();
+    EXPECT_TRUE(w.mnuFileTranslate->isEnabled());
+    EXPECT_TRUE(w.mnuFileTransConv->isEnabled());
+    AppSettings written;
+    ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));
+    EXPECT_EQ(written.Paths[1], translator.fileName());
+
+    // A folder where the file should be: the write fails and the items are disabled.
+    ASSERT_TRUE(QFile::remove(module.settingsPath()));
+    ASSERT_TRUE(QDir(programDir.path()).mkdir("tamro.ini"));
+    module.SaveSettings();
+    EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
+    EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
+    EXPECT_TRUE(prompts.calls.empty()); // no message either way
+}

@@ -1,0 +1,76 @@
+#include "app/window_placement.h"
+
+#include "qt_test_print.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+class WindowPlacementTest : public ::testing::Test {
+protected:
+    QSettings store() { return QSettings(dir.filePath("store.ini"), QSettings::IniFormat); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(WindowPlacementTest, AValueThatIsNoFiniteNumberFallsBackAlone) {
+    const struct {
+        QVariant stored;
+        float expected;
+    } cases[] = {
+        {"1500", 1500.0f},         {" 250.5 ", 250.5f}, {"-120", -120.0f}, {".5", 0.5f},
+        {"1e3", 1000.0f},          {"abc", 1000.0f},    {"12x", 1000.0f},  {"", 1000.0f},
+        {"1,5", 1000.0f},          {"nan", 1000.0f},    {"inf", 1000.0f},  {"1e39", 1000.0f},
+        {QVariant(2000), 2000.0f}, // written by another tool as a number
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored.toString().toStdString());
+        {
+            QSettings s = store();
+            s.clear();
+            s.setValue("Settings/MainLeft", c.stored);
+            s.setValue("Settings/MainHeight", "700");
+        }
+        QSettings s = store();
+        EXPECT_EQ(readWindowPlacement(s), (WindowPlacement{c.expected, 1000, 6500, 700}));
+        writeWindowPlacement(s, {c.expected, 9.75f, 6500, 700});
+        EXPECT_EQ(readWindowPlacement(s), (WindowPlacement{c.expected, 9.75f, 6500, 700}));
+    }
+}
+
+TEST(WindowPlacementConversion, RoundsToNearestAndClampsWhatNoScreenCouldShow) {
+    EXPECT_EQ(twipsToPixels(1000, 96), 67); // 66.67
+    EXPECT_EQ(twipsToPixels(-1000, 120), -83);
+    EXPECT_EQ(pixelsToTwips(67, 96), 1005.0f);
+    EXPECT_EQ(pixelsToTwips(83, 110), 1087.0f); // 1086.55
+    const float huge = std::numeric_limits<float>::max();
+    EXPECT_EQ(twipsToPixels(huge, 96), 1 << 24);
+    EXPECT_EQ(twipsToPixels(-huge, 96), -(1 << 24));
+    EXPECT_EQ(twipsToPixels(std::numeric_limits<float>::quiet_NaN(), 96), 0);
+    EXPECT_EQ(formatSingle(1234567), "1234567"); // never "1.234567e+06"
+    EXPECT_EQ(formatSingle(0.25f), "0.25");
+}
+
+TEST(WindowPlacementConversion, UnchangedValuesKeepTheirTwipsSoNothingDrifts) {
+    for (const double dpi : {96.0, 110.0, 120.0, 144.0}) {
+        SCOPED_TRACE(dpi);
+        const WindowPlacement restored{1000, 1000, 6500, 6500};
+        const PixelPlacement shown = toPixels(restored, dpi, dpi);
+        EXPECT_EQ(toTwips(shown, restored, dpi, dpi), restored);
+
+        PixelPlacement moved = shown;
+        moved.Left += 10;
+        const WindowPlacement stored = toTwips(moved, restored, dpi, dpi);
+        EXPECT_EQ(stored.Left, pixelsToTwips(moved.Left, dpi));
+        EXPECT_EQ(twipsToPixels(stored.Left, dpi), moved.Left);
+        EXPECT_EQ(stored.Width, 6500.0f);
+    }
+    // Separate resolutions across and down.
+    const PixelPlacement shown = toPixels({1440, 1440, 2880, 2880}, 96, 192);
+    EXPECT_EQ(shown, (PixelPlacement{96, 192, 192, 384}));
+}
