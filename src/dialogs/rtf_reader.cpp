@@ -44,6 +44,11 @@ bool isPlainText(char c) {
     return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
 }
 
+// Control characters other than tab mean nothing in the text and would show as boxes.
+bool isJunk(QChar c) {
+    return (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F;
+}
+
 int hexValue(char c) {
     if (isDigit(c))
         return c - '0';
@@ -151,7 +156,11 @@ private:
                 return;
             }
             p += 2;
-            addChar(windows1252()[high * 16 + low]);
+            const QChar decoded = windows1252()[high * 16 + low];
+            if (isJunk(decoded))
+                fallbackLeft = std::max(fallbackLeft - 1, 0);
+            else
+                addChar(decoded);
             return;
         }
         case '\\':
@@ -318,12 +327,12 @@ private:
                         appendToRun(QStringView(pair, 2));
                 } else
                     addChar(QChar(kReplacement));
-            } else if (value < 0 || value > 0xFFFF || (value < 0x20 && value != '\t')) {
+            } else if (value < 0 || value > 0xFFFF) {
                 addChar(QChar(kReplacement));
-            } else {
+            } else if (!isJunk(QChar(char16_t(value)))) {
                 addChar(QChar(char16_t(value)));
             }
-        } else if (value >= 0x20 && value <= 0xFFFF) {
+        } else if (value >= 0 && value <= 0xFFFF && !isJunk(QChar(char16_t(value)))) {
             addChar(QChar(char16_t(value)));
         }
         fallbackLeft = state().unicodeSkip;

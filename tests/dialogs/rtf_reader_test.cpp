@@ -1,7 +1,9 @@
 #include "common/test_paths.h"
 #include "dialogs/rtf_reader.h"
 #include "qstring_printer.h"
+#include "rtf_invariants.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -25,8 +27,25 @@ struct TextCase {
 };
 
 void expectTexts(std::initializer_list<TextCase> cases) {
-    for (const TextCase &c : cases)
-        EXPECT_EQ(textOf(c.rtf), QString::fromUtf8(c.expected)) << c.rtf;
+    for (const TextCase &c : cases) {
+        const RtfDocument doc = readRtf(c.rtf);
+        EXPECT_EQ(doc.plainText(), QString::fromUtf8(c.expected)) << c.rtf;
+        EXPECT_EQ(rtfInvariantViolation(doc), QString()) << c.rtf;
+    }
+}
+
+// The runs of the last paragraph as "text bold/italic/underline size", e.g. "c bi- 24".
+QStringList describeRuns(std::string_view rtf) {
+    QStringList runs;
+    const RtfDocument doc = readRtf(rtf);
+    for (const RtfRun &run : doc.paragraphs.last().runs) {
+        const RtfCharFormat &f = run.format;
+        runs << QString("%1 %2%3%4 %5")
+                    .arg(run.text, f.bold ? "b" : "-", f.italic ? "i" : "-",
+                         f.underline ? "u" : "-")
+                    .arg(f.halfPoints);
+    }
+    return runs;
 }
 
 } // namespace
@@ -62,7 +81,7 @@ TEST(RtfReaderText, ReadsUnicodeWithItsFallback) {
         {R"({\rtf1 \u-10179?x})", "\uFFFDx"},
         {R"({\rtf1 \u-8704?x})", "\uFFFDx"},
         {R"({\rtf1 \u-10179?})", "\uFFFD"},
-        {R"({\rtf1 \u0?\u7?\u9?})", "\uFFFD\uFFFD\t"},
+        {R"({\rtf1 \u0?\u7?\u9?\u127?\'07\'09\'7F.})", "\t\t."},
         {R"({\rtf1 \u8364\par x})", "€\nx"}, // a control word ends the fallback
         {R"({\rtf1 \u123456789?x})", "\uFFFDx"},
     });
@@ -117,40 +136,13 @@ TEST(RtfReaderText, SurvivesDeepNestingAndKeepsItsText) {
 }
 
 TEST(RtfReaderFormat, GroupsScopeTheCharacterFormatting) {
-    const RtfDocument doc = readRtf(
-        R"({\rtf1 a{\b b{\i c\ul d\ulnone e}}f\fs40 g\fs h\plain\b\i\ul i\b0\i0\ul0 j{k}l})");
-    ASSERT_EQ(doc.paragraphs.size(), 1);
-    const QList<RtfRun> &runs = doc.paragraphs[0].runs;
-    struct Expected {
-        const char *text;
-        bool bold, italic, underline;
-        int halfPoints;
-    };
-    const Expected expected[] = {
-        {"a", false, false, false, 24}, {"b", true, false, false, 24},
-        {"c", true, true, false, 24},   {"d", true, true, true, 24},
-        {"e", true, true, false, 24},   {"f", false, false, false, 24},
-        {"g", false, false, false, 40}, {"h", false, false, false, 24},
-        {"i", true, true, true, 24},    {"jkl", false, false, false, 24},
-    };
-    ASSERT_EQ(runs.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const RtfRun &run = runs[qsizetype(i)];
-        EXPECT_EQ(run.text, expected[i].text);
-        EXPECT_EQ(run.format.bold, expected[i].bold) << i;
-        EXPECT_EQ(run.format.italic, expected[i].italic) << i;
-        EXPECT_EQ(run.format.underline, expected[i].underline) << i;
-        EXPECT_EQ(run.format.halfPoints, expected[i].halfPoints) << i;
-    }
-}
-
-TEST(RtfReaderFormat, FontSizesOutsideTheUsableRangeAreClampedOrIgnored) {
-    const RtfDocument doc = readRtf(R"({\rtf1\fs30 a\fs0 b\fs-4 c\fs1000000 d\fs1 e})");
-    QList<int> sizes;
-    for (const RtfRun &run : doc.paragraphs[0].runs)
-        sizes << run.format.halfPoints;
-    EXPECT_EQ(sizes, (QList<int>{30, 3276, 1}));
-    EXPECT_EQ(doc.plainText(), "abcde");
+    EXPECT_EQ(describeRuns(R"({\rtf1 a{\b b{\i c\ul d\ulnone e}}f\fs40 g\fs h)"
+                           R"(\plain\b\i\ul i\b0\i0\ul0 j{k}l})"),
+              (QStringList{"a --- 24", "b b-- 24", "c bi- 24", "d biu 24", "e bi- 24", "f --- 24",
+                           "g --- 40", "h --- 24", "i biu 24", "jkl --- 24"}));
+    // Sizes no font can have are clamped or ignored.
+    EXPECT_EQ(describeRuns(R"({\rtf1\fs30 a\fs0 b\fs-4 c\fs1000000 d\fs1 e})"),
+              (QStringList{"abc --- 30", "d --- 3276", "e --- 1"}));
 }
 
 TEST(RtfReaderFormat, ResolvesFontsThroughTheFontTable) {
@@ -188,14 +180,15 @@ TEST(RtfReaderFormat, ResolvesColoursThroughTheColourTable) {
     EXPECT_EQ(runs[4].text, "xy");
 }
 
-TEST(RtfReaderFormat, ACompleteReferenceFileReadsAsItsWriterMeantIt) {
-    QFile file(testDataDir() + "/dialogs/reference.rtf");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const RtfDocument doc = RtfReader::read(file.readAll());
-    ASSERT_GE(doc.paragraphs.size(), 4);
-    EXPECT_EQ(doc.paragraphs[0].text(), "OPL Command Reference");
-    EXPECT_EQ(doc.paragraphs[0].runs[0].format.halfPoints, 32);
-    EXPECT_TRUE(doc.paragraphs[0].runs[0].format.bold);
-    EXPECT_TRUE(doc.plainText().contains(QString::fromUtf8("Prints a list of expressions")));
-    EXPECT_FALSE(doc.plainText().contains("Generator"));
+// Every input the fuzzer found troublesome stays here, and reads cleanly.
+TEST(RtfReaderText, ReadsEveryKeptFuzzInputCleanly) {
+    const QDir corpus(testDataDir() + "/dialogs/rtf-fuzz");
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString &name : names) {
+        QFile file(corpus.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(rtfInvariantViolation(RtfReader::read(file.readAll())), QString())
+            << name.toStdString();
+    }
 }

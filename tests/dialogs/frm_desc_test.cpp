@@ -1,0 +1,210 @@
+#include "common/scripted_prompts.h"
+#include "common/test_paths.h"
+#include "dialogs/frm_desc.h"
+#include "qstring_printer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray fixture() {
+    QFile file(testDataDir() + "/dialogs/reference.rtf");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool waitLoaded(frmDesc &viewer) {
+    QSignalSpy loaded(&viewer, &frmDesc::loaded);
+    return !viewer.isLoading() || loaded.wait(20000);
+}
+
+QString selected(const frmDesc &viewer) {
+    return viewer.txtDesc->textCursor().selectedText();
+}
+
+class FrmDescTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+
+    void putReference(const QByteArray &rtf) {
+        QFile file(frmDesc::referencePath(folder.path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(rtf);
+    }
+    std::unique_ptr<frmDesc> openReference() {
+        std::unique_ptr<frmDesc> viewer(frmDesc::open(folder.path(), prompts));
+        if (viewer) {
+            EXPECT_TRUE(waitLoaded(*viewer));
+        }
+        return viewer;
+    }
+    void expectOnlyMessage(const QString &text, MessageIcon icon) {
+        ASSERT_EQ(prompts.calls.size(), 1u);
+        EXPECT_EQ(prompts.calls[0].text, text);
+        EXPECT_EQ(prompts.calls[0].title, "Tamro");
+        EXPECT_EQ(prompts.calls[0].icon, icon);
+        EXPECT_EQ(prompts.calls[0].buttons, MessageButtons::Ok);
+        prompts.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(FrmDescTest, AMissingReferenceOnlyTellsTheUserEachTime) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_EQ(openReference(), nullptr);
+        expectOnlyMessage("OPLCommands.rtf not found!", MessageIcon::None);
+    }
+    ASSERT_TRUE(QDir(folder.path()).mkdir("OPLCommands.RTF"));
+    EXPECT_EQ(openReference(), nullptr);
+    expectOnlyMessage("OPLCommands.rtf not found!", MessageIcon::None);
+}
+
+TEST_F(FrmDescTest, AnUnreadableReferenceShowsTheError) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    putReference(fixture());
+    QFile::setPermissions(frmDesc::referencePath(folder.path()), QFileDevice::WriteOwner);
+    EXPECT_EQ(openReference(), nullptr);
+    expectOnlyMessage("Permission denied", MessageIcon::Critical);
+}
+
+TEST_F(FrmDescTest, OpensWithItsCaptionsAndReadsTheFileAfreshEachTime) {
+    putReference(fixture());
+    auto viewer = openReference();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(prompts.calls.empty());
+    EXPECT_EQ(viewer->windowTitle(), "OPL Command Reference");
+    EXPECT_EQ(viewer->mnuEdit->title(), "Edit");
+    EXPECT_EQ(viewer->mnuEdit->actions(), QList<QAction *>{viewer->itmCopy});
+    EXPECT_EQ(viewer->itmCopy->text(), "Copy");
+    EXPECT_EQ(viewer->itmCopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_TRUE(viewer->txtDesc->toPlainText().startsWith("OPL Command Reference\n"));
+
+    putReference(R"({\rtf1 Changed \b reference)");
+    EXPECT_EQ(openReference()->txtDesc->toPlainText(), "Changed reference");
+}
+
+TEST_F(FrmDescTest, TheTextFillsTheWindowSignalsPressesInItAndClosingOnce) {
+    frmDesc viewer;
+    QSignalSpy pressed(&viewer, &frmDesc::textPressed);
+    QSignalSpy closed(&viewer, &frmDesc::closed);
+    viewer.show();
+    for (const QSize size : {QSize(300, 200), QSize(900, 700), QSize(120, 90)}) {
+        viewer.resize(size);
+        EXPECT_EQ(viewer.txtDesc->geometry(), QRect(QPoint(0, 0), size));
+        EXPECT_TRUE(viewer.rect().contains(viewer.txtFind->geometry())) << size.width();
+    }
+    QTest::mousePress(viewer.txtDesc->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(viewer.txtFind, Qt::LeftButton);
+    EXPECT_EQ(pressed.count(), 1);
+    viewer.close();
+    viewer.close();
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(FrmDescTest, CopyPutsTheSelectionOnTheClipboardWithoutFormatting) {
+    frmDesc viewer;
+    viewer.showRtf(fixture());
+    ASSERT_TRUE(waitLoaded(viewer));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QTextCursor cursor = viewer.txtDesc->document()->find("k$=GET$");
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    viewer.txtDesc->setTextCursor(cursor);
+    viewer.itmCopy->trigger();
+    EXPECT_EQ(clipboard->text(),
+              "k$=GET$\nWaits for a key press and returns the key as a one-character string.");
+    EXPECT_FALSE(clipboard->mimeData()->hasHtml());
+
+    viewer.txtDesc->setTextCursor(viewer.txtDesc->document()->find("semicolon"));
+    QTest::keyClick(viewer.txtDesc, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "semicolon");
+    EXPECT_FALSE(clipboard->mimeData()->hasHtml());
+
+    viewer.txtDesc->moveCursor(QTextCursor::Start);
+    viewer.itmCopy->trigger();
+    EXPECT_EQ(clipboard->text(), "semicolon");
+}
+
+TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
+    frmDesc viewer;
+    viewer.showRtf(fixture());
+    ASSERT_TRUE(waitLoaded(viewer));
+    EXPECT_TRUE(viewer.findCommand("get"));
+    EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "GET");
+    EXPECT_TRUE(viewer.findCommand(" GET$ "));
+    EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "GET$");
+    EXPECT_TRUE(viewer.findCommand("semicolon"));
+    EXPECT_EQ(selected(viewer), "semicolon");
+    EXPECT_FALSE(viewer.findCommand("nosuchword"));
+    EXPECT_TRUE(viewer.txtFind->property("notFound").toBool());
+    EXPECT_TRUE(viewer.findCommand("print"));
+    EXPECT_FALSE(viewer.txtFind->property("notFound").toBool());
+
+    // Enter goes through every mention in order and wraps around; Shift+Enter goes back.
+    const QString text = viewer.txtDesc->toPlainText();
+    QList<int> mentions;
+    for (int at = 0; (at = int(text.indexOf("get", at, Qt::CaseInsensitive))) >= 0; ++at)
+        mentions << at;
+    ASSERT_EQ(mentions.size(), 5);
+    viewer.txtFind->setText("get");
+    viewer.txtDesc->moveCursor(QTextCursor::Start);
+    QList<int> visited;
+    for (int i = 0; i <= mentions.size(); ++i) {
+        EXPECT_TRUE(viewer.findNext());
+        visited << viewer.txtDesc->textCursor().selectionStart();
+    }
+    EXPECT_EQ(visited, mentions + QList<int>{mentions.first()});
+    viewer.txtDesc->moveCursor(QTextCursor::Start);
+    EXPECT_TRUE(viewer.findNext(true));
+    EXPECT_EQ(viewer.txtDesc->textCursor().selectionStart(), mentions.last());
+
+    // From the keyboard: Ctrl+F, typing, Enter, Escape.
+    viewer.txtFind->clear();
+    viewer.show();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    viewer.txtDesc->setFocus();
+    QTest::keyClick(viewer.txtDesc, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(viewer.txtFind->isVisible());
+    EXPECT_TRUE(viewer.txtFind->hasFocus());
+    QTest::keyClicks(viewer.txtFind, "alert");
+    EXPECT_EQ(selected(viewer), "ALERT");
+    QTest::keyClick(viewer.txtFind, Qt::Key_Return);
+    EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "r%=ALERT(m1$,m2$,b1$,b2$,b3$)");
+    QTest::keyClick(viewer.txtFind, Qt::Key_Escape);
+    EXPECT_FALSE(viewer.txtFind->isVisible());
+}
+
+TEST_F(FrmDescTest, ShowsWhatADamagedReferenceHoldsAndCanCloseWhileLoading) {
+    frmDesc viewer;
+    viewer.showRtf(R"({\rtf1 partial {\b te\'})");
+    ASSERT_TRUE(waitLoaded(viewer));
+    EXPECT_EQ(viewer.txtDesc->toPlainText(), "partial te");
+
+    QByteArray large = R"({\rtf1 )";
+    for (int i = 0; i < 20000; ++i)
+        large += R"({\b entry}\par some text about it\par )";
+    auto loading = std::make_unique<frmDesc>();
+    loading->showRtf(large);
+    loading->showRtf(R"({\rtf1 last wins})");
+    ASSERT_TRUE(waitLoaded(*loading));
+    EXPECT_EQ(loading->txtDesc->toPlainText(), "last wins");
+    loading->showRtf(large);
+    EXPECT_TRUE(loading->isLoading());
+    loading.reset();
+}
