@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What a document window's caption tells about its file.
+namespace DocumentIdentity {
+
+// A document is untitled while its caption begins with the eight characters "Document"
+// (case-sensitive), the form new documents get; otherwise its caption is its file's path.
+bool isUntitled(const QString &caption);
+
+// The message for a recent file that has vanished: "File not found!", CR LF twice, the path.
+QString fileNotFoundText(const QString &path);
+
+} // namespace DocumentIdentity

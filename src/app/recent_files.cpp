@@ -1,0 +1,10 @@
+#include "app/recent_files.h"
+
+bool RecentFileList::add(std::array<QString, 4> &recentFiles, const QString &path) {
+    if (path == recentFiles[1])
+        return false;
+    recentFiles[3] = recentFiles[2];
+    recentFiles[2] = recentFiles[1];
+    recentFiles[1] = path;
+    return true;
+}
