@@ -2,8 +2,7 @@
 
 #include "document/command_catalogue.h"
 #include "document/command_dispatcher.h"
-#include "document/completion_icons.h"
-#include "document/completion_list_format.h"
+#include "document/completion_popup.h"
 #include "document/document_printer.h"
 #include "document/scintilla_call.h"
 #include "document/text_codec.h"
@@ -26,8 +25,6 @@ constexpr int LineMarkMarker = 0;
 // Line colours take markers 1..24; 25..31 belong to folding.
 constexpr int FirstColourMarker = 1;
 constexpr int LastColourMarker = 24;
-// The partial name length after which typing offers the completion list.
-constexpr int CompletionThreshold = 3;
 
 unsigned long asBgr(std::uint32_t colour) {
     return colour & 0xFFFFFFu;
@@ -44,11 +41,7 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     // Completion is ours: the list comes from the document, not from QScintilla's APIs.
     setAutoCompletionSource(AcsNone);
     setCallTipsStyle(CallTipsNone);
-    sciCall(*this, SCI_AUTOCSETSEPARATOR, CompletionListFormat::EntrySeparator);
-    sciCall(*this, SCI_AUTOCSETTYPESEPARATOR, CompletionListFormat::IconSeparator);
-    sciCall(*this, SCI_AUTOCSETIGNORECASE, 1);
-    sciCall(*this, SCI_AUTOCSETAUTOHIDE, 1);
-    sciCall(*this, SCI_AUTOCSETORDER, SC_ORDER_PERFORMSORT);
+    completion_ = new CompletionPopup(*this);
 
     setMarginType(LineNumberMargin, NumberMargin);
     setMarginType(MarkMargin, SymbolMargin);
@@ -69,9 +62,6 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
         if (margin == MarkMargin)
             SetLineMark(line, !LineMarked(line));
     });
-    connect(this, &QsciScintillaBase::SCN_CHARADDED, this, &rtfText::onCharAdded);
-    connect(this, &QsciScintillaBase::SCN_AUTOCCOMPLETED, this,
-            [this](const char *selection, int, int, int) { onCompletionChosen(selection); });
 }
 
 rtfText::~rtfText() = default;
@@ -129,12 +119,15 @@ bool rtfText::SaveFile(const QString &path, int format) {
     return true;
 }
 
-QByteArrayView rtfText::bytes(long start, long end) const {
-    // The pointer stays valid until the next change of the text.
-    const auto *buffer = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    if (!buffer || end <= start)
+QByteArray rtfText::bytes(long start, long end) const {
+    // A copy of the range: asking for a pointer into the buffer would move the buffer's gap
+    // to its end, a copy of the whole text after each keystroke.
+    if (end <= start)
         return {};
-    return QByteArrayView(buffer + start, end - start);
+    QByteArray range(end - start + 1, Qt::Uninitialized);
+    SendScintilla(SCI_GETTEXTRANGE, start, end, range.data());
+    range.chop(1);
+    return range;
 }
 
 void rtfText::replaceBytes(long start, long end, const QByteArray &utf8) {
@@ -143,7 +136,8 @@ void rtfText::replaceBytes(long start, long end, const QByteArray &utf8) {
 }
 
 QString rtfText::Text() const {
-    return QString::fromUtf8(bytes(0, sciCall(*this, SCI_GETLENGTH)));
+    const auto *buffer = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(buffer, sciCall(*this, SCI_GETLENGTH));
 }
 
 void rtfText::SetText(const QString &text) {
@@ -364,58 +358,16 @@ void rtfText::PrepareContextMenu() {
     sciCall(*this, SCI_CALLTIPCANCEL);
 }
 
+void rtfText::SetCompletionWhileTyping(bool on) {
+    completion_->setWhileTyping(on);
+}
+
 void rtfText::SetCompletionList(const QList<CompletionEntry> &entries) {
-    completion_ = entries;
-    completionAnswered_ = true;
+    completion_->answer(entries);
 }
 
 void rtfText::ShowCompletionList() {
-    completionAnswered_ = false;
-    Q_EMIT completionListRequested();
-    if (!completionAnswered_ || completion_.isEmpty())
-        return;
-    for (const CompletionEntry &entry : std::as_const(completion_))
-        if (!registeredIcons_.contains(entry.icon)) {
-            registerImage(entry.icon, CompletionIcons::pixmap(entry.icon));
-            registeredIcons_.append(entry.icon);
-        }
-    const long caret = sciCall(*this, SCI_GETCURRENTPOS);
-    const long lineStart =
-        sciCall(*this, SCI_POSITIONFROMLINE,
-                static_cast<unsigned long>(
-                    sciCall(*this, SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret))));
-    const QString before = QString::fromUtf8(bytes(lineStart, caret));
-    const int partial = CompletionListFormat::partialNameLength(before);
-    const long partialBytes = long(before.right(partial).toUtf8().size());
-    const QByteArray list = CompletionListFormat::itemList(completion_);
-    SendScintilla(SCI_AUTOCSHOW, static_cast<uintptr_t>(partialBytes), list.constData());
-}
-
-void rtfText::onCharAdded(int ch) {
-    if (!completionWhileTyping_ || sciCall(*this, SCI_AUTOCACTIVE) || ch > 0x7F ||
-        !CompletionListFormat::isNameCharacter(QChar(ch)))
-        return;
-    const long caret = sciCall(*this, SCI_GETCURRENTPOS);
-    const long start =
-        std::max(sciCall(*this, SCI_POSITIONFROMLINE,
-                         static_cast<unsigned long>(sciCall(*this, SCI_LINEFROMPOSITION,
-                                                            static_cast<unsigned long>(caret)))),
-                 caret - 64);
-    const QString before = QString::fromUtf8(bytes(start, caret));
-    const int partial = CompletionListFormat::partialNameLength(before);
-    if (partial == CompletionThreshold && before.right(partial).front().isLetter())
-        ShowCompletionList();
-}
-
-void rtfText::onCompletionChosen(const char *selection) {
-    const CompletionEntry *entry =
-        CompletionListFormat::findEntry(completion_, QString::fromUtf8(selection));
-    if (!entry)
-        return;
-    const QString tip = CompletionListFormat::callTip(*entry);
-    if (!tip.isEmpty())
-        SendScintilla(SCI_CALLTIPSHOW, static_cast<uintptr_t>(sciCall(*this, SCI_GETCURRENTPOS)),
-                      tip.toUtf8().constData());
+    completion_->show();
 }
 
 void rtfText::contextMenuEvent(QContextMenuEvent *event) {

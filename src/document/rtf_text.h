@@ -14,6 +14,7 @@
 #include <vector>
 
 class CommandDispatcher;
+class CompletionPopup;
 class Prompts;
 class QPrinter;
 class QsciLexer;
@@ -94,7 +95,7 @@ public:
     void Restyle();
     // The flag set once at load: offer the completion list while a name is typed (after its
     // third character). Ctrl+Space offers it at any time.
-    void SetCompletionWhileTyping(bool on) { completionWhileTyping_ = on; }
+    void SetCompletionWhileTyping(bool on);
     // Called before the owner shows its context menu: closes the control's own pop-ups.
     void PrepareContextMenu();
 
@@ -126,22 +127,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QByteArrayView bytes(long start, long end) const;
+    QByteArray bytes(long start, long end) const;
     void replaceBytes(long start, long end, const QByteArray &utf8);
     int markerForColour(std::uint32_t colour);
     void applyLookAndFeel();
     void updateLineNumberWidth();
-    void onCharAdded(int ch);
-    void onCompletionChosen(const char *selection);
 
     std::unique_ptr<CommandDispatcher> commands_;
     QString lastError_;
     QFont font_;
     bool lineNumbering_ = true;
     std::uint32_t lineNumberColour_ = 8421504;
-    bool completionWhileTyping_ = false;
-    bool completionAnswered_ = false;
-    QList<CompletionEntry> completion_;
-    QList<int> registeredIcons_;
+    CompletionPopup *completion_ = nullptr;                    // a child
     std::vector<std::pair<std::uint32_t, int>> colourMarkers_; // colour, marker number
 };

@@ -141,7 +141,7 @@ TEST_F(RtfTextFile, HugeAndBinaryFilesOpenShowAndScroll) {
         b = char(random.bounded(256));
     QByteArray manyLines;
     for (int i = 0; i < 200000; ++i)
-        manyLines += "  PRINT \"line\", i%\r\n";
+        manyLines += "  PRINT \"a line of fifty bytes or so\", i%, j%\r\n"; // 10 MB
     const QByteArray longLine = QByteArray(1024 * 1024, 'x') + "\r\nend";
     const std::pair<const char *, QByteArray> files[] = {
         {"binary.bin", binary}, {"many.opl", manyLines}, {"long.opl", longLine}};

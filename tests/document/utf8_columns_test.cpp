@@ -44,13 +44,4 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnCase{u"a\U0001F600b", 3, 5}, ColumnCase{u"a\U0001F600b", 4, 6},
                       ColumnCase{u"x\0y"sv, 2, 2}));
 
-TEST(Utf8Columns, CountsLikeQString) {
-    for (std::u16string_view t :
-         {u""sv, u"abc"sv, u"äöü€✓"sv, u"\U0001F600\U0001F600"sv, u"a\tb\0c"sv}) {
-        const QString s = text(t);
-        ASSERT_EQ(s.size(), qsizetype(t.size()));
-        EXPECT_EQ(Utf8Columns::columnCount(s.toUtf8()), s.size());
-    }
-}
-
 } // namespace

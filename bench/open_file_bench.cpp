@@ -1,0 +1,95 @@
+// Opening a 100,000-line OPL source into the editor control (target: under 500 ms).
+#include "app/prompts.h"
+#include "document/rtf_text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// The editor asks nothing while a file opens.
+class NoPrompts final : public Prompts {
+public:
+    MessageAnswer message(const QString &, const QString &, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override {
+        return std::nullopt;
+    }
+    QString openFileName(const FileDialogRequest &) override { return {}; }
+    QString saveFileName(const FileDialogRequest &) override { return {}; }
+    std::optional<std::uint32_t> colour(std::uint32_t) override { return std::nullopt; }
+    std::optional<FontChoice> font(const FontChoice &) override { return std::nullopt; }
+    bool print(QPrinter &, int) override { return false; }
+    void setParentWidget(QWidget *) override {}
+};
+
+// Procedures of ten lines each, with locals, strings, comments and a non-ASCII character.
+QByteArray oplSource(int lines) {
+    QByteArray text = "\xEF\xBB\xBF";
+    for (int i = 0; text.count('\n') < lines; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        text += "PROC proc" + n +
+                "%:(a%, b$)\r\n"
+                "  LOCAL i%, total&, name$(20)\r\n"
+                "  REM sums the numbers up to a% \xC3\xA4\r\n"
+                "  total& = 0\r\n"
+                "  DO\r\n"
+                "    i% = i% + 1 : total& = total& + i%\r\n"
+                "  UNTIL i% >= a%\r\n"
+                "  PRINT \"Total \", b$, total&\r\n"
+                "  RETURN total&\r\n"
+                "ENDP\r\n";
+    }
+    return text;
+}
+
+void openFile(benchmark::State &state, bool shown) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.opl"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(oplSource(int(state.range(0)))) < 0) {
+        state.SkipWithError("cannot write the source file");
+        return;
+    }
+    file.close();
+    NoPrompts prompts;
+    for (auto _ : state) {
+        rtfText editor(prompts);
+        editor.resize(800, 600);
+        if (shown)
+            editor.show();
+        if (!editor.OpenFile(path)) {
+            state.SkipWithError("OpenFile failed");
+            return;
+        }
+        if (shown)
+            editor.viewport()->grab();
+        benchmark::DoNotOptimize(editor.LineCount());
+    }
+}
+
+void BM_OpenFile(benchmark::State &state) {
+    openFile(state, false);
+}
+void BM_OpenFileShown(benchmark::State &state) {
+    openFile(state, true);
+}
+
+BENCHMARK(BM_OpenFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFileShown)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

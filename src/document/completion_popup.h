@@ -1,0 +1,34 @@
+#pragma once
+
+#include "analysis/completion_entry.h"
+
+#include <QList>
+#include <QObject>
+
+class rtfText;
+
+// The editor's completion list: asks the document for its entries (the editor's
+// completionListRequested()), shows those that start like the partial name before the caret
+// with their icons, and after a choice shows the entry's parameters and description.
+class CompletionPopup : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CompletionPopup(rtfText &editor);
+
+    // Offer the list while a name is typed, once its third character is there.
+    void setWhileTyping(bool on) { whileTyping_ = on; }
+    void answer(const QList<CompletionEntry> &entries);
+    void show();
+
+private:
+    void onCharAdded(int ch);
+    void onChosen(const char *selection);
+    QString textBeforeCaret() const;
+
+    rtfText &editor_;
+    bool whileTyping_ = false;
+    bool answered_ = false;
+    QList<CompletionEntry> entries_;
+    QList<int> registeredIcons_;
+};

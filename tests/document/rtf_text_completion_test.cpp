@@ -1,0 +1,87 @@
+#include "common/scripted_prompts.h"
+#include "document/rtf_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+class RtfTextCompletion : public ::testing::Test {
+protected:
+    RtfTextCompletion() {
+        editor.resize(400, 200);
+        editor.show();
+        QObject::connect(&editor, &rtfText::completionListRequested, &editor, [this] {
+            ++requests;
+            if (answer)
+                editor.SetCompletionList(entries);
+        });
+    }
+    bool listShown() const { return editor.SendScintilla(Sci::SCI_AUTOCACTIVE) != 0; }
+    QString chosenEntry() const {
+        QByteArray buffer(256, '\0');
+        editor.SendScintilla(Sci::SCI_AUTOCGETCURRENTTEXT, 0ul, static_cast<void *>(buffer.data()));
+        return QString::fromUtf8(buffer.constData());
+    }
+    bool tipShown() const { return editor.SendScintilla(Sci::SCI_CALLTIPACTIVE) != 0; }
+
+    ScriptedPrompts prompts;
+    rtfText editor{prompts};
+    int requests = 0;
+    bool answer = true;
+    QList<CompletionEntry> entries = {
+        {QStringLiteral("CALL"), QStringLiteral("(\"name\")"), 1,
+         QStringLiteral("Calls a procedure")},
+        {QStringLiteral("calc%:"), QStringLiteral("(a%,b$)"), 9,
+         QStringLiteral("User function calc%:")},
+        {QStringLiteral("count%"), QString(), 23, QStringLiteral("User variable count%")},
+    };
+};
+
+TEST_F(RtfTextCompletion, CtrlSpaceOffersTheListForThePartialName) {
+    QTest::keyClicks(&editor, QStringLiteral("x=cal"));
+    EXPECT_EQ(requests, 0); // typing asks only when the flag is set
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(requests, 1);
+    ASSERT_TRUE(listShown());
+    EXPECT_EQ(chosenEntry(), QStringLiteral("calc%:"));
+
+    // Choosing inserts the whole name and shows its parameters and description.
+    QTest::keyClick(&editor, Qt::Key_Return);
+    EXPECT_EQ(editor.GetLine(0), QStringLiteral("x=calc%:"));
+    EXPECT_TRUE(tipShown());
+}
+
+TEST_F(RtfTextCompletion, TypingAThirdLetterOffersTheListWhenTheFlagIsSet) {
+    editor.SetCompletionWhileTyping(true);
+    QTest::keyClicks(&editor, QStringLiteral("x=co"));
+    EXPECT_EQ(requests, 0);
+    QTest::keyClicks(&editor, QStringLiteral("u"));
+    EXPECT_EQ(requests, 1);
+    ASSERT_TRUE(listShown());
+    EXPECT_EQ(chosenEntry(), QStringLiteral("count%"));
+    QTest::keyClicks(&editor, QStringLiteral("nx"));
+    EXPECT_FALSE(listShown()); // nothing matches "counx"
+    EXPECT_EQ(requests, 1);
+    QTest::keyClicks(&editor, QStringLiteral(" 123"));
+    EXPECT_EQ(requests, 1); // numbers are no names
+}
+
+TEST_F(RtfTextCompletion, NoAnswerShowsNothing) {
+    answer = false;
+    QTest::keyClicks(&editor, QStringLiteral("cal"));
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(requests, 1);
+    EXPECT_FALSE(listShown());
+
+    answer = true;
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(listShown());
+    editor.PrepareContextMenu();
+    EXPECT_FALSE(listShown());
+}
+
+} // namespace
