@@ -41,6 +41,7 @@ frmAbout::frmAbout(QWidget *parent)
     lblProdukt->setFont(productFont);
     lblComment->setWordWrap(true);
     txtRecht->setReadOnly(true);
+    txtRecht->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblProdukt);
@@ -53,7 +54,7 @@ frmAbout::frmAbout(QWidget *parent)
     btnOK->setDefault(true);
 
     Form_Load();
-    resize(440, 320);
+    resize(440, 280);
 }
 
 void frmAbout::Form_Load() {

@@ -1,5 +1,7 @@
 #include "dialogs/rtf_control_words.h"
 
+#include "dialogs/rtf_document.h"
+
 #include <unordered_map>
 
 const RtfControlWord *findRtfControlWord(std::string_view name) {
@@ -22,6 +24,12 @@ const RtfControlWord *findRtfControlWord(std::string_view name) {
             {"ulnone", {W::UnderlineNone}},
             {"fs", {W::FontSize}}, {"f", {W::Font}}, {"cf", {W::Colour}},
             {"plain", {W::Plain}}, {"v", {W::Hidden}},
+            {"pard", {W::ParagraphDefault}}, {"sb", {W::SpaceBefore}}, {"sa", {W::SpaceAfter}},
+            {"li", {W::LeftIndent}}, {"fi", {W::FirstIndent}},
+            {"ql", {W::Alignment, int(RtfAlignment::Left)}},
+            {"qc", {W::Alignment, int(RtfAlignment::Centre)}},
+            {"qr", {W::Alignment, int(RtfAlignment::Right)}},
+            {"qj", {W::Alignment, int(RtfAlignment::Justify)}},
             {"u", {W::Unicode}}, {"uc", {W::UnicodeSkip}}, {"bin", {W::Binary}},
             {"deff", {W::DefaultFont}}, {"fonttbl", {W::FontTable}},
             {"colortbl", {W::ColourTable}},

@@ -14,6 +14,12 @@ enum class RtfWord {
     Font,
     Colour,
     Plain,
+    ParagraphDefault,
+    SpaceBefore,
+    SpaceAfter,
+    LeftIndent,
+    FirstIndent,
+    Alignment,
     Hidden,
     Unicode,
     UnicodeSkip,
@@ -29,7 +35,7 @@ enum class RtfWord {
 
 struct RtfControlWord {
     RtfWord action;
-    char16_t character = 0; // for RtfWord::Character
+    int value = 0; // the character of RtfWord::Character, the RtfAlignment of Alignment
 };
 
 // The word named `name` (its letters, without backslash or parameter), or null.

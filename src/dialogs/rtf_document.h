@@ -25,6 +25,18 @@ struct RtfCharFormat {
     bool operator==(const RtfCharFormat &) const = default;
 };
 
+enum class RtfAlignment { Left, Centre, Right, Justify };
+
+// Paragraph layout; distances in twips (1/1440 inch).
+struct RtfParagraphFormat {
+    int spaceBefore = 0; // \sb
+    int spaceAfter = 0;  // \sa
+    int leftIndent = 0;  // \li
+    int firstIndent = 0; // \fi: the first line's indent relative to the left indent
+    RtfAlignment alignment = RtfAlignment::Left;
+    bool operator==(const RtfParagraphFormat &) const = default;
+};
+
 struct RtfRun {
     QString text; // may hold '\t' and U+2028 (a line break inside the paragraph)
     RtfCharFormat format;
@@ -32,6 +44,7 @@ struct RtfRun {
 
 struct RtfParagraph {
     QList<RtfRun> runs;
+    RtfParagraphFormat format;
     QString text() const;
 };
 

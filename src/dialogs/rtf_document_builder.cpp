@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,6 +23,34 @@ QTextCharFormat charFormat(const RtfDocument &rtf, const RtfCharFormat &format) 
         result.setFontFamilies({family});
     if (const auto colour = rtf.colour(format))
         result.setForeground(QColor(colour->red, colour->green, colour->blue));
+    return result;
+}
+
+// Twips to the document's pixels, 15 twips to a pixel as everywhere in the program.
+qreal pixels(int twips) {
+    return twips / 15.0;
+}
+
+QTextBlockFormat blockFormat(const RtfParagraphFormat &format) {
+    QTextBlockFormat result;
+    result.setTopMargin(pixels(format.spaceBefore));
+    result.setBottomMargin(pixels(format.spaceAfter));
+    result.setLeftMargin(pixels(format.leftIndent));
+    result.setTextIndent(pixels(format.firstIndent));
+    switch (format.alignment) {
+    case RtfAlignment::Left:
+        result.setAlignment(Qt::AlignLeft);
+        break;
+    case RtfAlignment::Centre:
+        result.setAlignment(Qt::AlignHCenter);
+        break;
+    case RtfAlignment::Right:
+        result.setAlignment(Qt::AlignRight);
+        break;
+    case RtfAlignment::Justify:
+        result.setAlignment(Qt::AlignJustify);
+        break;
+    }
     return result;
 }
 
@@ -47,8 +76,10 @@ void buildTextDocument(const RtfDocument &rtf, QTextDocument &target) {
     };
     bool first = true;
     for (const RtfParagraph &paragraph : rtf.paragraphs) {
-        if (!first)
-            cursor.insertBlock();
+        if (first)
+            cursor.setBlockFormat(blockFormat(paragraph.format));
+        else
+            cursor.insertBlock(blockFormat(paragraph.format));
         first = false;
         for (const RtfRun &run : paragraph.runs)
             cursor.insertText(run.text, formatFor(run.format));

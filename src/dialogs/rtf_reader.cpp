@@ -15,6 +15,7 @@ constexpr int kMaxDepth = 512;           // deeper groups share the state of the
 constexpr qsizetype kMaxColours = 65536; // further colour-table entries are ignored
 constexpr int kMaxHalfPoints = 3276;     // 1638 pt, the largest size RTF writers produce
 constexpr int kMaxUnicodeSkip = 16;
+constexpr int kMaxDistance = 31680; // 22 inches in twips, the widest page RTF knows
 constexpr char16_t kReplacement = 0xFFFD;
 
 enum class Destination { Text, Skip, FontTable, ColourTable };
@@ -61,6 +62,7 @@ int hexValue(char c) {
 
 struct GroupState {
     RtfCharFormat format;
+    RtfParagraphFormat paragraph;
     Destination destination = Destination::Text;
     int unicodeSkip = 1; // \uc: how many fallback characters follow a \uN
     bool hidden = false;
@@ -224,7 +226,7 @@ private:
             paragraph();
             break;
         case RtfWord::Character:
-            addChar(QChar(info.character));
+            addChar(QChar(char16_t(info.value)));
             break;
         case RtfWord::Bold:
             format.bold = on;
@@ -258,6 +260,24 @@ private:
         case RtfWord::Plain:
             format = RtfCharFormat{};
             state().hidden = false;
+            break;
+        case RtfWord::ParagraphDefault:
+            state().paragraph = RtfParagraphFormat{};
+            break;
+        case RtfWord::SpaceBefore:
+            state().paragraph.spaceBefore = std::clamp(parameter, 0, kMaxDistance);
+            break;
+        case RtfWord::SpaceAfter:
+            state().paragraph.spaceAfter = std::clamp(parameter, 0, kMaxDistance);
+            break;
+        case RtfWord::LeftIndent:
+            state().paragraph.leftIndent = std::clamp(parameter, -kMaxDistance, kMaxDistance);
+            break;
+        case RtfWord::FirstIndent:
+            state().paragraph.firstIndent = std::clamp(parameter, -kMaxDistance, kMaxDistance);
+            break;
+        case RtfWord::Alignment:
+            state().paragraph.alignment = RtfAlignment(info.value);
             break;
         case RtfWord::Hidden:
             state().hidden = on;
@@ -401,6 +421,8 @@ private:
         if (runs.isEmpty() || runs.last().format != state().format)
             runs.append(RtfRun{QString(), state().format});
         runs.last().text.append(text);
+        // Until its \par, a paragraph has the layout in force at its latest text.
+        doc.paragraphs.last().format = state().paragraph;
     }
 
     void flushHighSurrogate() {
@@ -414,6 +436,8 @@ private:
         if (state().destination != Destination::Text)
             return;
         flushHighSurrogate();
+        // A paragraph takes the layout in force at its end.
+        doc.paragraphs.last().format = state().paragraph;
         doc.paragraphs.append(RtfParagraph{});
     }
 

@@ -145,6 +145,17 @@ TEST(RtfReaderFormat, GroupsScopeTheCharacterFormatting) {
               (QStringList{"abc --- 30", "d --- 3276", "e --- 1"}));
 }
 
+TEST(RtfReaderFormat, ParagraphsTakeTheLayoutInForceAtTheirEnd) {
+    const RtfDocument doc = readRtf(R"({\rtf1{\pard\sb240\sa60\qc Head\par}{\pard\li360\fi-180 a)"
+                                    R"(\par}{\qc b}\qr\sa99999\par{\pard\qj c}})");
+    ASSERT_EQ(doc.paragraphs.size(), 4);
+    using A = RtfAlignment;
+    EXPECT_EQ(doc.paragraphs[0].format, (RtfParagraphFormat{240, 60, 0, 0, A::Centre}));
+    EXPECT_EQ(doc.paragraphs[1].format, (RtfParagraphFormat{0, 0, 360, -180, A::Left}));
+    EXPECT_EQ(doc.paragraphs[2].format, (RtfParagraphFormat{0, 31680, 0, 0, A::Right}));
+    EXPECT_EQ(doc.paragraphs[3].format, (RtfParagraphFormat{0, 0, 0, 0, A::Justify}));
+}
+
 TEST(RtfReaderFormat, ResolvesFontsThroughTheFontTable) {
     const RtfDocument doc =
         readRtf(R"({\rtf1\deff1{\fonttbl{\f0\fswiss\fcharset0 Arial;})"
