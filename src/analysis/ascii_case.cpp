@@ -25,11 +25,12 @@ qsizetype indexOf(QStringView text, QLatin1StringView needle, qsizetype from) {
 namespace {
 
 template <typename Drop> QString without(QStringView text, Drop drop) {
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *end = out.data();
     for (QChar c : text)
         if (!drop(c))
-            out.append(c);
+            *end++ = c;
+    out.truncate(end - out.constData());
     return out;
 }
 

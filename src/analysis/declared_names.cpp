@@ -8,11 +8,11 @@ DeclaredNames::DeclaredNames(const QStringList &names) {
 
 void DeclaredNames::append(const QString &name) {
     m_names.append(name);
-    m_folded.insert(VocabularyNames::fold(name));
+    m_folded.insert(name.toUpper());
 }
 
-bool IsNameFree(const QString &name, const VocabularyNames &vocabulary,
-                const DeclaredNames &declared) {
-    const QString folded = VocabularyNames::fold(name);
+bool IsNameFree(QStringView name, const VocabularyNames &vocabulary, const DeclaredNames &declared,
+                std::u16string &buffer) {
+    const QStringView folded = NameSet::fold(name, buffer);
     return !vocabulary.containsFolded(folded) && !declared.containsFolded(folded);
 }

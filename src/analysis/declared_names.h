@@ -1,27 +1,36 @@
 #pragma once
 
+#include "analysis/name_set.h"
 #include "analysis/vocabulary_names.h"
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <string>
 
 // lstProc: the names a scan declared (globals, constants, procedures and OPX functions), in
-// the order met, with a folded copy beside it so a check does not walk the whole list.
+// the order met, with an upper-cased copy beside it so a check does not walk the list.
 class DeclaredNames {
 public:
     DeclaredNames() = default;
     explicit DeclaredNames(const QStringList &names);
 
     void append(const QString &name);
-    bool containsFolded(const QString &foldedName) const { return m_folded.contains(foldedName); }
+    bool containsFolded(QStringView foldedName) const { return m_folded.contains(foldedName); }
     const QStringList &names() const { return m_names; }
 
 private:
     QStringList m_names;
-    QSet<QString> m_folded;
+    NameSet m_folded;
 };
 
-// False when `name` equals, ignoring case, a name of the fixed vocabulary or of `declared`.
-bool IsNameFree(const QString &name, const VocabularyNames &vocabulary,
-                const DeclaredNames &declared);
+// IsNameFree: false when `name` equals, ignoring case, a name of the fixed vocabulary or
+// of `declared`. `buffer` is scratch space the caller may reuse between calls.
+bool IsNameFree(QStringView name, const VocabularyNames &vocabulary, const DeclaredNames &declared,
+                std::u16string &buffer);
+
+inline bool IsNameFree(QStringView name, const VocabularyNames &vocabulary,
+                       const DeclaredNames &declared) {
+    std::u16string buffer;
+    return IsNameFree(name, vocabulary, declared, buffer);
+}

@@ -34,7 +34,7 @@ ScanBuilder::ScanBuilder(const VocabularyNames &vocabulary, const QString &capti
 }
 
 bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
-    if (IsNameFree(name, m_vocabulary, m_declared))
+    if (IsNameFree(name, m_vocabulary, m_declared, m_foldBuffer))
         return true;
     ScanReport report;
     report.kind = origin == Origin::Document ? ScanReport::Kind::DuplicateName
@@ -95,12 +95,11 @@ void ScanBuilder::addChild(const QString &text) {
     // and do not use up a number.
     if (m_owner != Owner::Accepted)
         return;
-    const QString key = Keys::member(m_procCount, m_subCount + 1);
-    if (m_memberKeys.contains(key))
+    if (m_usedChildNumbers.contains(m_subCount + 1))
         return;
     ++m_subCount;
-    m_memberKeys.insert(key);
-    addNode(Keys::symbol(Keys::kProcedures, m_procCount), key, text);
+    m_usedChildNumbers.insert(m_subCount);
+    addNode(m_procKey, Keys::member(m_procCount, m_subCount), text);
 }
 
 void ScanBuilder::addParameters(const QString &parameters) {
@@ -113,6 +112,13 @@ void ScanBuilder::addParameters(const QString &parameters) {
             addChild(parameter);
 }
 
+void ScanBuilder::addOwner(const QString &name) {
+    m_procKey = Keys::symbol(Keys::kProcedures, ++m_procCount);
+    m_usedChildNumbers.clear();
+    m_owner = Owner::Accepted;
+    addNode(Keys::topLevel(Keys::kProcedures), m_procKey, name);
+}
+
 void ScanBuilder::addProcedure(const QString &name, const QString &parameters, int line) {
     if (!claim(name, Origin::Document, line)) {
         m_owner = Owner::Rejected;
@@ -121,9 +127,7 @@ void ScanBuilder::addProcedure(const QString &name, const QString &parameters, i
     m_result.functions.append(name);
     m_declared.append(name);
     addCompletion(name, parameters, kFunctionIcon, QStringLiteral("User function ") + name);
-    addNode(Keys::topLevel(Keys::kProcedures), Keys::symbol(Keys::kProcedures, ++m_procCount),
-            name);
-    m_owner = Owner::Accepted;
+    addOwner(name);
     addParameters(parameters);
 }
 
@@ -139,9 +143,7 @@ void ScanBuilder::addOpxFunction(const QString &name, const QString &parameters,
                                     ? QStringLiteral("OPX DECLARED function ") + name
                                     : QStringLiteral("OPX INCLUDED function ") + name;
     addCompletion(name, parameters, kFunctionIcon, description);
-    addNode(Keys::topLevel(Keys::kProcedures), Keys::symbol(Keys::kProcedures, ++m_procCount),
-            name);
-    m_owner = Owner::Accepted;
+    addOwner(name);
     m_subCount = 0;
     addParameters(parameters);
 }

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <optional>
+#include <string>
 
 // Registers the names one scan finds: the name check, the duplicate reports, the counters
 // and keys of the navigator, lstProc, the word lists and the completion entries. The
@@ -43,6 +44,7 @@ private:
     bool claim(const QString &name, Origin origin, int line);
     void addNode(const QString &parentKey, const QString &key, const QString &text);
     void addChild(const QString &text);
+    void addOwner(const QString &name); // the node of an accepted procedure or function
     void addParameters(const QString &parameters);
     void addCompletion(const QString &name, const QString &parameters, int icon,
                        const QString &description);
@@ -50,7 +52,9 @@ private:
     const VocabularyNames &m_vocabulary;
     DeclaredNames m_declared;
     ScanResult m_result;
-    QSet<QString> m_memberKeys;
+    QString m_procKey;            // key of the procedure or function that owns children
+    QSet<int> m_usedChildNumbers; // of that procedure
+    std::u16string m_foldBuffer;
     bool m_labelsNode = false;
     Owner m_owner = Owner::None;
     int m_globalCount = 0;

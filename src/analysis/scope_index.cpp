@@ -11,12 +11,13 @@ ScopeIndex::ScopeIndex(const QList<NavigatorNode> &nodes) {
         if (!member && NavigatorKeys::kind(node.key) == NavigatorKeys::kProcedures)
             owner = node.text;
         if (member)
-            m_members.insert({owner, node.text});
+            m_members[owner].insert(node.text);
         else
             m_everywhere.insert(node.text);
     }
 }
 
-bool ScopeIndex::IsDeclaredInScope(const QString &name, const QString &procName) const {
-    return m_everywhere.contains(name) || m_members.contains({procName, name});
+const NameSet *ScopeIndex::membersOf(const QString &procName) const {
+    const auto it = m_members.constFind(procName);
+    return it == m_members.cend() ? nullptr : &it.value();
 }

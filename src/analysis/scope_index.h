@@ -1,11 +1,12 @@
 #pragma once
 
+#include "analysis/name_set.h"
 #include "analysis/navigator_node.h"
 
+#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
-#include <utility>
+#include <QStringView>
 
 // IsDeclaredInScope over the navigator's nodes, indexed once. A word is declared when a
 // global, constant, procedure or label node carries it, or a member node of the procedure
@@ -18,9 +19,17 @@ class ScopeIndex {
 public:
     explicit ScopeIndex(const QList<NavigatorNode> &nodes);
 
-    bool IsDeclaredInScope(const QString &name, const QString &procName) const;
+    bool IsDeclaredInScope(QStringView name, const QString &procName) const {
+        return isDeclared(name, membersOf(procName));
+    }
+
+    // For many lookups in one procedure: fetch its members once, then ask with them.
+    const NameSet *membersOf(const QString &procName) const;
+    bool isDeclared(QStringView name, const NameSet *members) const {
+        return m_everywhere.contains(name) || (members && members->contains(name));
+    }
 
 private:
-    QSet<QString> m_everywhere;
-    QSet<std::pair<QString, QString>> m_members; // (owner procedure, name)
+    NameSet m_everywhere;
+    QHash<QString, NameSet> m_members; // by owner procedure
 };

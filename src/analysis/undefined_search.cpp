@@ -6,6 +6,7 @@
 #include "analysis/scope_index.h"
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -34,15 +35,17 @@ QString procedureName(QStringView rest) {
 
 // The line with every quoted string taken out, quotes included; an unclosed string takes
 // the rest of the line with it. What stands either side of a string joins up.
-void dropStrings(QStringView line, QString &out) {
-    out.clear();
+QStringView dropStrings(QStringView line, std::u16string &out) {
+    out.resize(std::size_t(line.size()));
+    std::size_t size = 0;
     bool inString = false;
     for (QChar c : line) {
         if (c == u'"')
             inString = !inString;
         else if (!inString)
-            out.append(c);
+            out[size++] = c.unicode();
     }
+    return QStringView(out.data(), qsizetype(size));
 }
 
 } // namespace
@@ -53,18 +56,27 @@ UndefinedSearchResult findUndefined(const QStringList &lines, const VocabularyNa
     const ScopeIndex scope(nodes);
     UndefinedSearchResult result;
     QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
-    QString text;
+    const NameSet *members = scope.membersOf(procedure);
+    std::u16string textBuffer;
+    std::u16string foldBuffer;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringView line = lines[i];
         const qsizetype rem = AsciiCase::indexOf(line, QLatin1StringView("REM"));
         if (rem >= 0)
             line = line.first(rem);
-        if (AsciiCase::equals(line, QLatin1StringView("ENDP")))
+        bool changed = false;
+        if (AsciiCase::equals(line, QLatin1StringView("ENDP"))) {
             procedure.clear();
+            changed = true;
+        }
         const qsizetype proc = AsciiCase::indexOf(line, QLatin1StringView("PROC "));
-        if (proc >= 0)
+        if (proc >= 0) {
             procedure = procedureName(line.sliced(proc + 5));
-        dropStrings(line, text);
+            changed = true;
+        }
+        if (changed)
+            members = scope.membersOf(procedure);
+        const QStringView text = dropStrings(line, textBuffer);
 
         qsizetype start = 0;
         for (qsizetype end = 0; end <= text.size(); ++end) {
@@ -72,10 +84,10 @@ UndefinedSearchResult findUndefined(const QStringList &lines, const VocabularyNa
                 continue;
             // Numbers, and anything else that does not start with a letter or the like.
             if (end > start && text[start].unicode() >= 65) {
-                const QString word = text.sliced(start, end - start);
-                if (IsNameFree(word, vocabulary, declared) &&
-                    !scope.IsDeclaredInScope(word, procedure))
-                    result.findings.append(UndefinedFinding{int(i), word});
+                const QStringView word = text.sliced(start, end - start);
+                if (IsNameFree(word, vocabulary, declared, foldBuffer) &&
+                    !scope.isDeclared(word, members))
+                    result.findings.append(UndefinedFinding{int(i), word.toString()});
             }
             start = end + 1;
         }

@@ -3,5 +3,10 @@
 VocabularyNames::VocabularyNames(const QStringList &names) {
     m_folded.reserve(names.size());
     for (const QString &name : names)
-        m_folded.insert(fold(name));
+        m_folded.insert(name.toUpper());
+}
+
+bool VocabularyNames::contains(QStringView name) const {
+    std::u16string buffer;
+    return m_folded.contains(NameSet::fold(name, buffer));
 }

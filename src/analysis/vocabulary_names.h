@@ -1,23 +1,22 @@
 #pragma once
 
-#include <QSet>
+#include "analysis/name_set.h"
+
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
-// The names of the fixed OPL vocabulary (the entries of GlobalMemberList), folded once so
-// that each name check is one hash lookup.
+// The names of the fixed OPL vocabulary (the entries of GlobalMemberList), upper-cased once
+// so that each check ignoring case is one lookup.
 class VocabularyNames {
 public:
     VocabularyNames() = default;
     explicit VocabularyNames(const QStringList &names);
 
-    // The form in which names are compared: upper case.
-    static QString fold(const QString &name) { return name.toUpper(); }
-
-    bool contains(const QString &name) const { return m_folded.contains(fold(name)); }
-    bool containsFolded(const QString &foldedName) const { return m_folded.contains(foldedName); }
+    bool contains(QStringView name) const;
+    bool containsFolded(QStringView foldedName) const { return m_folded.contains(foldedName); }
     qsizetype size() const { return m_folded.size(); }
 
 private:
-    QSet<QString> m_folded;
+    NameSet m_folded;
 };

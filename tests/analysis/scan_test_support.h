@@ -5,11 +5,9 @@
 #include "analysis/vocabulary_names.h"
 
 #include <QMap>
-#include <QString>
 #include <QStringList>
 #include <ostream>
 
-// Readable values in failure messages.
 inline void PrintTo(const QString &text, std::ostream *os) {
     *os << '"' << text.toStdString() << '"';
 }
@@ -19,10 +17,9 @@ inline QStringList docLines(const char *text) {
     return QString::fromUtf8(text).split(u'\n');
 }
 
-// A few names of the fixed vocabulary, enough for the keywords the tests write.
 inline VocabularyNames testVocabulary() {
     return VocabularyNames({"PRINT", "IF", "ENDIF", "GOTO", "ONERR", "GLOBAL", "LOCAL", "PROC",
-                            "ENDP", "CONST", "OPEN", "USE", "RETURN", "Beep"});
+                            "ENDP", "CONST", "OPEN", "USE", "Beep"});
 }
 
 // Every node below the top level as "key=text", in insertion order.
@@ -34,12 +31,10 @@ inline QString symbolNodes(const ScanResult &result) {
     return parts.join(u' ');
 }
 
-// The top-level keys in insertion order.
 inline QString topLevelKeys(const ScanResult &result) {
     QString keys;
     for (const NavigatorNode &node : result.nodes)
-        if (node.key.size() == 1)
-            keys += node.key;
+        keys += node.key.size() == 1 ? node.key : QString();
     return keys;
 }
 
@@ -49,11 +44,9 @@ struct FakeIncludes {
     QStringList requested;
     IncludeFile operator()(const QString &path) {
         requested << path;
-        IncludeFile file;
-        if (files.contains(path)) {
-            file.status = IncludeFile::Status::Read;
-            file.text = files.value(path);
-        }
-        return file;
+        const bool known = files.contains(path);
+        return {known ? IncludeFile::Status::Read : IncludeFile::Status::NotAFile,
+                files.value(path),
+                {}};
     }
 };

@@ -14,17 +14,15 @@ ScanResult scanWith(FakeIncludes &includes, const char *source, const QString &f
 
 TEST(ScannerInclude, HeaderGivesConstantsAndOpxFunctionsOnly) {
     FakeIncludes includes;
-    includes.files["/inc/sys.oph"] = "CONST KOne&=1 REM CONST KTwo&=2\r\n"
-                                     "GLOBAL g%\r\nPROC p:\r\nlbl::\r\nINCLUDE \"more.oph\"\r\n"
-                                     "DECLARE OPX Sys,1,2\r\n  SysBeep&:(freq&, dur&) : 1\r\n"
-                                     "END DECLARE\r\nafter:(x)";
+    includes.files["/inc/sys.oph"] = "CONST KOne&=1 REM CONST KTwo&=2\r\nGLOBAL g%\r\nPROC p:\r\n"
+                                     "lbl::\r\nINCLUDE \"more.oph\"\r\nDECLARE OPX Sys,1,2\r\n"
+                                     "  SysBeep&:(freq&, dur&) : 1\r\nEND DECLARE\r\nafter:(x)";
     const ScanResult result = scanWith(includes, "PROC main:(a)\nINCLUDE \"sys.oph\"\nLOCAL l");
     EXPECT_EQ(includes.requested, QStringList{"/inc/sys.oph"});
     // The included function restarts the child numbers and owns the children that follow.
-    EXPECT_EQ(symbolNodes(result), "F1=main: F1_1=a C1=KOne& F2=SysBeep&: F2_1=freq& F2_2=dur& "
-                                   "F2_3=l");
+    EXPECT_EQ(symbolNodes(result),
+              "F1=main: F1_1=a C1=KOne& F2=SysBeep&: F2_1=freq& F2_2=dur& F2_3=l");
     EXPECT_EQ(result.lstProc, QStringList({"main:", "KOne&", "SysBeep&:"}));
-    EXPECT_EQ(result.constants, QStringList({"sampleconst", "KOne&"}));
     EXPECT_EQ(result.completions.mid(1),
               QList<CompletionEntry>(
                   {{"KOne&", "", 23, "OPX INCLUDED CONST KOne&"},
@@ -33,16 +31,11 @@ TEST(ScannerInclude, HeaderGivesConstantsAndOpxFunctionsOnly) {
 
 TEST(ScannerInclude, RestOfTheLineIsPartOfThePathAndNotScanned) {
     FakeIncludes includes;
-    const ScanResult result =
-        scanWith(includes, "PRINT 1\nGLOBAL g% : INCLUDE \"x.oph\" : PROC p:", QString());
-    EXPECT_EQ(includes.requested, QStringList{"/x.oph : PROC p:"});
+    const ScanResult result = scanWith(includes, "\nGLOBAL g% : INCLUDE \"x.oph\" : PROC p:", "");
     EXPECT_EQ(symbolNodes(result), "V1=g%");
-    ASSERT_EQ(result.reports.size(), 1);
-    const ScanReport &report = result.reports[0];
-    EXPECT_EQ(report.kind, ScanReport::Kind::MissingInclude);
-    EXPECT_EQ(report.line, 1);
-    EXPECT_EQ(report.subject, "/x.oph : PROC p:");
-    EXPECT_EQ(report.message, "/x.oph : PROC p:\r\nFile not found!");
+    const QString path = "/x.oph : PROC p:";
+    EXPECT_EQ(result.reports, QList<ScanReport>({{ScanReport::Kind::MissingInclude, 1, path,
+                                                  path + "\r\nFile not found!"}}));
 }
 
 TEST(ScannerInclude, SecondInclusionReportsEveryNameWithoutALine) {
@@ -50,11 +43,9 @@ TEST(ScannerInclude, SecondInclusionReportsEveryNameWithoutALine) {
     includes.files["/inc/a.oph"] = "CONST K%=1\nDECLARE OPX x\nf:(p)\nEND DECLARE";
     const ScanResult result = scanWith(includes, "INCLUDE \"a.oph\"\nINCLUDE \"a.oph\"");
     EXPECT_EQ(symbolNodes(result), "C1=K% F1=f: F1_1=p");
-    ASSERT_EQ(result.reports.size(), 2);
-    for (const ScanReport &report : result.reports)
-        EXPECT_EQ(report.kind, ScanReport::Kind::IncludedDuplicateName);
-    EXPECT_EQ(result.reports[0].message, "Name K% allready reserved!");
-    EXPECT_EQ(result.reports[1].message, "Name f: allready reserved!");
+    const auto kind = ScanReport::Kind::IncludedDuplicateName;
+    EXPECT_EQ(result.reports, QList<ScanReport>({{kind, 1, "K%", "Name K% allready reserved!"},
+                                                 {kind, 1, "f:", "Name f: allready reserved!"}}));
 }
 
 TEST(ScannerInclude, DeclareBlockLeftOpenReachesTheDocument) {
@@ -65,51 +56,30 @@ TEST(ScannerInclude, DeclareBlockLeftOpenReachesTheDocument) {
     EXPECT_EQ(result.completions.last().description, "OPX DECLARED function g:");
 }
 
-class IncludeFromDisk : public testing::Test {
-protected:
+TEST(ScannerInclude, FromDiskCleanedDecodedAndRefusedWhenNoFileOrTooLarge) {
     QTemporaryDir dir;
-    void write(const QString &name, const QByteArray &bytes) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    ScanResult scanLine(const QString &line) {
-        return scanSource({line, QString()}, testVocabulary(), dir.path());
-    }
-};
-
-TEST_F(IncludeFromDisk, OldHeaderBytesAreCleanedAndDecodedAsWindows1252) {
+    QFile old(dir.filePath("old.oph"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     // NULs vanish; 0x0E, blank, ")" and 0xA9 break lines; 0xE9 is e acute.
     const char bytes[] = "CONST A=1\x0E )CONST B\0=2\xA9"
-                         "CONST C\xE9=3\r\n"
-                         "CONST D=4\x0E\0 )CONST E=5";
-    write("old.oph", QByteArray(bytes, sizeof bytes - 1));
-    const ScanResult result = scanLine("INCLUDE \"old.oph\"");
-    EXPECT_EQ(result.constants, QStringList({"sampleconst", "A", "B", "C\u00e9", "D", "E"}));
-}
-
-TEST_F(IncludeFromDisk, FoldersAndOversizedFilesAreReportedAndTheScanGoesOn) {
+                         "CONST C\xE9=3\r\nCONST D=4\x0E\0 )CONST E=5";
+    old.write(bytes, sizeof bytes - 1);
+    old.close();
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.oph"));
     QFile huge(dir.filePath("huge.oph"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(IncludeFile::kMaxBytes + 1)); // sparse: costs no disk space
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(IncludeFile::kMaxBytes + 1));
     huge.close();
-    const ScanResult result =
-        scanSource({"INCLUDE \"folder.oph\"", "INCLUDE \"huge.oph\"", "GLOBAL g%"},
-                   testVocabulary(), dir.path());
-    ASSERT_EQ(result.reports.size(), 2);
-    EXPECT_EQ(result.reports[0].kind, ScanReport::Kind::MissingInclude);
-    EXPECT_EQ(result.reports[0].message, dir.filePath("folder.oph") + "\r\nFile not found!");
-    EXPECT_EQ(result.reports[1].kind, ScanReport::Kind::UnreadableInclude);
-    EXPECT_EQ(result.reports[1].message,
-              dir.filePath("huge.oph") + "\r\nThe file is larger than 256 MB.");
-    EXPECT_EQ(symbolNodes(result), "V1=g%");
-}
 
-TEST_F(IncludeFromDisk, LookupIsCaseSensitive) {
-    write("Sys.oph", "CONST K=1");
-    EXPECT_EQ(scanLine("INCLUDE \"Sys.oph\"").constants.size(), 2);
-    EXPECT_EQ(scanLine("INCLUDE \"sys.oph\"").reports.size(), 1);
+    const ScanResult result = scanSource({"INCLUDE \"old.oph\"", "INCLUDE \"Old.oph\"",
+                                          "INCLUDE \"folder.oph\"", "INCLUDE \"huge.oph\""},
+                                         testVocabulary(), dir.path());
+    EXPECT_EQ(result.constants, QStringList({"sampleconst", "A", "B", "C\u00e9", "D", "E"}));
+    ASSERT_EQ(result.reports.size(), 3);
+    EXPECT_EQ(result.reports[0].kind, ScanReport::Kind::MissingInclude); // case-sensitive
+    EXPECT_EQ(result.reports[1].message, dir.filePath("folder.oph") + "\r\nFile not found!");
+    EXPECT_EQ(result.reports[2].kind, ScanReport::Kind::UnreadableInclude);
+    EXPECT_EQ(result.reports[2].message,
+              dir.filePath("huge.oph") + "\r\nThe file is larger than 256 MB.");
 }
 
 } // namespace

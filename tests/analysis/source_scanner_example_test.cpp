@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-// The reference document: an OPX declaration, a procedure with globals, a local, a
-// constant, a logical file and a label, and a GOTO that must not count as a label.
+// An OPX declaration, a procedure with globals, a local, a constant, a logical file and a
+// label, and a GOTO that must not count as a label.
 TEST(SourceScannerExample, NodeForNodeListForListEntryForEntry) {
     const QStringList lines = docLines("DECLARE OPX Sys,&10000001,1\n"
                                        "  SysBeep&:(freq&, dur&) : 1\n"
@@ -18,10 +18,8 @@ TEST(SourceScannerExample, NodeForNodeListForListEntryForEntry) {
                                        "  count%=count%+1\n"
                                        "  IF count%<KMax% : GOTO loop:: : ENDIF\n"
                                        "ENDP");
-    FakeIncludes includes;
-    const ScanResult result = scanSource(lines, testVocabulary(), QStringLiteral("/inc"),
-                                         std::ref(includes), QStringLiteral("/home/u/demo.opl"));
-
+    const ScanResult result =
+        scanSource(lines, testVocabulary(), "/inc", FakeIncludes(), "/home/u/demo.opl");
     const QList<NavigatorNode> nodes = {
         {"A", "", "Project -> /home/u/demo.opl"},
         {"L", "", "Labels"},
@@ -56,35 +54,13 @@ TEST(SourceScannerExample, NodeForNodeListForListEntryForEntry) {
     };
     EXPECT_EQ(result.completions, entries);
     EXPECT_TRUE(result.reports.isEmpty());
-    EXPECT_TRUE(includes.requested.isEmpty());
-}
-
-// The editor may hand over lines split from CR LF or LF text; a scan must not care, and a
-// second scan of the same text gives the same result (nothing carries over).
-TEST(SourceScannerExample, SameResultForEveryLineEndAndEveryRun) {
-    const QString text = QStringLiteral("GLOBAL a%\r\nPROC p:(x)\r\n  LOCAL y\r\nENDP\r\n");
-    QString lf = text;
-    lf.remove(u'\r');
-    const VocabularyNames vocabulary = testVocabulary();
-    FakeIncludes includes;
-    SourceScanner scanner(vocabulary, {}, std::ref(includes), QStringLiteral("Document 1"));
-    const ScanResult first = scanner.scan(text.split(QStringLiteral("\r\n")));
-    EXPECT_EQ(scanner.scan(lf.split(u'\n')), first);
-    EXPECT_EQ(symbolNodes(first), "V1=a% F1=p: F1_1=x F1_2=y");
 }
 
 TEST(SourceScannerExample, FewerThanTwoLinesChangeNothing) {
-    for (const QStringList &lines : {QStringList{}, QStringList{"GLOBAL a%"}}) {
-        const ScanResult result = scanSource(lines, testVocabulary(), {});
-        EXPECT_FALSE(result.rebuilt);
-        EXPECT_EQ(result, ScanResult{});
-    }
-    // Two lines, even empty ones, make a full set of top-level nodes and placeholders.
+    EXPECT_EQ(scanSource({"GLOBAL a%"}, testVocabulary(), {}), ScanResult{});
     const ScanResult empty = scanSource({"", ""}, testVocabulary(), {}, {}, "Document 1");
     EXPECT_EQ(topLevelKeys(empty), "ACF");
     EXPECT_EQ(empty.nodes.first().text, "Project -> Document 1");
-    EXPECT_EQ(empty.variables, QStringList{"samplevar"});
-    EXPECT_EQ(empty.labels, QStringList{"samplelabel"});
-    EXPECT_EQ(empty.constants, QStringList{"sampleconst"});
-    EXPECT_EQ(empty.functions, QStringList{"samplefunc"});
+    EXPECT_EQ(empty.variables + empty.labels + empty.constants + empty.functions,
+              QStringList({"samplevar", "samplelabel", "sampleconst", "samplefunc"}));
 }
