@@ -56,6 +56,9 @@ frmDesc::frmDesc(QWidget *parent)
     itmCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     mnuEdit->addAction(itmCopy);
     addAction(itmCopy);
+    // The view's own context menu would copy formatted text.
+    txtDesc->setContextMenuPolicy(Qt::ActionsContextMenu);
+    txtDesc->addAction(itmCopy);
     connect(itmCopy, &QAction::triggered, this, &frmDesc::itmCopy_Click);
 
     auto *find = new QAction(this);
@@ -67,7 +70,6 @@ frmDesc::frmDesc(QWidget *parent)
     txtFind->setPlaceholderText(QStringLiteral("Find a command"));
     txtFind->setClearButtonEnabled(true);
     txtFind->installEventFilter(this);
-    txtFind->hide();
     connect(txtFind, &QLineEdit::textEdited, this, &frmDesc::findCommand);
 
     Form_Load();

@@ -16,7 +16,8 @@ class QThread;
 // The OPL command reference: OPLCommands.RTF beside the program, shown read-only in a child
 // window of the main frame. The main window puts `mnuEdit` in its menu bar while the viewer
 // is active, hides its tool bar and "Statusbar" item on textPressed() and restores them on
-// closed(). A search field (Ctrl+F) finds a command's section.
+// closed(). A search field over the text's corner (Ctrl+F; Escape puts it away) finds a
+// command's section.
 class frmDesc : public QWidget {
     Q_OBJECT
 public:

@@ -92,6 +92,8 @@ TEST_F(FrmDescTest, OpensWithItsCaptionsAndReadsTheFileAfreshEachTime) {
     EXPECT_EQ(viewer->mnuEdit->actions(), QList<QAction *>{viewer->itmCopy});
     EXPECT_EQ(viewer->itmCopy->text(), "Copy");
     EXPECT_EQ(viewer->itmCopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(viewer->txtDesc->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(viewer->txtDesc->actions(), QList<QAction *>{viewer->itmCopy});
     EXPECT_TRUE(viewer->txtDesc->toPlainText().startsWith("OPL Command Reference\n"));
 
     putReference(R"({\rtf1 Changed \b reference)");
@@ -173,12 +175,15 @@ TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
     EXPECT_TRUE(viewer.findNext(true));
     EXPECT_EQ(viewer.txtDesc->textCursor().selectionStart(), mentions.last());
 
-    // From the keyboard: Ctrl+F, typing, Enter, Escape.
+    // From the keyboard: Escape puts the field away, Ctrl+F brings it back, then typing and Enter.
     viewer.txtFind->clear();
     viewer.show();
     viewer.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
-    viewer.txtDesc->setFocus();
+    ASSERT_TRUE(viewer.txtFind->isVisible());
+    QTest::keyClick(viewer.txtFind, Qt::Key_Escape);
+    EXPECT_FALSE(viewer.txtFind->isVisible());
+    EXPECT_TRUE(viewer.txtDesc->hasFocus());
     QTest::keyClick(viewer.txtDesc, Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(viewer.txtFind->isVisible());
     EXPECT_TRUE(viewer.txtFind->hasFocus());
@@ -186,8 +191,6 @@ TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
     EXPECT_EQ(selected(viewer), "ALERT");
     QTest::keyClick(viewer.txtFind, Qt::Key_Return);
     EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "r%=ALERT(m1$,m2$,b1$,b2$,b3$)");
-    QTest::keyClick(viewer.txtFind, Qt::Key_Escape);
-    EXPECT_FALSE(viewer.txtFind->isVisible());
 }
 
 TEST_F(FrmDescTest, ShowsWhatADamagedReferenceHoldsAndCanCloseWhileLoading) {
