@@ -63,6 +63,7 @@ void frmMain::MDIForm_Load() {
     applyPlacement(restoredPlacement_);
     module_.LoadSettings();
     NewDocument();
+    reopenMostRecentFile();
 }
 
 QMdiSubWindow *frmMain::activeChild() const {

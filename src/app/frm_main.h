@@ -13,6 +13,7 @@ class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QToolBar;
+class frmDocument;
 class mdlMAIN;
 
 // The main window: a multiple-document frame with the menus, the tool bar and the status
@@ -56,8 +57,15 @@ public:
     void tbToolBar_ButtonClick(const QString &key);
     void tbToolBar_ButtonMenuClick(const QString &entryText);
 
-    // Commands reached from the tool bar and the menus. Those that act on a document do
-    // nothing until document windows exist.
+    // The document windows: the active one (null when the active child is no document or
+    // there is none), all of them in creation order, and how many NewDocument has made (never
+    // less: numbers are not used twice).
+    frmDocument *activeDocument() const;
+    QList<frmDocument *> documents() const;
+    int DocumentCount() const { return documentCount_; }
+
+    // Commands reached from the tool bar and the menus. Those that act on the active document
+    // do nothing without one.
     void NewDocument();
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
@@ -72,6 +80,10 @@ public:
     void FontCommand();
     void LineNumberSwitch();
     void NavigatorCommand();
+    void mnuFileRefresh_Click();
+    void itmFindUndefined_Click();
+    void mnuNodeGoTo_Click();
+    void mnuNodePaste_Click();
 
     QMenu *mnuFile = nullptr;
     QAction *mnuFileNew = nullptr;
@@ -156,6 +168,8 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void connectCommands();
+    void connectDocumentCommands();
+    void reopenMostRecentFile();
 
     void runToolbarCommand(ToolbarCommand command);
     void mnuViewToolbar_Click();
@@ -171,4 +185,5 @@ private:
     WindowPlacement restoredPlacement_;
     QList<QAction *> windowListActions_;
     QTimer clockTimer_;
+    int documentCount_ = 0;
 };

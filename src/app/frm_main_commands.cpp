@@ -27,6 +27,7 @@ void frmMain::connectCommands() {
     connect(mnuViewStatusBar, &QAction::triggered, this, &frmMain::mnuViewStatusBar_Click);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::listChildWindows);
     connectDialogCommands(*this, module_);
+    connectDocumentCommands();
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString &key) {
@@ -98,10 +99,8 @@ void frmMain::mnuViewStatusBar_Click() {
     sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
 }
 
-// Document windows, the file commands and the editing commands are not part of the program
-// yet; until they are, these commands have no effect.
-void frmMain::NewDocument() {}
-void frmMain::mnuFileOpen_Click() {}
+// The other file commands and the editing commands are not part of the program yet; until
+// they are, these commands have no effect.
 void frmMain::mnuFileSave_Click() {}
 void frmMain::mnuFileTranslate_Click() {}
 void frmMain::mnuFilePrint_Click() {}
@@ -110,7 +109,3 @@ void frmMain::mnuEditCopy_Click() {}
 void frmMain::mnuEditPaste_Click() {}
 void frmMain::mnuEditCom_Click() {}
 void frmMain::mnuEditUncom_Click() {}
-void frmMain::ExecuteEditorCommand(int) {}
-void frmMain::FontCommand() {}
-void frmMain::LineNumberSwitch() {}
-void frmMain::NavigatorCommand() {}

@@ -3,9 +3,11 @@
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
 #include "common/scripted_prompts.h"
+#include "common/test_paths.h"
 #include "qt_test_print.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,6 +21,9 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, storeDir.path());
         QApplication::setQuitOnLastWindowClosed(false);
+        // The first document reads the language and the vocabulary from the program folder.
+        for (const char *name : {"opl.xml", "global.xml"})
+            QFile::copy(builtProgramDir() + '/' + name, programDir.filePath(name));
     }
 
     frmMain &start() {

@@ -1,0 +1,137 @@
+#include "app/frm_main.h"
+
+#include "app/file_dialogs.h"
+#include "app/file_filter.h"
+#include "app/mdl_main.h"
+#include "app/recent_files.h"
+#include "app/settings_file.h"
+#include "app/window_arranger.h"
+#include "document/frm_document.h"
+#include "document/rtf_text.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+// The commands that make document windows and act on the active one. The documents do the
+// work; this file only finds the document and calls it.
+
+void frmMain::connectDocumentCommands() {
+    connect(mnuFileRefresh, &QAction::triggered, this, &frmMain::mnuFileRefresh_Click);
+    connect(itmFindUndefined, &QAction::triggered, this, &frmMain::itmFindUndefined_Click);
+    connect(mnuNodeGoTo, &QAction::triggered, this, &frmMain::mnuNodeGoTo_Click);
+    connect(mnuNodePaste, &QAction::triggered, this, &frmMain::mnuNodePaste_Click);
+    const std::pair<QAction *, WindowArranger::Code> arrangements[] = {
+        {mnuWindowCascade, WindowArranger::Cascade},
+        {mnuWindowTileHorizontal, WindowArranger::TileHorizontal},
+        {mnuWindowTileVertical, WindowArranger::TileVertical},
+        {mnuWindowArrangeIcons, WindowArranger::ArrangeIcons}};
+    for (const auto &[item, code] : arrangements)
+        connect(item, &QAction::triggered, this,
+                [this, code = code] { WindowArranger::Arrange(*mdiArea, code); });
+}
+
+frmDocument *frmMain::activeDocument() const {
+    const QMdiSubWindow *child = activeChild();
+    return child ? qobject_cast<frmDocument *>(child->widget()) : nullptr;
+}
+
+QList<frmDocument *> frmMain::documents() const {
+    QList<frmDocument *> found;
+    for (const QMdiSubWindow *child : mdiArea->subWindowList())
+        if (auto *document = qobject_cast<frmDocument *>(child->widget()))
+            found.append(document);
+    return found;
+}
+
+void frmMain::NewDocument() {
+    ++documentCount_;
+    auto *document = new frmDocument(module_);
+    document->setWindowTitle(QStringLiteral("Document ") + QString::number(documentCount_));
+    QMdiSubWindow *child = mdiArea->addSubWindow(document);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    child->show();
+    mdiArea->setActiveSubWindow(child);
+}
+
+// Start-up re-opens the most recent file into "Document 1". A file that exists but cannot be
+// loaded leaves the document empty, without a message.
+void frmMain::reopenMostRecentFile() {
+    const QString path = module_.settings().RecentFiles[1];
+    if (path.isEmpty() || !FileExists(path))
+        return;
+    if (frmDocument *document = activeDocument())
+        document->LoadFile(path);
+}
+
+void frmMain::mnuFileOpen_Click() {
+    NewDocument();
+    frmDocument *document = activeDocument();
+    if (!document)
+        return;
+    const QString path = ChooseOpenFile(module_, FileFilter::textFiles(module_.settings()), {});
+    if (path.isEmpty()) {
+        // The number stays used: the next new document gets the following one.
+        document->parentWidget()->close();
+        return;
+    }
+    if (!document->LoadFile(path)) {
+        ShowErrorReport(module_.prompts(), document->rtfText->lastError());
+        return;
+    }
+    mnuFileBar5->setVisible(true);
+    AppSettings &settings = module_.settings();
+    RecentFileList::add(settings.RecentFiles, path);
+    for (int i = 1; i <= 3; ++i)
+        if (!settings.RecentFiles[i].isEmpty())
+            showRecentFileEntry(i, settings.RecentFiles[i]);
+}
+
+void frmMain::mnuFileRefresh_Click() {
+    if (frmDocument *document = activeDocument())
+        document->RESCAN();
+}
+
+void frmMain::itmFindUndefined_Click() {
+    if (frmDocument *document = activeDocument())
+        document->FindUndefined();
+}
+
+void frmMain::mnuNodeGoTo_Click() {
+    if (frmDocument *document = activeDocument())
+        document->NodeGoTo();
+}
+
+void frmMain::mnuNodePaste_Click() {
+    if (frmDocument *document = activeDocument())
+        document->NodePaste();
+}
+
+void frmMain::ExecuteEditorCommand(int command) {
+    if (frmDocument *document = activeDocument())
+        document->rtfText->ExecuteCmd(command);
+}
+
+// The new font goes to the active document only; others keep theirs until they are opened
+// again.
+void frmMain::FontCommand() {
+    frmDocument *document = activeDocument();
+    if (!document)
+        return;
+    module_.ChooseEditorFont();
+    document->applyEditorFont();
+}
+
+// Affects the active document alone and is not stored.
+void frmMain::LineNumberSwitch() {
+    frmDocument *document = activeDocument();
+    if (!document)
+        return;
+    ::rtfText &editor = *document->rtfText;
+    editor.SetLineNumbering(!editor.LineNumbering());
+    editor.SetColor(::rtfText::LineNumberColourItem, module_.settings().Colours[0]);
+}
+
+void frmMain::NavigatorCommand() {
+    if (frmDocument *document = activeDocument())
+        document->Navigator();
+}

@@ -1,0 +1,201 @@
+#include "document/frm_document.h"
+
+#include "analysis/completion_list.h"
+#include "analysis/component_registry.h"
+#include "analysis/document_language.h"
+#include "app/document_identity.h"
+#include "app/file_dialogs.h"
+#include "app/file_filter.h"
+#include "app/frm_main.h"
+#include "app/mdl_main.h"
+#include "app/prompts.h"
+#include "app/string_table.h"
+#include "document/document_layout.h"
+#include "document/opl_lexer.h"
+#include "document/rtf_text.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenu>
+#include <QSet>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+// Each missing language or vocabulary file is reported once per run, not once per window.
+bool firstReportOf(const QString &path) {
+    static QSet<QString> reported;
+    if (reported.contains(path))
+        return false;
+    reported.insert(path);
+    return true;
+}
+
+QFont editorFont(const AppSettings &settings) {
+    QFont font(settings.EditorFont.Name);
+    if (settings.EditorFont.Size > 0)
+        font.setPointSizeF(settings.EditorFont.Size);
+    font.setBold(settings.EditorFont.Bold);
+    font.setItalic(settings.EditorFont.Italic);
+    return font;
+}
+
+} // namespace
+
+frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
+    : QWidget(parent), rtfText(new ::rtfText(module.prompts(), this)), Tree(new QTreeWidget(this)),
+      module_(module), settings_(module.settings()), prompts_(module.prompts()),
+      language_(std::make_shared<DocumentLanguage>()),
+      globalList_(std::make_shared<CompletionList>()) {
+    setObjectName(QStringLiteral("frmDocument"));
+    rtfText->setObjectName(QStringLiteral("rtfText"));
+    Tree->setObjectName(QStringLiteral("Tree"));
+    Tree->setHeaderHidden(true);
+    Tree->setUniformRowHeights(true);
+    Tree->installEventFilter(this);
+
+    navigatorVisible_ = true;
+    applyEditorFont();
+    rtfText->SetLineNumbering(settings_.LineNumbers);
+    rtfText->SetColor(::rtfText::LineNumberColourItem, settings_.Colours[0]);
+    loadLanguage();
+    rtfText->SetCompletionWhileTyping(true);
+
+    connect(Tree, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { Tree_NodeClick(item, QCursor::pos()); });
+    connect(rtfText, &::rtfText::contextMenuRequested, this, &frmDocument::showEditMenu);
+    connect(rtfText, &::rtfText::caretMoved, this, &frmDocument::ShowCaretPosition);
+    connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::restoreBars);
+    connect(rtfText, &::rtfText::completionListRequested, this,
+            &frmDocument::answerCompletionRequest);
+    layOut();
+}
+
+frmDocument::~frmDocument() {
+    ComponentRegistry &registry = ComponentRegistry::global();
+    if (!scanListName_.isEmpty())
+        registry.unregisterMemberList(scanListName_);
+    registry.unregisterMemberList(globalList_->name());
+    registry.unregisterLanguage(language_->name());
+}
+
+void frmDocument::applyEditorFont() {
+    rtfText->SetFont(editorFont(settings_));
+}
+
+bool frmDocument::LoadFile(const QString &path) {
+    if (!rtfText->OpenFile(path))
+        return false;
+    setWindowTitle(path);
+    RESCAN();
+    return true;
+}
+
+void frmDocument::loadLanguage() {
+    const QDir folder(module_.programFolder());
+    const auto load = [this](auto &object, const QString &path) {
+        if (!object.load(path) && firstReportOf(path))
+            prompts_.message(path + QStringLiteral("\r\n") + StringTable::text(1067),
+                             StringTable::text(1055), MessageIcon::Critical);
+    };
+    load(*language_, folder.filePath(QStringLiteral("opl.xml")));
+    load(*globalList_, folder.filePath(QStringLiteral("global.xml")));
+    vocabulary_ = VocabularyNames(globalList_->names());
+
+    ComponentRegistry &registry = ComponentRegistry::global();
+    languageName_ = registry.drawLanguageName(language_->name(), &ComponentRegistry::systemRandom);
+    memberListName_ = globalList_->name() + QLatin1Char('_') + languageName_;
+    language_->setName(languageName_);
+    globalList_->setName(memberListName_);
+    registry.registerLanguage(language_);
+    registry.registerMemberList(globalList_);
+
+    lexer_ = new OplLexer(language_, this);
+    rtfText->SetLanguage(lexer_);
+}
+
+frmMain *frmDocument::mainWindow() const {
+    return module_.MainWindow();
+}
+
+void frmDocument::Navigator() {
+    navigatorVisible_ = !navigatorVisible_;
+    layOut();
+}
+
+void frmDocument::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void frmDocument::layOut() {
+    const DocumentLayout layout = DocumentLayout::forSize(width(), height(), navigatorVisible_);
+    Tree->setVisible(layout.treeVisible);
+    if (layout.tree)
+        Tree->setGeometry(*layout.tree);
+    if (layout.editor)
+        rtfText->setGeometry(*layout.editor);
+}
+
+void frmDocument::setUIColors() {
+    static const QLatin1String categories[] = {
+        LanguageCategory::Variables, LanguageCategory::Functions, LanguageCategory::Labels,
+        LanguageCategory::Constants, LanguageCategory::Comments,  LanguageCategory::Strings,
+        LanguageCategory::Keywords,  LanguageCategory::Operators, LanguageCategory::Text,
+        LanguageCategory::Numbers};
+    for (int index = 1; index <= 10; ++index)
+        language_->setColour(categories[index - 1], settings_.Colours[index]);
+    lexer_->refresh();
+}
+
+void frmDocument::closeEvent(QCloseEvent *event) {
+    if (askToSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// True when the window may close.
+bool frmDocument::askToSave() {
+    if (!rtfText->Modified())
+        return true;
+    const MessageAnswer answer =
+        prompts_.message(windowTitle() + StringTable::text(1058), StringTable::text(1055),
+                         MessageIcon::None, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::No)
+        return true;
+    if (answer != MessageAnswer::Yes)
+        return false;
+    QString path = windowTitle();
+    if (DocumentIdentity::isUntitled(path)) {
+        path = ChooseSaveFile(module_, FileFilter::textFiles(settings_));
+        if (path.isEmpty())
+            return false; // a cancelled save dialog keeps the window, as Cancel does
+    }
+    if (!rtfText->SaveFile(path, saveFormatFor(settings_.SaveEncoding))) {
+        ShowErrorReport(prompts_, rtfText->lastError());
+        return false;
+    }
+    return true;
+}
+
+void frmDocument::answerCompletionRequest() {
+    if (const auto list = ComponentRegistry::global().findMemberList(memberListName_))
+        rtfText->SetCompletionList(list->entries());
+}
+
+void frmDocument::showEditMenu(const QPoint &globalPos) {
+    rtfText->PrepareContextMenu();
+    if (frmMain *main = mainWindow())
+        main->mnuEdit->popup(globalPos);
+}
+
+// A click in the text brings back what the command reference viewer hides.
+void frmDocument::restoreBars() {
+    if (frmMain *main = mainWindow()) {
+        main->mnuViewStatusBar->setVisible(true);
+        main->tbToolBar->setVisible(main->mnuViewToolbar->isChecked());
+    }
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "analysis/navigator_node.h"
+#include "analysis/vocabulary_names.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class CompletionList;
+class DocumentLanguage;
+class OplLexer;
+class Prompts;
+class QTreeWidget;
+class QTreeWidgetItem;
+class frmMain;
+class mdlMAIN;
+class rtfText;
+struct AppSettings;
+struct ScanResult;
+
+// A document window: the editor `rtfText` with the navigator `Tree` on its left. Its caption
+// is "Document " + a number while untitled, else the full path of its file. It owns its
+// language definition and completion lists, registered under names no other window uses, so
+// a scan of one document never reaches another.
+class frmDocument : public QWidget {
+    Q_OBJECT
+
+public:
+    // The window load: editor font, line numbers and their colour from the settings, the
+    // language from opl.xml and the vocabulary from global.xml in the program folder. A file
+    // that is missing or unreadable is reported once per run; the window opens without it.
+    explicit frmDocument(mdlMAIN &module, QWidget *parent = nullptr);
+    ~frmDocument() override;
+
+    // Re-reads the text into the navigator, lstProc, the language's word lists and a fresh
+    // completion list, then tells what the scan found, one message at a time. A text of
+    // fewer than 2 lines only gets the colours again.
+    void RESCAN();
+    // Loads a file: its text, its path as the caption, and a scan. False, with the reason in
+    // the editor's lastError(), when the file cannot be loaded; the document is then as it was.
+    bool LoadFile(const QString &path);
+    // The editor font of the settings into the editor.
+    void applyEditorFont();
+    // Shows or hides the navigator.
+    void Navigator();
+    // Moves to the declaration of CurrentNode, or pastes its text over the selection.
+    void NodeGoTo();
+    void NodePaste();
+    // The syntax colours of the settings into the language.
+    void setUIColors();
+    // Marks every line that uses a name neither the vocabulary nor a declaration in scope
+    // knows, then says whether there were any.
+    void FindUndefined();
+
+    // A click on a navigator node: it becomes CurrentNode, and a global, constant, procedure
+    // or label pops up the main window's node menu at `globalPos`.
+    void Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos);
+
+    bool IsDeclaredInScope(const QString &name, const QString &procName) const;
+
+    bool NavigatorVisible() const { return navigatorVisible_; }
+    QString LanguageName() const { return languageName_; }
+    QString MemberListName() const { return memberListName_; }
+    const DocumentLanguage &documentLanguage() const { return *language_; }
+    const CompletionList &GlobalMemberList() const { return *globalList_; }
+    // The navigator's nodes in the order the last scan added them.
+    const QList<NavigatorNode> &nodes() const { return nodes_; }
+
+    QSize sizeHint() const override { return {640, 420}; }
+
+    ::rtfText *const rtfText;
+    QTreeWidget *const Tree;
+    // The names the last scan declared: globals, constants, procedures and OPX functions.
+    QStringList lstProc;
+    // The node last clicked, or the last one the scan added.
+    NavigatorNode CurrentNode;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void loadLanguage();
+    void layOut();
+    bool askToSave();
+    frmMain *mainWindow() const;
+
+    void applyScan(const ScanResult &result);
+    void replaceCompletionList(const ScanResult &result);
+    void fillWordLists(const ScanResult &result);
+    QString fillTree(const QList<NavigatorNode> &nodes);
+    void playReports(const ScanResult &result);
+    void reportFailure(const QString &description);
+
+    void GoToDeclaration(const QString &name, const QString &keyword);
+    void GoToLabel(const QString &label);
+    void goToLine(int line);
+    void ShowCaretPosition();
+    void answerCompletionRequest();
+    void showEditMenu(const QPoint &globalPos);
+    void restoreBars();
+
+    QStringList lines() const;
+
+    mdlMAIN &module_;
+    AppSettings &settings_;
+    Prompts &prompts_;
+    std::shared_ptr<DocumentLanguage> language_;
+    std::shared_ptr<CompletionList> globalList_;
+    OplLexer *lexer_ = nullptr;
+    VocabularyNames vocabulary_;
+    QString languageName_;
+    QString memberListName_;
+    QString scanListName_; // the list of the latest scan, released when replaced
+    QList<NavigatorNode> nodes_;
+    bool navigatorVisible_ = true;
+};

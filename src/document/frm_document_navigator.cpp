@@ -1,0 +1,84 @@
+#include "document/frm_document.h"
+
+#include "analysis/declaration_search.h"
+#include "analysis/navigator_keys.h"
+#include "app/frm_main.h"
+#include "app/string_table.h"
+#include "document/rtf_text.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTreeWidget>
+
+// What the user does with the navigator's nodes, and the caret position in the status bar.
+
+void frmDocument::Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos) {
+    if (!item)
+        return;
+    const QString key = item->data(0, Qt::UserRole).toString();
+    CurrentNode = NavigatorNode{key, {}, item->text(0)};
+    if (QTreeWidgetItem *parent = item->parent())
+        CurrentNode.parentKey = parent->data(0, Qt::UserRole).toString();
+    if (!NavigatorKeys::isSymbol(key))
+        return;
+    if (frmMain *main = mainWindow())
+        main->mnuNode->popup(globalPos);
+}
+
+// Return, Enter and the menu key act on the current node as a click does.
+bool frmDocument::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Tree && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        QTreeWidgetItem *item = Tree->currentItem();
+        if (item && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu)) {
+            const QRect place = Tree->visualItemRect(item);
+            Tree_NodeClick(item, Tree->viewport()->mapToGlobal(place.bottomLeft()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmDocument::NodeGoTo() {
+    const QChar kind = NavigatorKeys::kind(CurrentNode.key);
+    if (kind == NavigatorKeys::kLabels)
+        GoToLabel(CurrentNode.text);
+    else if (kind == NavigatorKeys::kConstants)
+        GoToDeclaration(CurrentNode.text, QStringLiteral("CONST"));
+    else if (kind == NavigatorKeys::kGlobals)
+        GoToDeclaration(CurrentNode.text, QStringLiteral("GLOBAL"));
+    else if (kind == NavigatorKeys::kProcedures)
+        GoToDeclaration(CurrentNode.text, QStringLiteral("PROC"));
+}
+
+void frmDocument::GoToDeclaration(const QString &name, const QString &keyword) {
+    rtfText->setFocus();
+    const int line = DeclarationSearch::declarationLine(lines(), name, keyword);
+    if (line < 0)
+        return;
+    goToLine(line);
+    rtfText->SelectLine(line, true);
+}
+
+void frmDocument::GoToLabel(const QString &label) {
+    rtfText->setFocus();
+    const int line = DeclarationSearch::labelLine(lines(), label);
+    if (line < 0)
+        return;
+    goToLine(line);
+    rtfText->SelectLine(line, true);
+}
+
+void frmDocument::NodePaste() {
+    rtfText->SetSelText(CurrentNode.text);
+}
+
+void frmDocument::ShowCaretPosition() {
+    frmMain *main = mainWindow();
+    if (!main)
+        return;
+    const TextRange range = rtfText->GetSel(false);
+    main->setStatusPanelText(StringTable::text(1097) + QString::number(range.endLine + 1) +
+                             QStringLiteral(", ") + StringTable::text(1098) +
+                             QString::number(range.endColumn + 1));
+}
