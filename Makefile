@@ -35,6 +35,16 @@ test-sanitize: deps
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done; true
 
+# Runs each libFuzzer target for FUZZ_SECONDS (a clang build in build-fuzz).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@test -f $(FUZZ_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMRO_FUZZ=ON -DTAMRO_BUILD_TESTS=OFF -DTAMRO_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_scanner fuzz_undefined_search fuzz_rtf_reader
+	$(FUZZ_DIR)/fuzz/fuzz_scanner -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/opl.dict tests/data/analysis/fuzz
+	$(FUZZ_DIR)/fuzz/fuzz_undefined_search -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/opl.dict tests/data/analysis/fuzz
+	$(FUZZ_DIR)/fuzz/fuzz_rtf_reader -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/rtf.dict tests/data/dialogs/rtf-fuzz
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
