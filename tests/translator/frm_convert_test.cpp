@@ -1,0 +1,127 @@
+// The conversion dialog, with runs end to end through /bin/sh and the stand-in translator.
+#include "app/app_settings.h"
+#include "app/window_placement.h"
+#include "common/scripted_prompts.h"
+#include "dialogs/frm_path.h"
+#include "test_files.h"
+#include "translator/frm_convert.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+class FrmConvertTest : public ::testing::Test {
+protected:
+    // Only letters, digits and "/-" in the paths, so the batch line holds them unquoted.
+    QTemporaryDir root{QDir::tempPath() + "/tamroconv-XXXXXX"};
+    QString program = root.filePath("prog"), tr = root.filePath("OPLTRAN.EXE");
+    QString output = root.filePath("out"), game = root.filePath("Game.opl");
+    QString logPath = program + "/LOG/tpl5_12_2026_36512.log";
+    AppSettings settings;
+    ScriptedPrompts prompts;
+    QStringList duringRuns; // the wait asked for, the buttons' state, still shown
+
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(program + "/LOG") && QDir().mkpath(output));
+        ASSERT_TRUE(QFile::copy(TAMRO_FAKE_OPLTRAN, tr));
+        QFile::setPermissions(tr, QFile::ReadOwner | QFile::ExeOwner);
+        writeFile(game, "PROC main:\r\nENDP\r\n");
+        settings.Paths = {"", tr, "/inc", "/out", output};
+        settings.FilterNames = {"", "Files", "All Files"};
+        settings.WaitSeconds = 0.25f;
+    }
+    // Runs `file` in a shown dialog. Its wait tries to leave the dialog, waits the time asked
+    // for, then until the stand-in has finished, so a loaded machine cannot cut a run short.
+    void convert(const QString &file, bool untilFinished = true) {
+        frmConvert d(settings, prompts, program);
+        d.runOptions.now = [] {
+            return QDateTime(QDate(2026, 12, 5), QTime(10, 8, 32));
+        };
+        d.runOptions.wait = [&](std::chrono::milliseconds duration) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &escape);
+            d.close();
+            duringRuns << QString("%1 %2%3 %4")
+                              .arg(duration.count())
+                              .arg(d.btnGo->isEnabled())
+                              .arg(d.btnCancel->isEnabled())
+                              .arg(d.isVisible());
+            waitProcessingEvents(duration);
+            for (int i = 0;
+                 i < 1500 && untilFinished && !QFile::exists(program + "/opltran.finished"); ++i)
+                waitProcessingEvents(std::chrono::milliseconds(20));
+        };
+        d.show();
+        d.txtT->setText(file);
+        d.txtI->setText("/typed/here/is/not/used");
+        d.btnGo->click();
+        EXPECT_FALSE(d.isVisible()) << "the dialog closes after every run";
+    }
+    // The message boxes shown: text, title, icon (1 critical), all with an OK button alone.
+    QStringList shown() const {
+        QStringList boxes;
+        for (const ScriptedPrompts::Call &box : prompts.messages())
+            boxes << box.text + '|' + box.title + '|' + QString::number(int(box.icon)) +
+                         QString::number(int(box.buttons));
+        return boxes;
+    }
+};
+
+TEST_F(FrmConvertTest, OkIsEnabledWhileTheFileExistsAndTheFolderButtonShowsTheChoice) {
+    frmConvert d(settings, prompts, program);
+    EXPECT_EQ(QStringList({d.windowTitle(), d.lblT->text(), d.lblI->text(), d.txtI->text(),
+                           d.btnCancel->text(), d.btnGo->text()}),
+              (QStringList{"Convert OPL<-> Plain Text", "Choose a file to convert:", "Output Path ",
+                           output, "Cancel", "OK"}));
+    EXPECT_EQ(d.height(), twipsToPixels(2430, d.logicalDpiY()));
+    for (const QString &text : {QString(), game.chopped(1), game, root.path(), game + " ", game}) {
+        d.txtT->setText(text);
+        EXPECT_EQ(d.btnGo->isEnabled(), text == game) << text.toStdString();
+    }
+    prompts.fileAnswers = {""}; // cancelled
+    d.btnPT->click();
+    EXPECT_EQ(d.txtT->text(), "");
+    EXPECT_FALSE(d.btnGo->isEnabled());
+    EXPECT_EQ(prompts.calls[0].file.title + '|' + prompts.calls[0].file.filters.join(';'),
+              "Open|All Files (*)");
+
+    QString seen;
+    d.runModal = [&](QDialog &shown) {
+        auto &chooser = dynamic_cast<frmPath &>(shown);
+        seen = chooser.windowTitle() + '|' + chooser.mode() + '|' + chooser.txtPath->text();
+        chooser.txtPath->setText(root.path());
+        chooser.btnGo->click();
+    };
+    d.btnPI->click();
+    EXPECT_EQ(seen, "Output Path |4|" + output);
+    EXPECT_EQ(d.txtI->text() + '|' + settings.Paths[4], root.path() + '|' + root.path());
+}
+
+TEST_F(FrmConvertTest, AConversionWritesItsCommandLineRunsAndShowsTheLog) {
+    writeFile(program + "/opltran.bat", "the last translation\r\n");
+    convert(game);
+    EXPECT_EQ(readAll(program + "/opltran.bat"),
+              (tr + ' ' + game + " -o" + output + " -conv >> " + logPath + '\n').toUtf8());
+    EXPECT_EQ(duringRuns, QStringList{"250 00 1"});
+    EXPECT_EQ(readAll(output + "/Game.txt"), "PROC main:\r\nENDP\r\n");
+    const QString log = QString::fromUtf8(readAll(logPath));
+    EXPECT_TRUE(log.contains("ARG=" + game + "\r\nARG=-o" + output + "\r\nARG=-conv\r\n"));
+    EXPECT_EQ(shown(), QStringList{"Translation successfull\r\n" + log + "|Tamro|00"});
+}
+
+TEST_F(FrmConvertTest, AMissingLogOrBatchFileIsReportedAndTheDialogCloses) {
+    ASSERT_TRUE(QDir(program + "/LOG").removeRecursively());
+    convert(game, false);
+    // A program folder that is a file: opltran.bat cannot be written, nothing runs or waits.
+    program = game;
+    convert(game, false);
+    EXPECT_EQ(shown(), (QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log|Tamro|10",
+                                    "Not a directory|Tamro|10"}));
+    EXPECT_EQ(duringRuns.size(), 1);
+    EXPECT_EQ(readAll(game), "PROC main:\r\nENDP\r\n");
+}
