@@ -107,7 +107,7 @@ constexpr std::array<Command, 124> kCommands = {{
     {193, "Indent With Blanks", "Switches between indenting with blanks and with tabs."},
     {194, "Tabs To Blanks", "Replaces the tabs of the selected lines (or of the whole text) with blanks."},
     {195, "Remove Trailing Blanks", "Removes blanks and tabs at the ends of the selected lines (or of all lines)."},
-    {196, "Insert Text", "Inserts the parameter text at the caret.", Arg::Text},
+    {196, "Insert Text", "Inserts the parameter text at the caret, in place of the selection.", Arg::Text},
     {197, "Cut", "Moves the selection to the clipboard."},
     {198, "Copy", "Copies the selection to the clipboard."},
     {199, "Show Completion List", "Shows the completion list for the word at the caret."},

@@ -19,6 +19,8 @@ CompletionPopup::CompletionPopup(rtfText &editor) : QObject(&editor), editor_(ed
     sciCall(editor, Sci::SCI_AUTOCSETIGNORECASE, 1);
     sciCall(editor, Sci::SCI_AUTOCSETAUTOHIDE, 1);
     sciCall(editor, Sci::SCI_AUTOCSETORDER, Sci::SC_ORDER_PERFORMSORT);
+    // The call tip's default grey is hard to read.
+    sciCall(editor, Sci::SCI_CALLTIPSETFORE, 0x202020);
     connect(&editor, &Sci::SCN_CHARADDED, this, &CompletionPopup::onCharAdded);
     connect(&editor, &Sci::SCN_AUTOCCOMPLETED, this,
             [this](const char *selection, int, int, int) { onChosen(selection); });
