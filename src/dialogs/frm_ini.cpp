@@ -1,8 +1,8 @@
 #include "dialogs/frm_ini.h"
 
+#include "app/file_dialogs.h"
 #include "app/mdl_main.h"
 #include "app/prompts.h"
-#include "app/settings_file.h"
 #include "app/string_table.h"
 #include "app/window_placement.h"
 #include "dialogs/frm_path.h"
@@ -201,14 +201,10 @@ void frmINI::Files_DblClick() {
 }
 
 QString frmINI::chooseTranslator() {
-    FileDialogRequest request;
-    request.title = SettingsGrid::rowName(1);
-    // The translator may be a wrapper of any name on this platform, so all files are offered
-    // after the translator's own name.
-    request.filters = {QStringLiteral("OPLTRAN.EXE (opltran.exe)"),
-                       settings_.FilterNames[2] + QStringLiteral(" (*)")};
-    const QString path = module_.prompts().openFileName(request);
-    return FileExists(path) ? path : QString();
+    // The shared open dialog adds every file after the translator's own name: on this platform
+    // the translator may be a wrapper of any name.
+    return ChooseOpenFile(module_, QStringLiteral("OPLTRAN.EXE (opltran.exe)|opltran.exe|"),
+                          SettingsGrid::rowName(1));
 }
 
 void frmINI::chooseFolder(int row) {
