@@ -101,20 +101,14 @@ void OplTokenizer::styleLine(QByteArrayView line, std::vector<Run> &runs) const 
         const unsigned char c = at(i);
         const int start = i;
         if (c == '"') {
-            // A doubled quote stands for one quote inside the string; an unclosed string
-            // runs to the end of the line.
+            // A doubled quote inside a string needs no rule of its own: it closes the string
+            // and opens the next, and both get the same style. An unclosed string runs to
+            // the end of the line.
             ++i;
-            while (i < n) {
-                if (at(i) == '"') {
-                    if (at(i + 1) == '"') {
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
+            while (i < n && at(i) != '"')
                 ++i;
-            }
+            if (i < n)
+                ++i;
             out.add(i - start, m_string);
         } else if (isLetter(c)) {
             while (i < n && (isLetter(at(i)) || isDigit(at(i))))

@@ -1,0 +1,137 @@
+#include "analysis/document_language.h"
+#include "common/test_paths.h"
+#include "document/opl_lexer.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+class OplLexerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        language = std::make_shared<DocumentLanguage>();
+        ASSERT_TRUE(language->load(sourceDataDir() + "/opl.xml"));
+        lexer = new OplLexer(language, &editor);
+        editor.setUtf8(true);
+        editor.setLexer(lexer);
+    }
+
+    long send(unsigned int message, unsigned long w = 0, long l = 0) {
+        return editor.SendScintilla(message, w, l);
+    }
+    void restyleAll() { send(QsciScintillaBase::SCI_COLOURISE, 0, -1); }
+    int style(const char *category) const { return language->category(category)->style; }
+    int styleAt(long pos) { return int(send(QsciScintillaBase::SCI_GETSTYLEAT, pos)); }
+    long lineStart(int line) { return send(QsciScintillaBase::SCI_POSITIONFROMLINE, line); }
+    // The styles of one line's bytes, line end left out.
+    std::vector<int> lineStyles(int line) {
+        std::vector<int> styles;
+        const long end = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line);
+        for (long pos = lineStart(line); pos < end; ++pos)
+            styles.push_back(styleAt(pos));
+        return styles;
+    }
+    // Marks every byte with a style no category uses, to see what a restyle touches.
+    void markAll(int marker) {
+        send(QsciScintillaBase::SCI_STARTSTYLING, 0);
+        send(QsciScintillaBase::SCI_SETSTYLING, send(QsciScintillaBase::SCI_GETLENGTH), marker);
+    }
+
+    QsciScintilla editor;
+    std::shared_ptr<DocumentLanguage> language;
+    OplLexer *lexer = nullptr;
+};
+
+TEST_F(OplLexerTest, StylesTheTextAtByteOffsetsAfterNonAsciiCharacters) {
+    editor.setText(QStringLiteral("REM größe ✓\nä=1 :PRINT \"€\"\n"));
+    restyleAll();
+    EXPECT_EQ(styleAt(0), style("Comments"));
+    EXPECT_EQ(styleAt(lineStart(1) - 2), style("Comments")) << "the comment's last byte";
+    const long second = lineStart(1);
+    EXPECT_EQ(styleAt(second), style("Text"));          // ä, two bytes
+    EXPECT_EQ(styleAt(second + 2), style("Operators")); // =
+    EXPECT_EQ(styleAt(second + 3), style("Numbers"));
+    EXPECT_EQ(styleAt(second + 6), style("Keywords")); // PRINT
+    EXPECT_EQ(styleAt(second + 10), style("Keywords"));
+    EXPECT_EQ(styleAt(second + 12), style("Strings"));
+    EXPECT_EQ(styleAt(second + 16), style("Strings")) << "closing quote after the 3-byte €";
+}
+
+TEST_F(OplLexerTest, LineEndsDoNotChangeTheStyles) {
+    const QString lines[] = {"PROC main:", "  LOCAL a$(5)", "  a$=\"x\" REM c", "ENDP", ""};
+    std::vector<std::vector<int>> byEnding[3];
+    const char *endings[] = {"\n", "\r\n", "\r"};
+    for (int e = 0; e < 3; ++e) {
+        QStringList text(std::begin(lines), std::end(lines));
+        editor.setText(text.join(QString::fromLatin1(endings[e])));
+        restyleAll();
+        for (int line = 0; line < 5; ++line)
+            byEnding[e].push_back(lineStyles(line));
+    }
+    EXPECT_EQ(byEnding[0], byEnding[1]);
+    EXPECT_EQ(byEnding[0], byEnding[2]);
+    EXPECT_EQ(byEnding[0][0][0], style("Keywords"));
+}
+
+TEST_F(OplLexerTest, RestylesOnlyTheLinesOfTheRangeItIsGiven) {
+    editor.setText(QStringLiteral("PRINT 1\nPRINT 2\nPRINT 3\nPRINT 4\n"));
+    markAll(31);
+    // A range that ends inside line 2 is finished to the line's end, and no further.
+    lexer->styleText(int(lineStart(1)), int(lineStart(2) + 3));
+    EXPECT_EQ(lineStyles(0), std::vector<int>(7, 31));
+    EXPECT_EQ(lineStyles(1)[0], style("Keywords"));
+    EXPECT_EQ(lineStyles(2)[6], style("Numbers"));
+    EXPECT_EQ(lineStyles(3), std::vector<int>(7, 31));
+}
+
+TEST_F(OplLexerTest, TypingRestylesTheChangedLine) {
+    editor.setText(QStringLiteral("PRINT 1\nx=2\n"));
+    restyleAll();
+    editor.insertAt(QStringLiteral("REM "), 1, 0);
+    // What the editor asks for after a keystroke: from the changed position onwards.
+    send(QsciScintillaBase::SCI_COLOURISE, lineStart(1), -1);
+    EXPECT_EQ(lineStyles(1), std::vector<int>(7, style("Comments")));
+    EXPECT_EQ(lineStyles(0)[0], style("Keywords"));
+}
+
+TEST_F(OplLexerTest, NewWordListsAndColoursShowAfterRestylingAll) {
+    editor.setText(QStringLiteral("total%=1\n"));
+    restyleAll();
+    EXPECT_EQ(styleAt(0), style("Text"));
+
+    // What a scan and the colour settings do to the language, then the editor's update call.
+    language->clearWords("variables");
+    language->addWord("variables", "total%");
+    language->setColour("Variables", 0x00123456);
+    restyleAll();
+    EXPECT_EQ(styleAt(0), style("Variables"));
+    EXPECT_EQ(send(QsciScintillaBase::SCI_STYLEGETFORE, style("Variables")), 0x123456);
+}
+
+TEST(OplLexer, WithoutALanguageTheTextStaysPlain) {
+    QsciScintilla editor;
+    auto *lexer = new OplLexer(nullptr, &editor);
+    editor.setLexer(lexer);
+    editor.setText(QStringLiteral("PRINT \"x\" REM y\n"));
+    editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    for (long pos = 0; pos < 15; ++pos)
+        EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos), 0) << pos;
+    EXPECT_EQ(lexer->description(0), "Default");
+    EXPECT_EQ(QString::fromLatin1(lexer->language()), "OPL");
+}
+
+TEST(OplLexer, DescribesTheLanguagesCategoriesByStyle) {
+    auto language = std::make_shared<DocumentLanguage>();
+    ASSERT_TRUE(language->load(sourceDataDir() + "/opl.xml"));
+    const OplLexer lexer(language);
+    for (const auto &category : language->categories()) {
+        EXPECT_EQ(lexer.description(category.style), category.name);
+        const QColor colour = lexer.defaultColor(category.style);
+        EXPECT_EQ(quint32(colour.red() | colour.green() << 8 | colour.blue() << 16),
+                  category.colour);
+    }
+    EXPECT_TRUE(lexer.description(30).isEmpty());
+}
+
+} // namespace
