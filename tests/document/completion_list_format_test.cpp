@@ -22,14 +22,6 @@ TEST(CompletionListFormat, ListsEachNameOnceWithItsIcon) {
     EXPECT_EQ(itemList({}), QByteArray());
 }
 
-TEST(CompletionListFormat, FindsTheChosenEntryByItsExactName) {
-    const QList<CompletionEntry> entries = {entry("n%", "", 23, "first"),
-                                            entry("N%", "", 23, "other case")};
-    ASSERT_NE(findEntry(entries, QStringLiteral("N%")), nullptr);
-    EXPECT_EQ(findEntry(entries, QStringLiteral("N%"))->description, QStringLiteral("other case"));
-    EXPECT_EQ(findEntry(entries, QStringLiteral("n")), nullptr);
-}
-
 TEST(CompletionListFormat, CallTipShowsParametersAndDescription) {
     EXPECT_EQ(callTip(entry("calc%:", "(a%,b$)", 9, "User function calc%:")),
               QStringLiteral("calc%:(a%,b$)\nUser function calc%:"));

@@ -92,20 +92,6 @@ TEST_F(RtfTextEdit, ALineColourIsPaintedAsRedGreenBlueFromBgr) {
     EXPECT_NE(image.pixelColor(x, height / 2), QColor(255, 0, 0));
 }
 
-TEST_F(RtfTextEdit, LineMarksAndTheLineNumberMargin) {
-    editor.SetLineMark(2, true);
-    editor.SetLineMark(2, true);
-    EXPECT_TRUE(editor.LineMarked(2));
-    EXPECT_FALSE(editor.LineMarked(1));
-    editor.SetLineMark(2, false);
-    EXPECT_FALSE(editor.LineMarked(2));
-
-    editor.SetLineNumbering(false);
-    EXPECT_EQ(editor.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0), 0);
-    editor.SetLineNumbering(true);
-    EXPECT_GT(editor.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0), 0);
-}
-
 TEST_F(RtfTextEdit, FontAndLineNumberColourSurviveAChangeOfLanguage) {
     EXPECT_TRUE(editor.SetColor(rtfText::LineNumberColourItem, 0x336699));
     EXPECT_FALSE(editor.SetColor(3, 0x336699));
