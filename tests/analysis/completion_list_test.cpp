@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 namespace {
 
 CompletionList sampleList() {
@@ -25,18 +23,6 @@ TEST(CompletionList, FileFormRoundTrips) {
     EXPECT_EQ(loaded.name(), "Global");
     EXPECT_EQ(loaded.entries(), original.entries());
     EXPECT_EQ(loaded.names(), QStringList({"LEFT$", "a&b<c>", "n%"}));
-}
-
-TEST(CompletionList, LoadsFromAFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("global.xml");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(sampleList().toXml());
-    file.close();
-    CompletionList list;
-    ASSERT_TRUE(list.load(path));
-    EXPECT_EQ(list.count(), 3);
 }
 
 TEST(CompletionList, BadFileLeavesTheListEmptyAndSaysWhy) {

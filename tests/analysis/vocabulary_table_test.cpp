@@ -97,29 +97,11 @@ TEST(VocabularyTable, ShippedTableIsCompleteAndSane) {
             ++explained;
     }
     EXPECT_GE(explained, 50) << "the most used entries carry a paragraph and an example";
+    // A few of each group, among them the ones the scanner and the search lean on.
     for (const char *name :
-         {"PROC",     "ENDP",      "GLOBAL",  "LOCAL",   "CONST",    "INCLUDE",    "DECLARE",
-          "EXTERNAL", "OPX",       "END",     "IF",      "ELSEIF",   "ELSE",       "ENDIF",
-          "DO",       "UNTIL",     "WHILE",   "ENDWH",   "BREAK",    "CONTINUE",   "GOTO",
-          "VECTOR",   "ENDV",      "RETURN",  "STOP",    "TRAP",     "ONERR",      "RAISE",
-          "PRINT",    "LPRINT",    "INPUT",   "CLS",     "AT",       "PAUSE",      "BEEP",
-          "GET",      "KEY",       "OPEN",    "OPENR",   "CREATE",   "USE",        "CLOSE",
-          "APPEND",   "UPDATE",    "INSERT",  "MODIFY",  "CANCEL",   "PUT",        "ERASE",
-          "FIRST",    "LAST",      "NEXT",    "BACK",    "POSITION", "DELETE",     "COPY",
-          "RENAME",   "MKDIR",     "RMDIR",   "gCREATE", "gUSE",     "gCLOSE",     "gAT",
-          "gMOVE",    "gPRINT",    "gLINEBY", "gLINETO", "gBOX",     "gFILL",      "gCLS",
-          "gFONT",    "gSTYLE",    "gCOLOR",  "gUPDATE", "dINIT",    "dTEXT",      "dEDIT",
-          "dCHOICE",  "dBUTTONS",  "dLONG",   "dFLOAT",  "DIALOG",   "mINIT",      "mCARD",
-          "MENU",     "ALERT",     "BUSY",    "GIPRINT", "LOADM",    "UNLOADM",    "LEN",
-          "LEFT$",    "RIGHT$",    "MID$",    "UPPER$",  "LOWER$",   "CHR$",       "ASC",
-          "VAL",      "NUM$",      "FIX$",    "GEN$",    "SCI$",     "HEX$",       "INT",
-          "INTF",     "ABS",       "IABS",    "SQR",     "SIN",      "COS",        "TAN",
-          "ATAN",     "EXP",       "LN",      "LOG",     "RND",      "PI",         "MAX",
-          "MIN",      "MEAN",      "SUM",     "STD",     "VAR",      "DATETOSECS", "SECSTODATE",
-          "DAYS",     "DOW",       "WEEK",    "YEAR",    "MONTH$",   "DATIM$",     "GET$",
-          "KEY$",     "ADDR",      "PEEKB",   "PEEKW",   "PEEKL",    "PEEKF",      "PEEK$",
-          "ALLOC",    "FREEALLOC", "EXIST",   "DIR$",    "PARSE$",   "ERR",        "ERR$",
-          "ERRX$",    "LOC"})
+         {"PROC",     "ENDP", "GLOBAL", "LOCAL",      "CONST", "INCLUDE", "DECLARE",
+          "EXTERNAL", "OPX",  "END",    "PRINT",      "LEFT$", "gCREATE", "dINIT",
+          "mCARD",    "OPEN", "PEEK$",  "DATETOSECS", "ERRX$", "LOC"})
         EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
 }
 

@@ -121,17 +121,4 @@ TEST(OplLexer, WithoutALanguageTheTextStaysPlain) {
     EXPECT_EQ(QString::fromLatin1(lexer->language()), "OPL");
 }
 
-TEST(OplLexer, DescribesTheLanguagesCategoriesByStyle) {
-    auto language = std::make_shared<DocumentLanguage>();
-    ASSERT_TRUE(language->load(sourceDataDir() + "/opl.xml"));
-    const OplLexer lexer(language);
-    for (const auto &category : language->categories()) {
-        EXPECT_EQ(lexer.description(category.style), category.name);
-        const QColor colour = lexer.defaultColor(category.style);
-        EXPECT_EQ(quint32(colour.red() | colour.green() << 8 | colour.blue() << 16),
-                  category.colour);
-    }
-    EXPECT_TRUE(lexer.description(30).isEmpty());
-}
-
 } // namespace
