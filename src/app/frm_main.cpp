@@ -3,6 +3,7 @@
 #include "app/caption_localiser.h"
 #include "app/mdl_main.h"
 #include "app/string_table.h"
+#include "dialogs/help_commands.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -43,6 +44,7 @@ frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), module
     buildToolBar();
     buildStatusBar();
     connectCommands();
+    helpCommands_ = std::make_unique<HelpCommands>(*this, module_);
 }
 
 frmMain::~frmMain() = default;
@@ -97,6 +99,11 @@ QString frmMain::recentFileEntryPath(int index) const {
 void frmMain::setTranslatorCommandsEnabled(bool enabled) {
     mnuFileTranslate->setEnabled(enabled);
     mnuFileTransConv->setEnabled(enabled);
+}
+
+void frmMain::restoreBarsAfterViewer() {
+    mnuViewStatusBar->setVisible(true);
+    tbToolBar->setVisible(mnuViewToolbar->isChecked());
 }
 
 QAction *frmMain::toolbarButton(const QString &key) const {

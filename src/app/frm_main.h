@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
@@ -13,6 +14,7 @@ class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QToolBar;
+class HelpCommands;
 class frmDocument;
 class mdlMAIN;
 
@@ -44,6 +46,12 @@ public:
     QString recentFileEntryPath(int index) const;
 
     void setTranslatorCommandsEnabled(bool enabled);
+
+    // Shows the "Statusbar" item again and the tool bar as the "Palette" check says: what the
+    // command reference viewer puts away while the user works in it.
+    void restoreBarsAfterViewer();
+    // The Help menu's commands: the command reference viewer and the about box.
+    HelpCommands &helpCommands() const { return *helpCommands_; }
 
     // No context menu over the bars: the View menu alone shows and hides them, so its check
     // marks always tell the truth.
@@ -186,4 +194,7 @@ private:
     QList<QAction *> windowListActions_;
     QTimer clockTimer_;
     int documentCount_ = 0;
+    // A member rather than a child object, so it is gone before the window's own teardown hides
+    // the child windows and the area reports activations to it.
+    std::unique_ptr<HelpCommands> helpCommands_;
 };

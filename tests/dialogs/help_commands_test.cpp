@@ -1,0 +1,105 @@
+#include "app/main_window_fixture.h"
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_desc.h"
+#include "dialogs/help_commands.h"
+#include "document/frm_document.h"
+#include "document/rtf_text.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+
+namespace {
+
+class HelpCommandsTest : public MainWindowFixture {
+protected:
+    frmMain &main() { return *module.MainWindow(); }
+    static void closeAndDelete(QWidget *window) {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Help > OPL Help with `rtf` as the reference (none when empty); the viewer, text in place.
+    frmDesc *openViewer(const QByteArray &rtf) {
+        QFile file(frmDesc::referencePath(programDir.path()));
+        if (!rtf.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(rtf);
+        file.close();
+        main().mnuHelpContents->trigger();
+        frmDesc *viewer = main().helpCommands().viewer();
+        if (viewer && viewer->isLoading()) {
+            EXPECT_TRUE(QSignalSpy(viewer, &frmDesc::loaded).wait(20000));
+        }
+        return viewer;
+    }
+    // The tool bar and the "Statusbar" item.
+    std::pair<bool, bool> bars() {
+        return {main().tbToolBar->isVisibleTo(&main()), main().mnuViewStatusBar->isVisible()};
+    }
+};
+
+} // namespace
+
+TEST_F(HelpCommandsTest, OneViewerAtATimeWhoseUseHidesTheBarsUntilItClosesAsPaletteSays) {
+    frmMain &w = start();
+    EXPECT_EQ(openViewer({}), nullptr);
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"OPLCommands.rtf not found!"});
+    EXPECT_TRUE(w.mnuHelpContents->isEnabled());
+    for (const bool palette : {true, false}) {
+        if (!palette)
+            w.mnuViewToolbar->trigger();
+        frmDesc *viewer = openViewer(palette ? "{\\rtf1 First}" : "{\\rtf1 Second}");
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->txtDesc->toPlainText(), palette ? "First" : "Second"); // read afresh
+        EXPECT_FALSE(w.mnuHelpContents->isEnabled());
+        w.helpCommands().mnuHelpContents_Click();
+        EXPECT_EQ(w.mdiArea->subWindowList().size(), 2);
+        EXPECT_EQ(bars(), std::pair(palette, true)) << "opening alone hides nothing";
+
+        QTest::mousePress(viewer->txtDesc->viewport(), Qt::LeftButton);
+        EXPECT_EQ(bars(), std::pair(false, false));
+        QTest::mousePress(w.documents().constFirst()->rtfText->viewport(), Qt::LeftButton);
+        EXPECT_EQ(bars(), std::pair(palette, true));
+        QTest::mousePress(viewer->txtDesc->viewport(), Qt::LeftButton);
+        closeAndDelete(viewer->parentWidget());
+        EXPECT_TRUE(w.mnuHelpContents->isEnabled());
+        EXPECT_EQ(bars(), std::pair(palette, true)) << palette;
+    }
+}
+
+TEST_F(HelpCommandsTest, TheMenuBarCarriesTheViewersMenuOnlyWhileItIsActive) {
+    frmMain &w = start();
+    const auto visibleMenus = [&w] {
+        QStringList titles;
+        for (const QAction *menu : w.menuBar()->actions())
+            if (menu->isVisible())
+                titles << menu->text();
+        return titles;
+    };
+    const QStringList mainMenus{"File", "Edit", "View", "Window", "&?"};
+    frmDesc *viewer = openViewer("{\\rtf1 ALERT}");
+    ASSERT_NE(viewer, nullptr);
+    QWidget *reference = viewer->parentWidget();
+    QWidget *document = w.documents().constFirst()->parentWidget();
+    for (QWidget *active : {document, reference, document, reference}) {
+        w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(active));
+        EXPECT_EQ(visibleMenus(), active == reference ? QStringList{"Edit"} : mainMenus);
+    }
+    EXPECT_TRUE(viewer->mnuEdit->menuAction()->isVisible());
+    closeAndDelete(document);
+    closeAndDelete(reference); // while active, with no document left to take over
+    EXPECT_EQ(visibleMenus(), mainMenus);
+    EXPECT_EQ(w.menuBar()->actions().size(), mainMenus.size());
+
+    w.mnuHelpAbout->trigger();
+    w.mnuHelpAbout->trigger();
+    int aboutBoxes = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        aboutBoxes += qobject_cast<frmAbout *>(window) && window->isVisible();
+    EXPECT_EQ(aboutBoxes, 1);
+    closeAndDelete(frmAbout::showAbout());
+}
