@@ -5,10 +5,12 @@
 #include "app/mdl_main.h"
 #include "app/recent_files.h"
 #include "app/settings_file.h"
+#include "app/toolbar_icons.h"
 #include "app/window_arranger.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 
+#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -47,6 +49,7 @@ void frmMain::NewDocument() {
     ++documentCount_;
     auto *document = new frmDocument(module_);
     document->setWindowTitle(QStringLiteral("Document ") + QString::number(documentCount_));
+    document->setWindowIcon(QIcon(ToolbarIcons::image(1)));
     QMdiSubWindow *child = mdiArea->addSubWindow(document);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->show();

@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QHeaderView>
 #include <QMenu>
 #include <QSet>
 #include <QStatusBar>
@@ -54,6 +55,10 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
     Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setHeaderHidden(true);
     Tree->setUniformRowHeights(true);
+    // Long names scroll sideways instead of being cut short; the width is measured on a
+    // bounded number of rows, so a large tree costs no more.
+    Tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Tree->header()->setStretchLastSection(false);
     Tree->installEventFilter(this);
 
     navigatorVisible_ = true;

@@ -1,7 +1,5 @@
 #include "document_window_fixture.h"
 
-#include "analysis/completion_list.h"
-#include "analysis/component_registry.h"
 #include "analysis/declaration_search.h"
 #include "analysis/document_language.h"
 
@@ -10,228 +8,135 @@
 
 namespace {
 
-// One line per node, indented by depth: "text [key]", "+" for an expanded node.
+// "text [key]" per node, indented by depth; "+" marks an expanded node.
+void describe(const QTreeWidgetItem *item, int depth, QStringList &lines) {
+    lines << QString(depth * 2, ' ') + item->text(0) + " [" +
+                 item->data(0, Qt::UserRole).toString() + "]" + (item->isExpanded() ? "+" : "");
+    for (int i = 0; i < item->childCount(); ++i)
+        describe(item->child(i), depth + 1, lines);
+}
+
 QStringList describe(const QTreeWidget &tree) {
     QStringList lines;
-    std::function<void(const QTreeWidgetItem *, int)> walk = [&](const QTreeWidgetItem *item,
-                                                                 int depth) {
-        lines << QString(depth * 2, ' ') + item->text(0) + " [" +
-                     item->data(0, Qt::UserRole).toString() + "]" + (item->isExpanded() ? "+" : "");
-        for (int i = 0; i < item->childCount(); ++i)
-            walk(item->child(i), depth + 1);
-    };
     for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        walk(tree.topLevelItem(i), 0);
+        describe(tree.topLevelItem(i), 0, lines);
     return lines;
 }
 
-QTreeWidgetItem *itemWithKey(const QTreeWidget &tree, const QString &key) {
-    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(&tree)); *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toString() == key)
-            return *it;
+QTreeWidgetItem *item(const QTreeWidget &tree, const QString &key) {
+    const QList<QTreeWidgetItem *> all =
+        tree.findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
+    for (QTreeWidgetItem *candidate : all)
+        if (candidate->data(0, Qt::UserRole).toString() == key)
+            return candidate;
     return nullptr;
 }
-
-const char *const WorkedExample = "DECLARE OPX Sys,&10000001,1\r\n"
-                                  "  SysBeep&:(freq&, dur&) : 1\r\n"
-                                  "END DECLARE\r\n"
-                                  "PROC main:\r\n"
-                                  "  GLOBAL count%, names$(10)\r\n"
-                                  "  LOCAL i%\r\n"
-                                  "  CONST KMax%=5\r\n"
-                                  "  OPEN \"data\",A,f1%\r\n"
-                                  "loop::\r\n"
-                                  "  count%=count%+1\r\n"
-                                  "  IF count%<KMax% : GOTO loop:: : ENDIF\r\n"
-                                  "ENDP";
 
 } // namespace
 
 using DocumentScan = DocumentWindowFixture;
 
 TEST(DeclarationSearch, FirstLineWithKeywordThenNameAndLabelsWithoutBlanks) {
-    const QStringList lines = {
-        "PROC main:",       "  global data%", "  GLOBAL a%", "  Const kmax%=5",
-        "loop:: REM again", " \t loop ::",    "ENDP"};
-    const struct {
-        const char *name, *keyword;
-        int line;
-    } declarations[] = {{"a%", "GLOBAL", 1},
-                        {"KMax%", "CONST", 3},
-                        {"main:", "PROC", 0},
-                        {"main", "GLOBAL", -1},
-                        {"zz%", "GLOBAL", -1}};
-    for (const auto &d : declarations)
-        EXPECT_EQ(DeclarationSearch::declarationLine(lines, QString(d.name), QString(d.keyword)),
-                  d.line)
-            << d.name;
+    const QStringList lines = {"PROC main:",      "  global data%",   "  GLOBAL a%",
+                               "  Const kmax%=5", "loop:: REM again", " \t loop ::"};
+    EXPECT_EQ(DeclarationSearch::declarationLine(lines, u"a%", u"GLOBAL"), 1);
+    EXPECT_EQ(DeclarationSearch::declarationLine(lines, u"KMax%", u"CONST"), 3);
+    EXPECT_EQ(DeclarationSearch::declarationLine(lines, u"main", u"GLOBAL"), -1);
     EXPECT_EQ(DeclarationSearch::labelLine(lines, u"loop::"), 5);
     EXPECT_EQ(DeclarationSearch::labelLine(lines, u"LOOP::"), -1);
-    EXPECT_EQ(DeclarationSearch::labelLine(lines, u"loop"), -1);
 }
 
-TEST_F(DocumentScan, FillsTheTreeListsWordListsAndAFreshCompletionList) {
+TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     start();
-    frmDocument &doc = scanned(WorkedExample);
-    EXPECT_EQ(
-        describe(*doc.Tree),
-        (QStringList{"Project -> Document 1 [A]+", "Labels [L]+", "  loop:: [L1]",
-                     "Global Variables [V]+", "  count% [V1]", "  names$ [V2]", "Constants [C]+",
-                     "  KMax% [C1]", "Procedures [F]+", "  SysBeep&: [F1]", "    freq& [F1_1]",
-                     "    dur& [F1_2]", "  main: [F2]", "    i% [F2_3]", "    A [F2_4]"}));
-    EXPECT_EQ(doc.lstProc, (QStringList{"SysBeep&:", "main:", "count%", "names$", "KMax%"}));
-    EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "loop::"}));
-    const DocumentLanguage &language = doc.documentLanguage();
-    EXPECT_EQ(language.category("variables")->words, (QStringList{"count%", "names$"}));
-    EXPECT_EQ(language.category("labels")->words, QStringList{"loop::"});
-    EXPECT_EQ(language.category("constants")->words, (QStringList{"sampleconst", "KMax%"}));
-    EXPECT_EQ(language.category("functions")->words,
-              (QStringList{"samplefunc", "SysBeep&:", "main:"}));
-
-    const auto list = ComponentRegistry::global().findMemberList(doc.MemberListName());
-    ASSERT_NE(list, nullptr);
-    const int vocabulary = doc.GlobalMemberList().count();
-    ASSERT_EQ(list->count(), vocabulary + 6);
-    EXPECT_EQ(list->entries().mid(0, vocabulary), doc.GlobalMemberList().entries());
-    EXPECT_EQ(*list->entry(vocabulary),
-              (CompletionEntry{"SysBeep&:", "(freq&,dur&)", 9, "OPX DECLARED function SysBeep&:"}));
-    EXPECT_EQ(*list->entry(vocabulary + 3),
-              (CompletionEntry{"names$", "(0 ... 10)", 23, "User array names$"}));
-    EXPECT_TRUE(prompts.calls.empty());
-}
-
-TEST_F(DocumentScan, ALabelsNodeMadeLateIsShownSecond) {
-    start();
-    frmDocument &doc = scanned("PROC main:\r\nlbl:: PRINT \"x\"\r\nENDP");
+    module.settings().Paths[2] = "/no-such-folder";
+    frmDocument &doc = scanned("GLOBAL x%, names$(10)\r\nPROC main:(a%)\r\n  LOCAL x%, i%\r\n"
+                               "  INCLUDE \"k.oph\"\r\nlbl:: PRINT \"x\"\r\nENDP");
     EXPECT_EQ(describe(*doc.Tree),
               (QStringList{"Project -> Document 1 [A]+", "Labels [L]+", "  lbl:: [L1]",
-                           "Constants [C]+", "Procedures [F]+", "  main: [F1]"}));
-}
+                           "Global Variables [V]+", "  x% [V1]", "  names$ [V2]", "Constants [C]+",
+                           "Procedures [F]+", "  main: [F1]", "    a% [F1_1]", "    i% [F1_2]"}));
+    EXPECT_EQ(doc.lstProc, (QStringList{"x%", "names$", "main:"}));
+    EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "lbl::"}));
+    EXPECT_EQ(doc.documentLanguage().category("labels")->words, QStringList{"lbl::"});
+    EXPECT_EQ(prompts.messageTexts(), (QStringList{"Name x% allready reserved!",
+                                                   "/no-such-folder/k.oph\r\nFile not found!"}));
+    EXPECT_EQ(prompts.messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(prompts.messages()[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(doc.rtfText->GetSel(false).endLine, 2); // went to the duplicate's line
+    EXPECT_EQ(doc.rtfText->LineColor(2), rtfText::NormalLineColour);
 
-TEST_F(DocumentScan, FewerThanTwoLinesOnlyApplyTheColours) {
-    start();
-    frmDocument &doc = scanned("GLOBAL n%\r\nPROC main:");
+    // One line: the colours again, nothing else.
     const QStringList tree = describe(*doc.Tree);
-    const QString listName = doc.MemberListName();
     module.settings().Colours[1] = 0x123456;
     doc.rtfText->SetText("GLOBAL other%");
     doc.RESCAN();
     EXPECT_EQ(describe(*doc.Tree), tree);
-    EXPECT_EQ(doc.MemberListName(), listName);
-    EXPECT_EQ(doc.lstProc, (QStringList{"n%", "main:"}));
     EXPECT_EQ(doc.documentLanguage().colour("Variables"), 0x123456u);
 }
 
-TEST_F(DocumentScan, ReportsPlayInOrderWithTheDuplicateLineYellowWhileShown) {
+TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
     start();
-    module.settings().Paths[2] = "/no-such-include-folder";
-    std::vector<std::pair<std::uint32_t, int>> seen; // line colour and caret line
-    frmDocument &doc = active();
-    watched.whileMessageShown = [&](const QString &) {
-        seen.emplace_back(doc.rtfText->LineColor(1), doc.rtfText->GetSel(false).endLine);
-    };
-    scanned("global x% : PRINT x%\r\nGLOBAL x%\r\nINCLUDE \"consts.oph\"\r\nPROC main:");
-    ASSERT_EQ(prompts.messages().size(), 2u);
-    EXPECT_EQ(prompts.messages()[0].text, "Name x% allready reserved!");
-    EXPECT_EQ(prompts.messages()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(prompts.messages()[1].text, "/no-such-include-folder/consts.oph\r\nFile not found!");
-    EXPECT_EQ(prompts.messages()[1].icon, MessageIcon::Critical);
-    for (const auto &message : prompts.messages())
-        EXPECT_EQ(message.title, "Tamro");
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], std::make_pair(std::uint32_t(56540), 1));
-    EXPECT_EQ(doc.rtfText->LineColor(1), rtfText::NormalLineColour);
-}
-
-TEST_F(DocumentScan, NodeClickPopsUpTheNodeMenuOnlyForSymbols) {
-    start();
-    frmDocument &doc = scanned(WorkedExample);
-    const struct {
-        const char *key;
-        bool menu;
-    } clicks[] = {{"A", false}, {"F", false}, {"F1_1", false}, {"F2", true},
-                  {"L1", true}, {"C1", true}, {"V2", true}};
-    for (const auto &click : clicks) {
-        QTreeWidgetItem *item = itemWithKey(*doc.Tree, click.key);
-        ASSERT_NE(item, nullptr) << click.key;
-        doc.Tree_NodeClick(item, QPoint(50, 50));
-        EXPECT_EQ(doc.CurrentNode.key, click.key);
-        EXPECT_EQ(doc.CurrentNode.text, item->text(0));
-        EXPECT_EQ(main().mnuNode->isVisible(), click.menu) << click.key;
-        main().mnuNode->hide();
-    }
-}
-
-TEST_F(DocumentScan, GoToSelectsTheDeclarationAndPasteReplacesTheSelection) {
-    start();
-    frmDocument &doc = scanned("PROC main:\r\n  GLOBAL data%\r\n  GLOBAL a%\r\n  CONST KMax%=5\r\n"
+    frmDocument &doc = scanned("PROC main:\r\n  GLOBAL data%, a%\r\n  CONST KMax%=5\r\n"
                                "loop:: REM again\r\n \tloop ::\r\n  PRINT abc\r\nENDP");
     const struct {
         const char *key;
-        int line;
-    } jumps[] = {{"V2", 1}, {"C1", 3}, {"L1", 5}, {"F1", 0}};
-    for (const auto &jump : jumps) {
-        doc.Tree_NodeClick(itemWithKey(*doc.Tree, jump.key), {});
+        int line; // -1: no menu
+    } clicks[] = {{"A", -1}, {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}};
+    for (const auto &click : clicks) {
+        doc.Tree_NodeClick(item(*doc.Tree, click.key), {});
+        EXPECT_EQ(doc.CurrentNode.key, click.key);
+        EXPECT_EQ(main().mnuNode->isVisible(), click.line >= 0) << click.key;
+        main().mnuNode->hide();
+        if (click.line < 0)
+            continue;
         main().mnuNodeGoTo->trigger();
-        const TextRange selected = doc.rtfText->GetSel(true);
-        EXPECT_EQ(selected.startLine, jump.line) << jump.key;
-        EXPECT_EQ(selected.startColumn, 0);
-        EXPECT_EQ(selected.endColumn, doc.rtfText->GetLine(jump.line).size());
+        EXPECT_EQ(
+            doc.rtfText->GetSel(true),
+            (TextRange{click.line, 0, click.line, int(doc.rtfText->GetLine(click.line).size())}))
+            << click.key;
     }
-    // Not found: the caret stays.
-    doc.rtfText->SetSel({6, 8, 6, 11}, true);
-    doc.CurrentNode = {"L9", "L", "nowhere::"};
+    doc.CurrentNode = {"L9", "L", "nowhere::"}; // not found: the selection stays
+    doc.rtfText->SetSel({5, 8, 5, 11}, true);
     doc.NodeGoTo();
-    EXPECT_EQ(doc.rtfText->GetSel(false), (TextRange{6, 8, 6, 11}));
-
-    doc.Tree_NodeClick(itemWithKey(*doc.Tree, "V1"), {});
+    doc.Tree_NodeClick(item(*doc.Tree, "V1"), {});
     main().mnuNodePaste->trigger();
-    EXPECT_EQ(doc.rtfText->GetLine(6), "  PRINT data%");
-    doc.rtfText->SetSel({7, 0, 7, 0}, true);
-    main().mnuNodePaste->trigger();
-    EXPECT_EQ(doc.rtfText->GetLine(7), "data%ENDP");
+    EXPECT_EQ(doc.rtfText->GetLine(5), "  PRINT data%");
 }
 
 TEST_F(DocumentScan, CaretPositionGoesToTheStatusBarCountedFromOne) {
     start();
-    frmDocument &doc = active();
-    doc.rtfText->SetText(QString("line\r\n").repeated(12) + "1234567");
-    doc.rtfText->SetSel({11, 4, 11, 4}, true);
+    active().rtfText->SetText(QString("line\r\n").repeated(12) + "1234567");
+    active().rtfText->SetSel({11, 4, 11, 4}, true);
     EXPECT_EQ(main().statusPanelText(), "Line: 12, Column: 5");
-    doc.rtfText->SetSel({11, 6, 2, 1}, true); // backwards: the caret is at the start
+    active().rtfText->SetSel({11, 6, 2, 1}, true); // backwards: the caret is at the start
     EXPECT_EQ(main().statusPanelText(), "Line: 3, Column: 2");
 }
 
-TEST_F(DocumentScan, UndefinedNamesAreMarkedAndAClearSearchOnlyTakesTheColoursOff) {
+TEST_F(DocumentScan, UndefinedNamesAreMarkedAndAClearSearchTakesOnlyTheColoursOff) {
     start();
-    frmDocument &doc = scanned("PROC main:\r\n  LOCAL i%\r\n  i% = undefinedThing + 1\r\n"
+    frmDocument &doc = scanned("PROC main:\r\n  LOCAL i%\r\n  i% = unknown + 1\r\n"
                                "  PRINT \"quoted words\", i%\r\nENDP\r\nPROC other:\r\n"
                                "  i% = 2\r\nENDP");
-    main().itmFindUndefined->trigger();
-    QList<int> marked, coloured;
-    for (int line = 0; line < doc.rtfText->LineCount(); ++line) {
-        if (doc.rtfText->LineMarked(line))
-            marked << line;
-        if (doc.rtfText->LineColor(line) == 10526975)
-            coloured << line;
+    const QString complete = "Search for undefined externals is complete!";
+    for (const bool found : {true, false}) {
+        prompts.clear();
+        main().itmFindUndefined->trigger();
+        QList<int> marked, coloured;
+        for (int line = 0; line < doc.rtfText->LineCount(); ++line) {
+            if (doc.rtfText->LineMarked(line))
+                marked << line;
+            if (doc.rtfText->LineColor(line) == 10526975)
+                coloured << line;
+        }
+        EXPECT_EQ(marked, (QList<int>{2, 6})); // marks stay
+        EXPECT_EQ(coloured, found ? marked : QList<int>{});
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        EXPECT_EQ(prompts.messages()[0].text,
+                  found ? complete + " Unknown elements was found!" : complete);
+        EXPECT_EQ(prompts.messages()[0].icon,
+                  found ? MessageIcon::Exclamation : MessageIcon::Information);
+        doc.lstProc << "UNKNOWN"
+                    << "i%"; // known from now on
     }
-    EXPECT_EQ(marked, (QList<int>{2, 6}));
-    EXPECT_EQ(coloured, marked);
     EXPECT_EQ(doc.rtfText->GetSel(false).endLine, 6);
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text,
-              "Search for undefined externals is complete! Unknown elements was found!");
-    EXPECT_EQ(prompts.messages()[0].icon, MessageIcon::Exclamation);
-
-    prompts.clear();
-    doc.lstProc << "UNDEFINEDTHING"
-                << "i%";
-    doc.FindUndefined();
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text, "Search for undefined externals is complete!");
-    EXPECT_EQ(prompts.messages()[0].icon, MessageIcon::Information);
-    for (const int line : {2, 6}) {
-        EXPECT_EQ(doc.rtfText->LineColor(line), rtfText::NormalLineColour);
-        EXPECT_TRUE(doc.rtfText->LineMarked(line));
-    }
 }
