@@ -1,5 +1,6 @@
 #include "translator/translation_checks.h"
 
+#include "app/document_identity.h"
 #include "app/settings_file.h"
 #include "app/string_table.h"
 
@@ -13,4 +14,8 @@ std::optional<QString> missingTranslatorMessage(const QString &translatorPath) {
     if (FileExists(translatorPath))
         return std::nullopt;
     return StringTable::text(1103);
+}
+
+bool fileHoldsDocument(bool modified, const QString &caption) {
+    return !modified && !DocumentIdentity::isUntitled(caption);
 }

@@ -1,0 +1,276 @@
+// The translation run on the main window's active document, through opltran.bat and /bin/sh.
+#include "app/frm_main.h"
+#include "app/mdl_main.h"
+#include "app/qt_test_print.h"
+#include "common/scripted_prompts.h"
+#include "common/test_paths.h"
+#include "document/frm_document.h"
+#include "document/rtf_text.h"
+#include "test_files.h"
+#include "translator/translation_run.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <functional>
+
+// Answers as ScriptedPrompts does, and lets a test look at the windows while a box is up.
+class WatchedPrompts final : public Prompts {
+public:
+    ScriptedPrompts script;
+    std::function<void()> whileShown = [] {
+    };
+    MessageAnswer message(const QString &t, const QString &h, MessageIcon i,
+                          MessageButtons b) override {
+        whileShown();
+        return script.message(t, h, i, b);
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override {
+        return {};
+    }
+    QString openFileName(const FileDialogRequest &r) override { return script.openFileName(r); }
+    QString saveFileName(const FileDialogRequest &r) override { return script.saveFileName(r); }
+    std::optional<std::uint32_t> colour(std::uint32_t) override { return {}; }
+    std::optional<FontChoice> font(const FontChoice &) override { return {}; }
+    bool print(QPrinter &, int) override { return false; }
+    void setParentWidget(QWidget *) override {}
+};
+
+// The stand-in as the translator, a program folder with LOG, and the main window.
+class TranslationRunTest : public ::testing::Test {
+protected:
+    QTemporaryDir programDir, storeDir, filesDir;
+    WatchedPrompts watched;
+    ScriptedPrompts &prompts = watched.script;
+    mdlMAIN module{programDir.path(), watched};
+    QString tr = filesDir.filePath("OPLTRAN.EXE"), batch = programDir.filePath("opltran.bat");
+    QString logPath = programDir.filePath("LOG/tpl5_12_2026_36512.log");
+    QString shell = "/bin/sh";
+    std::function<void()> whileWaiting = [] {
+    };
+    QStringList waits; // the interface as each wait found it
+
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
+        QApplication::setQuitOnLastWindowClosed(false);
+        for (const char *name : {"opl.xml", "global.xml"})
+            ASSERT_TRUE(QFile::copy(builtProgramDir() + '/' + name, programDir.filePath(name)));
+        ASSERT_TRUE(QDir(programDir.path()).mkdir("LOG") && QFile::copy(TAMRO_FAKE_OPLTRAN, tr));
+        QFile::setPermissions(tr, QFile::ReadOwner | QFile::ExeOwner);
+        module.applyStartDefaults();
+        module.start();
+        module.settings().Paths[1] = tr;
+        module.settings().WaitSeconds = 0.25f;
+    }
+    frmMain &main() { return *module.MainWindow(); }
+    frmDocument &opened(const QString &name, const QByteArray &text) {
+        writeFile(filesDir.filePath(name), text);
+        EXPECT_TRUE(main().activeDocument()->LoadFile(filesDir.filePath(name)));
+        return *main().activeDocument();
+    }
+    // The caret's line and the colour of `line` while a box is up.
+    void watchLine(frmDocument &doc, int line, QString &seen) {
+        watched.whileShown = [&doc, line, &seen] {
+            seen = QString("%1 %2")
+                       .arg(doc.rtfText->GetSel(false).endLine)
+                       .arg(doc.rtfText->LineColor(line));
+        };
+    }
+    // Caption, then 1/0 for: editor enabled, document window enabled and maximised, the five
+    // menus enabled, the tool bar shown, the Palette item checked.
+    QString state(frmDocument &doc) {
+        QString flags;
+        const auto *frame = qobject_cast<QMdiSubWindow *>(doc.parentWidget());
+        for (const QWidget *w : {static_cast<QWidget *>(doc.rtfText), doc.parentWidget()})
+            flags += w->isEnabled() ? '1' : '0';
+        flags += frame->isMaximized() ? '1' : '0';
+        for (const QMenu *menu :
+             {main().mnuWindow, main().mnuEdit, main().mnuView, main().mnuFile, main().mnuHelp})
+            flags += menu->isEnabled() ? '1' : '0';
+        flags += main().tbToolBar->isVisible() ? '1' : '0';
+        return doc.windowTitle() + '|' + flags + (main().mnuViewToolbar->isChecked() ? '1' : '0');
+    }
+    // A run on the active document whose wait lasts until the stand-in has finished.
+    void translate(bool untilFinished = true) {
+        QFile::remove(programDir.filePath("opltran.finished"));
+        prompts.clear();
+        frmDocument *doc = main().activeDocument();
+        TranslationRun run(main(), module);
+        run.runOptions.shell = shell;
+        run.runOptions.now = [] {
+            return QDateTime(QDate(2026, 12, 5), QTime(10, 8, 32));
+        };
+        run.runOptions.wait = [&, doc](std::chrono::milliseconds duration) {
+            waits << state(*doc) + '|' + QString::number(duration.count());
+            whileWaiting();
+            waitProcessingEvents(duration);
+            for (int i = 0; i < 1500 && untilFinished && shell == "/bin/sh" &&
+                            !QFile::exists(programDir.filePath("opltran.finished"));
+                 ++i)
+                waitProcessingEvents(std::chrono::milliseconds(20));
+        };
+        run.exec();
+    }
+    // Each box: text, title and icon (0 none, 1 critical, 2 exclamation); OK alone or marked.
+    QStringList shown() const {
+        QStringList boxes;
+        for (const ScriptedPrompts::Call &box : prompts.messages())
+            boxes << box.text + '|' + box.title + '|' + QString::number(int(box.icon)) +
+                         (box.buttons == MessageButtons::Ok ? "" : "|not OK alone");
+        return boxes;
+    }
+};
+
+TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstErrorLine) {
+    const QString inc = filesDir.filePath("inc/"), out = filesDir.filePath("out/");
+    module.settings().Paths[2] = inc;
+    module.settings().Paths[3] = out;
+    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
+    const QString path = doc.windowTitle(), text = "PROC main:\r\n  BAD x\r\n  BAD y\r\nENDP";
+    doc.rtfText->SetText(text);
+    main().mnuFileTrans->menuAction()->setVisible(false);
+    // Another document comes forward during the wait; the run keeps to its own.
+    whileWaiting = [&] {
+        main().NewDocument();
+    };
+    QString whileShown;
+    watchLine(doc, 1, whileShown);
+    translate();
+    EXPECT_EQ(readAll(path), text.toUtf8());
+    EXPECT_EQ(readAll(batch),
+              (tr + ' ' + path + " -i" + inc + " -o" + out + "  >> " + logPath + '\n').toUtf8());
+    EXPECT_EQ(waits, QStringList{">>>> TRANSLATING <<<<|0010000001|250"});
+    EXPECT_EQ(whileShown, "1 56540");
+    EXPECT_EQ(main().activeDocument(), &doc);
+    EXPECT_EQ(shown(), QStringList{"Syntax error\r\n\r\n Line 2|Tamro|1"});
+    EXPECT_EQ(doc.rtfText->LineColor(1), rtfText::NormalLineColour);
+    EXPECT_EQ(state(doc), path + "|1111111111");
+    EXPECT_TRUE(main().mnuFileTrans->menuAction()->isVisible());
+}
+
+// Logs the translator might leave, written while nothing runs: the marker found whatever the
+// letters' case, a log with neither marker, a success report with and without its .opo file.
+TEST_F(TranslationRunTest, TheLogDecidesWhatIsShown) {
+    QByteArray text;
+    for (int i = 1; i <= 14; ++i)
+        text += "PRINT " + QByteArray::number(i) + "\r\n";
+    frmDocument &doc = opened("Game.tpl", text);
+    const QString path = doc.windowTitle(), out = filesDir.filePath("Game");
+    const QString success = "[OutputPath=" + out + "\r\n";
+    const QString report = "Translation successfull\r\n" + success + "\r\n\r\nOutput Path \t" + out;
+    const struct {
+        QString log;
+        bool opo;
+        QString shown;  // the one box, or none when empty
+        QString during; // caret line and line 12's colour while it is up
+    } cases[] = {
+        {"OPLTRAN\r\nerror loc::" + path.toUpper() + "12:Syntax error:\r\n", false,
+         "Syntax error\r\n\r\n Line 12|Tamro|1", "11 56540"},
+        {"OPLTRAN 1.0\r\nworking...\r\n", false, "", ""},
+        {success, true, report + ".opo\r\n|Tamro|0", "0 16777215"},
+        {success, false, report + ".opo - File not found!\r\n|Tamro|0", "0 16777215"},
+    };
+    shell = "/bin/true";
+    for (const auto &c : cases) {
+        QFile::remove(out + ".opo");
+        if (c.opo)
+            writeFile(out + ".opo", "");
+        whileWaiting = [&] {
+            writeFile(logPath, c.log.toUtf8());
+        };
+        QString during;
+        watchLine(doc, 11, during);
+        doc.rtfText->SetSel({}, false);
+        translate();
+        EXPECT_EQ(shown().join('\n'), c.shown) << c.log.toStdString();
+        EXPECT_EQ(during, c.during) << c.log.toStdString();
+        EXPECT_EQ(doc.rtfText->LineColor(11), rtfText::NormalLineColour);
+        EXPECT_EQ(state(doc), path + "|1111111111");
+    }
+}
+
+// Runs that stop before the translator: a check shows its message; a save that was cancelled
+// or failed ends the run with no message of its own. The interface is left alone.
+TEST_F(TranslationRunTest, RunsThatStopBeforeTheTranslatorTouchNothing) {
+    const QString none = filesDir.filePath("none.exe"), lost = filesDir.filePath("gone/G.opl");
+    const struct {
+        QString caption, text, translator;
+        QString shown; // "" for none
+    } cases[] = {
+        {lost, "", tr, "Please save yor work first!|Tamro|2"},
+        {lost, "PRINT 1", none, "OPLTRAN.EXE not found at the specified path!|Tamro|1"},
+        {"Document 1", "PRINT 1", tr, ""},                          // the save dialog is cancelled
+        {lost, "PRINT 1", tr, "No such file or directory|Tamro|1"}, // the save's own report
+    };
+    frmDocument &doc = *main().activeDocument();
+    for (const auto &c : cases) {
+        doc.setWindowTitle(c.caption);
+        doc.rtfText->SetText(c.text);
+        if (c.translator != tr) // unmodified, so the check comes before any save
+            doc.rtfText->setModified(false);
+        module.settings().Paths[1] = c.translator;
+        const QString before = state(doc);
+        prompts.clear();
+        main().tbToolBar_ButtonClick("Translate"); // runs even with the menu entry disabled
+        EXPECT_EQ(shown().join('\n'), c.shown);
+        EXPECT_EQ(state(doc), before);
+    }
+    EXPECT_TRUE(waits.isEmpty());
+    EXPECT_FALSE(QFile::exists(batch));
+}
+
+TEST_F(TranslationRunTest, WhileARunWaitsNothingClosesAndNoCommandReachesTheDocument) {
+    QApplication::setActiveWindow(&main());
+    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
+    const QString path = doc.windowTitle();
+    doc.rtfText->SetText("PRINT 2");
+    QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier); // the key reaches the window
+    ASSERT_FALSE(doc.rtfText->Modified());
+    // A save that took the running caption for its path would land in the current folder.
+    const QString folder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(filesDir.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(folder); });
+    QPointer<frmDocument> held = &doc;
+    QString closed;
+    whileWaiting = [&] {
+        closed =
+            QString("%1%2%3").arg(main().close()).arg(doc.parentWidget()->close()).arg(doc.close());
+        doc.rtfText->SetText("changed while waiting");
+        QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
+        main().tbToolBar_ButtonClick("Translate"); // no second run inside the first
+    };
+    translate();
+    EXPECT_EQ(closed, "000");
+    ASSERT_TRUE(held);
+    EXPECT_EQ(waits.size(), 1);
+    EXPECT_EQ(readAll(path), "PRINT 2");
+    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).join('|'),
+              "Game.opl|Game.opo|OPLTRAN.EXE");
+    EXPECT_EQ(state(doc), path + "|1111111111");
+    prompts.messageAnswers = {MessageAnswer::No}; // let the changed text go
+    EXPECT_TRUE(main().close());
+}
+
+TEST_F(TranslationRunTest, AFailingRunRestoresTheWholeInterfaceAndSaysWhy) {
+    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
+    const QString path = doc.windowTitle();
+    main().mnuViewToolbar->trigger(); // hidden before the run, shown after it
+    ASSERT_TRUE(QDir(programDir.path()).mkdir("opltran.bat"));
+    translate();
+    EXPECT_EQ(shown(), QStringList{"Filename refers to a directory|Tamro|1"});
+    EXPECT_TRUE(waits.isEmpty());
+    EXPECT_EQ(state(doc), path + "|1111111111");
+
+    ASSERT_TRUE(QDir(programDir.path()).rmdir("opltran.bat"));
+    ASSERT_TRUE(QDir(programDir.filePath("LOG")).removeRecursively());
+    translate(false);
+    EXPECT_EQ(shown(), QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log|Tamro|1"});
+    EXPECT_EQ(state(doc), path + "|1111111111");
+}
