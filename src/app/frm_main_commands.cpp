@@ -2,6 +2,7 @@
 
 #include "app/mdl_main.h"
 #include "dialogs/dialog_commands.h"
+#include "translator/translation_run.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -102,10 +103,13 @@ void frmMain::mnuViewStatusBar_Click() {
 // The other file commands and the editing commands are not part of the program yet; until
 // they are, these commands have no effect.
 void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFileTranslate_Click() {}
 void frmMain::mnuFilePrint_Click() {}
 void frmMain::mnuEditCut_Click() {}
 void frmMain::mnuEditCopy_Click() {}
 void frmMain::mnuEditPaste_Click() {}
 void frmMain::mnuEditCom_Click() {}
 void frmMain::mnuEditUncom_Click() {}
+
+void frmMain::mnuFileTranslate_Click() {
+    TranslationRun(*this, module_).exec();
+}
