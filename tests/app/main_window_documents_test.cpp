@@ -1,6 +1,5 @@
 #include "document/document_window_fixture.h"
 
-#include "app/file_filter.h"
 #include "app/settings_file.h"
 #include "app/window_arrangement.h"
 
@@ -30,16 +29,6 @@ TEST(WindowArrangement, PiecesFillTheAreaAndIconsRowUpFromTheBottom) {
     EXPECT_EQ(
         WindowArrangement::bottomRow(area, {QSize(120, 30), QSize(120, 30), QSize(120, 30)}),
         (QList<QRect>{QRect(0, 170, 120, 30), QRect(120, 170, 120, 30), QRect(0, 140, 120, 30)}));
-}
-
-TEST(FileFilter, ClassicPairsBecomeDialogFiltersFollowedByAllFiles) {
-    AppSettings settings;
-    settings.FilterNames = {"", "Files", "All Files"};
-    EXPECT_EQ(FileFilter::textFiles(settings), "Text Files (*.txt)|*.txt|");
-    EXPECT_EQ(FileFilter::dialogFilters(FileFilter::textFiles(settings), settings),
-              (QStringList{"Text Files (*.txt)", "All Files (*)"}));
-    EXPECT_EQ(FileFilter::dialogFilters("Programs|*.exe;*.EXE|", settings).constFirst(),
-              "Programs (*.exe *.EXE)");
 }
 
 TEST_F(MainWindowDocuments, NumbersAreNeverUsedTwice) {
@@ -101,17 +90,29 @@ TEST_F(MainWindowDocuments, QuitStopsAtADocumentsCancelWithoutWritingTheSettings
 }
 
 TEST_F(MainWindowDocuments, ToolBarActsOnTheActiveDocumentAloneAndWithoutOneOnlyNewAndOpen) {
-    frmMain &w = start();
+    module.applyStartDefaults();
+    module.settings().LineNumbers = false;
+    module.settings().Colours[0] = 0x0000FF;
+    module.start();
+    frmMain &w = main();
     frmDocument &first = active();
     w.NewDocument();
     frmDocument &second = active();
-    for (const bool on : {false, true}) {
+    for (const bool on : {true, false}) { // taken from the settings at load, not stored
         w.toolbarButton("Line")->trigger();
         EXPECT_EQ(second.rtfText->LineNumbering(), on);
-        EXPECT_TRUE(first.rtfText->LineNumbering());
+        EXPECT_FALSE(first.rtfText->LineNumbering());
     }
-    w.toolbarButton("Navi")->trigger();
-    EXPECT_FALSE(second.NavigatorVisible());
+    EXPECT_EQ(second.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE,
+                                            QsciScintillaBase::STYLE_LINENUMBER),
+              0x0000FF);
+    second.resize(400, 300);
+    for (const bool shown : {false, true}) {
+        w.toolbarButton("Navi")->trigger();
+        EXPECT_EQ(second.Tree->isVisible(), shown);
+        EXPECT_EQ(second.rtfText->geometry(),
+                  shown ? QRect(110, 10, 290, 290) : QRect(10, 10, 390, 290));
+    }
     EXPECT_TRUE(first.NavigatorVisible());
     prompts.fontAnswers = {std::nullopt, FontChoice{"DejaVu Serif", 14, false, true}};
     w.toolbarButton("Font")->trigger(); // cancelled: nothing changes

@@ -8,25 +8,22 @@
 
 namespace {
 
-// "text [key]" per node, indented by depth; "+" marks an expanded node.
-void describe(const QTreeWidgetItem *item, int depth, QStringList &lines) {
-    lines << QString(depth * 2, ' ') + item->text(0) + " [" +
-                 item->data(0, Qt::UserRole).toString() + "]" + (item->isExpanded() ? "+" : "");
-    for (int i = 0; i < item->childCount(); ++i)
-        describe(item->child(i), depth + 1, lines);
+QList<QTreeWidgetItem *> items(const QTreeWidget &tree) {
+    return tree.findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
 }
 
+// "text [key]" per node in display order, indented by depth; "+" marks an expanded node.
 QStringList describe(const QTreeWidget &tree) {
     QStringList lines;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        describe(tree.topLevelItem(i), 0, lines);
+    for (const QTreeWidgetItem *item : items(tree))
+        lines << QString(item->parent() ? item->parent()->parent() ? 4 : 2 : 0, ' ') +
+                     item->text(0) + " [" + item->data(0, Qt::UserRole).toString() + "]" +
+                     (item->isExpanded() ? "+" : "");
     return lines;
 }
 
 QTreeWidgetItem *item(const QTreeWidget &tree, const QString &key) {
-    const QList<QTreeWidgetItem *> all =
-        tree.findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
-    for (QTreeWidgetItem *candidate : all)
+    for (QTreeWidgetItem *candidate : items(tree))
         if (candidate->data(0, Qt::UserRole).toString() == key)
             return candidate;
     return nullptr;
