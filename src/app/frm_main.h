@@ -84,6 +84,8 @@ public:
     void mnuEditPaste_Click();
     void mnuEditCom_Click();
     void mnuEditUncom_Click();
+    void mnuEditGoTo_Click();
+    void mnuEditRunCom_Click();
     void ExecuteEditorCommand(int command);
     void FontCommand();
     void LineNumberSwitch();
@@ -177,6 +179,7 @@ private:
     void buildStatusBar();
     void connectCommands();
     void connectDocumentCommands();
+    void connectEditingCommands();
     void reopenMostRecentFile();
 
     void runToolbarCommand(ToolbarCommand command);

@@ -29,6 +29,7 @@ void frmMain::connectCommands() {
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::listChildWindows);
     connectDialogCommands(*this, module_);
     connectDocumentCommands();
+    connectEditingCommands();
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString &key) {
@@ -99,16 +100,6 @@ void frmMain::mnuViewToolbar_Click() {
 void frmMain::mnuViewStatusBar_Click() {
     sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
 }
-
-// The other file commands and the editing commands are not part of the program yet; until
-// they are, these commands have no effect.
-void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFilePrint_Click() {}
-void frmMain::mnuEditCut_Click() {}
-void frmMain::mnuEditCopy_Click() {}
-void frmMain::mnuEditPaste_Click() {}
-void frmMain::mnuEditCom_Click() {}
-void frmMain::mnuEditUncom_Click() {}
 
 void frmMain::mnuFileTranslate_Click() {
     TranslationRun(*this, module_).exec();

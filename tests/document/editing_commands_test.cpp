@@ -1,120 +1,76 @@
 #include "common/scripted_prompts.h"
 #include "document/editing_commands.h"
+#include "document/frm_com.h"
 #include "document/rtf_text.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
 
-using EditingCommands::CommentLines;
-using EditingCommands::UncommentLines;
-
-class EditingCommandsTest : public ::testing::Test {
-protected:
-    void setLines(const QStringList &lines) {
-        editor.SetText(lines.join(QStringLiteral("\r\n")));
-        editor.SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
-    }
-    QStringList lines() const { return editor.Text().split(QStringLiteral("\r\n")); }
-
+TEST(FrmCom, ListsNamesRunsTheChoiceAndKeepsItselfOpenOnARefusal) {
     ScriptedPrompts prompts;
-    rtfText editor{prompts};
-};
+    rtfText editor(prompts);
+    editor.SetText("0\r\n1\r\n2\r\n3\r\n4\r\n5");
+    frmCom dialog(editor, prompts);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Execute Command");
+    EXPECT_EQ(dialog.lstCom->count(), 124);
+    EXPECT_EQ(dialog.lstCom->currentText(), "Centre Caret Line"); // the second, "Cancel" first
+    EXPECT_EQ(dialog.lblCom->text(),
+              "Scrolls so that the caret's line is in the middle of the window.");
+    EXPECT_EQ(dialog.width(), qRound(7905 * dialog.logicalDpiX() / 1440.0));
 
-TEST_F(EditingCommandsTest, CommentKeepsTheSelectionsLinesAndColumns) {
-    const QStringList before{"l0", "l1", "l2", "  l3", "REM l4", "l5", "l6", "l7"};
-    setLines(before);
-    // Lines 3 to 5 selected whole: the selection ends at column 0 of line 6.
-    editor.SetSel({3, 0, 6, 0}, true);
-    CommentLines(editor);
-    EXPECT_EQ(lines(),
-              (QStringList{"l0", "l1", "l2", "REM   l3", "REM REM l4", "REM l5", "REM l6", "l7"}));
-    EXPECT_EQ(editor.GetSel(false), (TextRange{3, 0, 6, 0}));
-    EXPECT_TRUE(editor.Modified());
-
-    // One Undo takes the whole comment back.
-    editor.ExecuteCmd(129);
-    EXPECT_EQ(lines(), before);
-    editor.ExecuteCmd(139);
-    EXPECT_EQ(lines()[6], "REM l6");
-}
-
-TEST_F(EditingCommandsTest, CommentWithoutSelectionTakesTheCaretLine) {
-    setLines({"a", "PRINT \"ä✓\"", "c"});
-    editor.SetSel({1, 8, 1, 8}, true);
-    CommentLines(editor);
-    EXPECT_EQ(lines(), (QStringList{"a", "REM PRINT \"ä✓\"", "c"}));
-    EXPECT_EQ(editor.GetSel(true), (TextRange{1, 8, 1, 8}));
-}
-
-TEST_F(EditingCommandsTest, UncommentChangesOnlyAnExactKeywordAtColumnZero) {
-    setLines({"REM one", "  REM two", "rem three", "REM"});
-    editor.SetSel({0, 2, 3, 3}, true);
-    UncommentLines(editor);
-    EXPECT_EQ(lines(), (QStringList{"one", "  REM two", "rem three", "REM"}));
-    // The old columns come back, cut to the shortened first line.
-    EXPECT_EQ(editor.GetSel(false), (TextRange{0, 2, 3, 3}));
-    editor.ExecuteCmd(129);
-    EXPECT_EQ(lines()[0], "REM one");
-}
-
-TEST_F(EditingCommandsTest, UncommentCountsAsAnEditEvenWhenNothingChanged) {
-    setLines({"PRINT 1", "PRINT 2"});
-    editor.SetSel({0, 0, 1, 2}, false);
-    UncommentLines(editor);
-    EXPECT_EQ(lines(), (QStringList{"PRINT 1", "PRINT 2"}));
-    EXPECT_TRUE(editor.Modified());
-}
-
-TEST_F(EditingCommandsTest, CommentThenUncommentGivesTheTextBack) {
-    const QStringList before{"PROC main:", "  REM kept", "REMARK", "", "ENDP", ""};
-    setLines(before);
-    editor.SetSel({5, 0, 0, 3}, false); // made backwards
-    CommentLines(editor);
-    EXPECT_EQ(lines()[3], "REM ");
-    UncommentLines(editor);
-    EXPECT_EQ(lines(), before);
-    // The selection comes back normalised: its start before its end.
-    EXPECT_EQ(editor.GetSel(false), (TextRange{0, 3, 5, 0}));
-}
-
-class PrintCommand : public EditingCommandsTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        setLines({"PROC main:", "  PRINT \"printed text\"", "ENDP"});
+    dialog.lstCom->setCurrentIndex(dialog.lstCom->findText("Go To Line"));
+    prompts.inputAnswers.push_back(QString("5")); // without a line the editor asks
+    for (const char *parameter : {"abc", "", "3"}) {
+        dialog.txtCom->setText(parameter);
+        dialog.btnGo->click();
+        EXPECT_EQ(dialog.isVisible(), *parameter == 'a') << parameter;
     }
-    QTemporaryDir dir;
-    QString pdf = dir.filePath("out.pdf");
-    QPrinter printer{QPrinter::HighResolution};
-};
+    EXPECT_EQ(prompts.messageTexts().join('|').toStdString(),
+              "The parameter of \"Go To Line\" must be a line index (0 for the first line) or -1.");
+    EXPECT_EQ(prompts.calls[0].title, "Tamro");
+    EXPECT_EQ(prompts.calls[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.calls[1].kind, ScriptedPrompts::Kind::Input); // "" asked, "3" did not
+    EXPECT_EQ(prompts.calls.size(), 2u);
+    EXPECT_EQ(editor.GetSel(false).endLine, 3);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
-TEST_F(PrintCommand, ACancelledDialogPrintsNothing) {
-    prompts.printAnswers.push_back(false);
-    EXPECT_FALSE(EditingCommands::Print(editor, prompts, printer));
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Print);
-    EXPECT_EQ(prompts.calls[0].flags, 268);
-    EXPECT_FALSE(QFile::exists(pdf));
+    dialog.lstCom->setCurrentIndex(dialog.lstCom->findText("Select All"));
+    dialog.btnCancel->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(editor.SelText(), "");
 }
 
-TEST_F(PrintCommand, PrintsTheTextWithLineNumbersAndHeader) {
+TEST(EditingCommands, PrintAsksFirstAndPrintsTheTextIntoThePdf) {
+    ScriptedPrompts prompts;
+    rtfText editor(prompts);
+    editor.SetText("PROC main:\r\n  PRINT \"printed text\"\r\nENDP");
+    editor.setWindowTitle("/home/user/prog.opl");
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("out.pdf"));
+    EXPECT_FALSE(EditingCommands::Print(editor, prompts, printer)); // cancelled
+    EXPECT_EQ(prompts.calls.at(0).flags, 268);
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.pdf")));
+
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    editor.setWindowTitle("/home/user/prog.opl");
     prompts.printAnswers.push_back(true);
     ASSERT_TRUE(EditingCommands::Print(editor, prompts, printer));
     QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    pdftotext.start("pdftotext", {"-layout", dir.filePath("out.pdf"), "-"});
     ASSERT_TRUE(pdftotext.waitForFinished());
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_TRUE(text.contains("/home/user/prog.opl")) << text.toStdString();

@@ -1,0 +1,113 @@
+#include "app/file_commands.h"
+
+#include "app/document_identity.h"
+#include "app/file_dialogs.h"
+#include "app/file_filter.h"
+#include "app/frm_main.h"
+#include "app/mdl_main.h"
+#include "app/prompts.h"
+#include "app/recent_files.h"
+#include "app/settings_file.h"
+#include "app/string_table.h"
+#include "document/frm_document.h"
+#include "document/rtf_text.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+
+namespace FileCommands {
+
+namespace {
+
+bool writeDocument(frmDocument &document, mdlMAIN &module, const QString &path) {
+    ::rtfText &editor = *document.rtfText;
+    if (editor.SaveFile(path, saveFormatFor(module.settings().SaveEncoding)))
+        return true;
+    ShowErrorReport(module.prompts(), editor.lastError());
+    return false;
+}
+
+} // namespace
+
+void AddRecentFile(frmMain &window, mdlMAIN &module, const QString &path) {
+    AppSettings &settings = module.settings();
+    if (!RecentFileList::add(settings.RecentFiles, path))
+        return;
+    for (int i = 1; i <= 3; ++i)
+        if (!settings.RecentFiles[i].isEmpty())
+            window.showRecentFileEntry(i, settings.RecentFiles[i]);
+}
+
+void mnuFileSave_Click(frmMain &window, mdlMAIN &module) {
+    frmDocument *document = window.activeDocument();
+    if (!document)
+        return;
+    QString path = document->windowTitle();
+    if (DocumentIdentity::isUntitled(path)) {
+        path = ChooseSaveFile(module, FileFilter::textFiles(module.settings()));
+        if (path.isEmpty())
+            return;
+    }
+    if (!writeDocument(*document, module, path))
+        return;
+    document->setWindowTitle(path);
+    AddRecentFile(window, module, path);
+    document->RESCAN();
+}
+
+void mnuFileSaveAs_Click(frmMain &window, mdlMAIN &module) {
+    frmDocument *document = window.activeDocument();
+    if (!document)
+        return;
+    const QString path = ChooseSaveFile(module, FileFilter::textFiles(module.settings()));
+    if (path.isEmpty())
+        return;
+    // Before the write: after a failed one the document already bears the chosen name.
+    document->setWindowTitle(path);
+    if (!writeDocument(*document, module, path))
+        return;
+    document->RESCAN();
+    AddRecentFile(window, module, path);
+}
+
+void mnuFileClose_Click(frmMain &window) {
+    if (QMdiSubWindow *child = window.activeChild())
+        child->close();
+}
+
+void mnuFileMRU_Click(frmMain &window, mdlMAIN &module, int index) {
+    const QString path = window.recentFileEntryPath(index);
+    if (!FileExists(path)) {
+        module.prompts().message(DocumentIdentity::fileNotFoundText(path), StringTable::text(1055),
+                                 MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+    window.NewDocument();
+    frmDocument *document = window.activeDocument();
+    if (!document)
+        return;
+    // A file that cannot be loaded after all gets Open's report; the new document stays.
+    if (!document->LoadFile(path)) {
+        ShowErrorReport(module.prompts(), document->rtfText->lastError());
+        return;
+    }
+    AddRecentFile(window, module, path);
+}
+
+void mnuFileExit_Click(frmMain &window) {
+    window.close();
+}
+
+void connectFileCommands(frmMain &window, mdlMAIN &module) {
+    QObject::connect(window.mnuFileClose, &QAction::triggered, &window,
+                     [&window] { mnuFileClose_Click(window); });
+    QObject::connect(window.mnuFileSaveAs, &QAction::triggered, &window,
+                     [&window, &module] { mnuFileSaveAs_Click(window, module); });
+    QObject::connect(window.mnuFileExit, &QAction::triggered, &window,
+                     [&window] { mnuFileExit_Click(window); });
+    for (int i = 1; i <= 3; ++i)
+        QObject::connect(window.mnuFileMRU[i], &QAction::triggered, &window,
+                         [&window, &module, i] { mnuFileMRU_Click(window, module, i); });
+}
+
+} // namespace FileCommands

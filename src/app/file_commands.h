@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class frmMain;
+class mdlMAIN;
+
+// The File menu's commands that keep documents and the recent-files list: Save, Save As,
+// Close, the three recent-file entries and Quit. Each acts on the main window's active
+// document and does nothing without one.
+namespace FileCommands {
+
+// Puts `path` at the front of the recent files and shows every filled slot in the File menu.
+void AddRecentFile(frmMain &window, mdlMAIN &module, const QString &path);
+
+// Writes the active document to the file its caption names; an untitled one asks for a name
+// first. The format is the tool bar's choice. A failed write is reported and changes nothing.
+void mnuFileSave_Click(frmMain &window, mdlMAIN &module);
+// Asks for a name, takes it as the caption and writes the document there.
+void mnuFileSaveAs_Click(frmMain &window, mdlMAIN &module);
+// Closes the active document, which asks itself whether to save.
+void mnuFileClose_Click(frmMain &window);
+// Opens recent file `index` (1..3) in a new document, or says it is gone.
+void mnuFileMRU_Click(frmMain &window, mdlMAIN &module, int index);
+// Closes the main window and so ends the program, unless a document keeps it open.
+void mnuFileExit_Click(frmMain &window);
+
+// Connects Close, Save As, the recent-file entries and Quit of `window` to the commands.
+void connectFileCommands(frmMain &window, mdlMAIN &module);
+
+} // namespace FileCommands

@@ -1,0 +1,205 @@
+#include "app/document_identity.h"
+#include "app/recent_files.h"
+#include "document/document_window_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+
+namespace {
+
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+TEST(RecentFileList, ShiftsByTheFirstSlotOnly) {
+    std::array<QString, 4> list;
+    QStringList seen;
+    for (const char *path : {"a", "b", "c", "b", "c", "c", "a", "A"}) {
+        RecentFileList::add(list, path);
+        seen << list[1] + list[2] + list[3];
+    }
+    EXPECT_EQ(seen, (QStringList{"a", "ba", "cba", "bcb", "cbc", "cbc", "acb", "Aac"}));
+    EXPECT_TRUE(DocumentIdentity::isUntitled("Document 2"));
+    EXPECT_FALSE(DocumentIdentity::isUntitled("document 2"));
+}
+
+class FileCommands : public DocumentWindowFixture {
+protected:
+    void SetUp() override {
+        DocumentWindowFixture::SetUp();
+        start();
+    }
+    QStringList captionsAndRecentFiles() {
+        QStringList all;
+        for (const frmDocument *document : main().documents())
+            all << document->windowTitle();
+        const AppSettings &s = module.settings();
+        return all << "|" << s.RecentFiles[1] << s.RecentFiles[2] << s.RecentFiles[3];
+    }
+    void trigger(QAction *item, const QString &dialogAnswer = {}) {
+        prompts.clear();
+        prompts.fileAnswers.push_back(dialogAnswer);
+        item->trigger();
+    }
+    // The one message since the last trigger, which must be critical, "Tamro" and OK only.
+    QString report() {
+        const std::vector<ScriptedPrompts::Call> shown = prompts.messages();
+        const bool ok = shown.size() == 1 && shown[0].title == "Tamro" &&
+                        shown[0].icon == MessageIcon::Critical &&
+                        shown[0].buttons == MessageButtons::Ok;
+        return ok ? shown[0].text : "<" + prompts.messageTexts().join('|') + ">";
+    }
+};
+
+TEST_F(FileCommands, SaveAsksForANameOnceAndWritesTheToolBarsFormat) {
+    main().NewDocument();
+    frmDocument &doc = active();
+    const QString path = filesDir.filePath("prog.opl"), text = "PROC main:\r\nPRINT \"Grüße €\"";
+    doc.rtfText->SetText("PROC main:\nPRINT \"Grüße €\"");
+    trigger(main().mnuFileSave, path);
+    EXPECT_EQ(readAll(path), "PROC main:\r\nPRINT \"Gr\xFC\xDF"
+                             "e \x80\"");
+    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", path, "|", path, "", ""}));
+    EXPECT_FALSE(doc.rtfText->Modified());
+    EXPECT_EQ(doc.lstProc, QStringList{"main:"}); // scanned after the save
+
+    QByteArray utf16("\xFF\xFE");
+    for (QChar c : text)
+        utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+    const std::pair<const char *, QByteArray> formats[] = {{"UTF8", "\xEF\xBB\xBF" + text.toUtf8()},
+                                                           {"UNICODE", utf16}};
+    for (const auto &[entry, bytes] : formats) {
+        main().tbToolBar_ButtonMenuClick(entry);
+        trigger(main().mnuFileSave);
+        EXPECT_EQ(readAll(path), bytes) << entry;
+    }
+    EXPECT_TRUE(prompts.calls.empty()); // no second question
+    main().tbToolBar_ButtonMenuClick("ASCII");
+    doc.rtfText->SetText("PRINT 1\r\nPRINT \"✓\"");
+    trigger(main().mnuFileSave);
+    EXPECT_EQ(report(), "Line 2: the character \"✓\" cannot be saved as ASCII.");
+    EXPECT_EQ(readAll(path), utf16);
+}
+
+TEST_F(FileCommands, FailedWritesAreReportedAndLeaveNothingBehind) {
+    writeFile("plain", "x");
+    ASSERT_TRUE(QDir(filesDir.path()).mkdir("folder"));
+    frmDocument &doc = active();
+    doc.rtfText->SetText("unsaved work");
+    for (const char *name : {"vanished/a.opl", "plain/a.opl", "folder"}) {
+        const QString target = filesDir.filePath(name);
+        trigger(main().mnuFileSave, target);
+        EXPECT_FALSE(report().startsWith('<')) << name;
+        EXPECT_EQ(doc.windowTitle(), "Document 1");
+        trigger(main().mnuFileSaveAs, target); // the caption already shows the new name
+        EXPECT_FALSE(report().startsWith('<')) << name;
+        EXPECT_EQ(doc.windowTitle(), target);
+        doc.setWindowTitle("Document 1");
+    }
+    EXPECT_TRUE(doc.rtfText->Modified());
+    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"folder", "plain"}));
+    EXPECT_TRUE(QDir(filesDir.filePath("folder")).isEmpty());
+    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", "|", "", "", ""}));
+}
+
+TEST_F(FileCommands, RecentEntriesOpenShiftAndReportFilesThatCannotBeLoaded) {
+    const QString b = writeFile("b.opl", "B"), c = writeFile("c & d.opl", "C");
+    for (const QString &path : {b, c, b})
+        trigger(main().mnuFileOpen, path);
+    main().mnuFileMRU[2]->trigger();
+    EXPECT_EQ(active().rtfText->Text(), "C");
+    EXPECT_EQ(main().mnuFileMRU[1]->text(), filesDir.filePath("c && d.opl"));
+    const QStringList before{"Document 1", b, c, b, c, "|", c, b, c};
+    EXPECT_EQ(captionsAndRecentFiles(), before);
+
+    ASSERT_TRUE(QFile::remove(c));
+    trigger(main().mnuFileMRU[1]);
+    EXPECT_EQ(report(), "File not found!\r\n\r\n" + c);
+    EXPECT_EQ(captionsAndRecentFiles(), before);
+
+    // Examined, it is a regular file; read, it fails even for root.
+    const QString unreadable = "/proc/self/mem";
+    if (!QFileInfo(unreadable).isFile())
+        GTEST_SKIP() << "needs Linux's /proc";
+    main().showRecentFileEntry(3, unreadable);
+    trigger(main().mnuFileMRU[3]);
+    EXPECT_EQ(report(), "Input/output error");
+    EXPECT_EQ(active().windowTitle(), "Document 6"); // stays, empty
+    EXPECT_EQ(active().rtfText->Text(), "");
+}
+
+TEST_F(FileCommands, ASessionOpenCommentUndoSaveCloseReopenQuit) {
+    const QString path = writeFile("session.opl", "PROC main:\nPRINT 1\nENDP\n");
+    trigger(main().mnuFileOpen, path);
+    active().rtfText->SetSel({0, 2, 1, 0}, true);
+    main().mnuEditCom->trigger();
+    EXPECT_EQ(active().rtfText->GetSel(false), (TextRange{0, 2, 1, 0}));
+    main().mnuEditUndo->trigger();
+    EXPECT_EQ(active().rtfText->Text(), "PROC main:\r\nPRINT 1\r\nENDP\r\n");
+    main().mnuEditRedo->trigger();
+    main().mnuFileSave->trigger();
+    main().mnuFileClose->trigger();
+    main().mnuFileMRU[1]->trigger();
+    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", path, "|", path, "", ""}));
+    EXPECT_EQ(active().rtfText->Text(), "REM PROC main:\r\nREM PRINT 1\r\nENDP\r\n");
+    EXPECT_EQ(readAll(path), "REM PROC main:\r\nREM PRINT 1\r\nENDP\r\n");
+    main().mnuFileExit->trigger();
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_TRUE(readAll(module.settingsPath()).startsWith('"' + path.toUtf8() + "\"\r\n"));
+    EXPECT_TRUE(prompts.messages().empty());
+}
+
+TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnly) {
+    const struct {
+        QAction *frmMain::*item;
+        const char *text;
+        int column; // of the caret before
+        const char *after;
+        int caretAfter;
+    } rows[] = {
+        {&frmMain::mnuEditUndo, "ab", 2, "", 0},
+        {&frmMain::mnuEditPaste, "ab", 1, "a<clip>b", 7},
+        {&frmMain::mnuEditDecInd, "\tab", 1, "ab", 0},
+        {&frmMain::mnuEditIncInd, "ab", 0, "\tab", 0},
+        {&frmMain::itmJumpToMatch, "x(a(b)c)", 1, "x(a(b)c)", 8},
+        {&frmMain::mnuEditUncom, "REM ab", 5, "ab", 2},
+    };
+    QGuiApplication::clipboard()->setText("<clip>");
+    for (const auto &row : rows) {
+        main().NewDocument();
+        rtfText &editor = *active().rtfText;
+        editor.SetText(row.text);
+        editor.SetSel({0, row.column, 0, row.column}, true);
+        (main().*row.item)->trigger();
+        EXPECT_EQ(editor.Text() + '|' + QString::number(editor.GetSel(false).endColumn),
+                  row.after + QString("|%1").arg(row.caretAfter));
+    }
+    rtfText &editor = *active().rtfText;
+    editor.SetText("hello world");
+    editor.SetSel({0, 6, 0, 11}, true);
+    main().mnuEditCopy->trigger();
+    editor.SetSel({0, 0, 0, 5}, true);
+    main().mnuEditCut->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text() + editor.Text(), "hello world");
+    prompts.inputAnswers.push_back(QString("1"));
+    main().mnuEditGoTo->trigger();
+    EXPECT_EQ(prompts.calls.back().text, "Line number (1 - 1):");
+
+    for (frmDocument *document : main().documents()) {
+        prompts.messageAnswers.push_back(MessageAnswer::No); // changed: not saved
+        closeAndDelete(document->parentWidget());
+    }
+    prompts.clear();
+    for (QAction *item : main().mnuEdit->actions() + main().mnuFile->actions())
+        if (item->isVisible() && item != main().mnuFileNew && item != main().mnuFileOpen &&
+            item != main().mnuFileExit)
+            item->trigger();
+    EXPECT_TRUE(prompts.calls.empty()); // neither Print nor Execute Command asks
+    EXPECT_TRUE(main().documents().isEmpty());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "hello");
+}
+
+} // namespace
