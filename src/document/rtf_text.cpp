@@ -10,6 +10,7 @@
 
 #include <Qsci/qscilexer.h>
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -30,10 +31,27 @@ unsigned long asBgr(std::uint32_t colour) {
     return colour & 0xFFFFFFu;
 }
 
+// The digits the line-number margin makes room for: at least three.
+int marginDigits(int lineCount) {
+    int digits = 3;
+    for (long long limit = 1000; lineCount >= limit; limit *= 10)
+        ++digits;
+    return digits;
+}
+
 } // namespace
 
 rtfText::rtfText(Prompts &prompts, QWidget *parent)
     : QsciScintilla(parent), commands_(std::make_unique<CommandDispatcher>(*this, prompts)) {
+    // Before anything asks for the control's accessible interface.
+    static const bool ownAccessibleInstalled = [] {
+        QAccessible::installFactory(&rtfText::accessibleInterfaceFor);
+        return true;
+    }();
+    Q_UNUSED(ownAccessibleInstalled)
+    QAccessible::installActivationObserver(this);
+    reportEditsAfterwards(QAccessible::isActive());
+
     setUtf8(true);
     setEolMode(EolWindows);
     setAutoIndent(true);
@@ -55,7 +73,7 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     font_ = QsciScintilla::font();
     applyLookAndFeel();
 
-    connect(this, &QsciScintilla::linesChanged, this, &rtfText::updateLineNumberWidth);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &rtfText::followLineCount);
     connect(this, &QsciScintilla::cursorPositionChanged, this, [this] { Q_EMIT caretMoved(); });
     connect(this, &QsciScintilla::selectionChanged, this, [this] { Q_EMIT caretMoved(); });
     connect(this, &QsciScintilla::marginClicked, this, [this](int margin, int line) {
@@ -64,7 +82,9 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     });
 }
 
-rtfText::~rtfText() = default;
+rtfText::~rtfText() {
+    QAccessible::removeActivationObserver(this);
+}
 
 bool rtfText::OpenFile(const QString &path) {
     if (QFileInfo(path).isDir()) {
@@ -94,6 +114,7 @@ bool rtfText::OpenFile(const QString &path) {
     sciCall(*this, SCI_GOTOPOS, 0);
     sciCall(*this, SCI_SETSAVEPOINT);
     setReadOnly(wasReadOnly);
+    fitLineNumberMargin();
     return true;
 }
 
@@ -133,6 +154,7 @@ QByteArray rtfText::bytes(long start, long end) const {
 void rtfText::replaceBytes(long start, long end, const QByteArray &utf8) {
     sciCall(*this, SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    fitLineNumberMargin();
 }
 
 QString rtfText::Text() const {
@@ -179,13 +201,61 @@ void rtfText::applyLookAndFeel() {
     updateLineNumberWidth();
 }
 
+QAccessibleInterface *rtfText::accessibleInterfaceFor(const QString &className, QObject *object) {
+    // Asked before QScintilla's own factory, which would answer for the base class. A plain
+    // widget interface answers while no assistive technology listens, so QScintilla's never
+    // exists then: its updates after each repaint would find it and count characters.
+    if (className != QLatin1String(staticMetaObject.className()))
+        return nullptr;
+    auto *editor = qobject_cast<rtfText *>(object);
+    if (!editor || editor->accessibilityActive_)
+        return nullptr;
+    return new QAccessibleWidget(editor, QAccessible::EditableText);
+}
+
+void rtfText::accessibilityActiveChanged(bool active) {
+    reportEditsAfterwards(active);
+    // The interface made for the other state goes; the next query makes the fitting one.
+    if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(this))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+}
+
+void rtfText::reportEditsAfterwards(bool on) {
+    // QScintilla answers a report of an edit made, before any handler sees it, with a count of
+    // the characters from the start of the text to the edit, for screen readers. Reports of
+    // edits to come cost nothing and are enough for the line-number margin.
+    accessibilityActive_ = on;
+    sciCall(*this, SCI_SETMODEVENTMASK,
+            on ? SC_MODEVENTMASKALL
+               : SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_CHANGEFOLD);
+}
+
+void rtfText::followLineCount() {
+    // One update for all the edits of a turn of the event loop (a paste, a replace-all).
+    if (lineCountFollowUpDue_)
+        return;
+    lineCountFollowUpDue_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            lineCountFollowUpDue_ = false;
+            fitLineNumberMargin();
+        },
+        Qt::QueuedConnection);
+}
+
+void rtfText::fitLineNumberMargin() {
+    if (marginDigits(LineCount()) != marginDigits_)
+        updateLineNumberWidth();
+}
+
 void rtfText::updateLineNumberWidth() {
+    marginDigits_ = marginDigits(LineCount());
     if (!lineNumbering_) {
         setMarginWidth(LineNumberMargin, 0);
         return;
     }
-    const int digits = std::max(3, int(QString::number(LineCount()).size()));
-    const QByteArray sample = "_" + QByteArray(digits, '9');
+    const QByteArray sample = "_" + QByteArray(marginDigits_, '9');
     SendScintilla(SCI_SETMARGINWIDTHN, LineNumberMargin,
                   SendScintilla(SCI_TEXTWIDTH, STYLE_LINENUMBER, sample.constData()));
 }

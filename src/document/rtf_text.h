@@ -5,6 +5,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessible>
 #include <QByteArray>
 #include <QFont>
 #include <QList>
@@ -24,7 +25,12 @@ class QsciLexer;
 // 0x00BBGGRR. Failing operations return false and leave their reason in lastError(), a text
 // to show the user as it stands. `Enabled` and `SetFocus` are QWidget's setEnabled() and
 // setFocus().
-class rtfText : public QsciScintilla {
+//
+// While no assistive technology listens, QScintilla's accessibility code is kept out of the
+// way: it counts the characters from the start of the text up to each edit and, after each
+// repaint, up to the caret, milliseconds deep into a large source. Edits are then reported
+// only before they happen, so QsciScintilla's textChanged() and linesChanged() stay silent.
+class rtfText : public QsciScintilla, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -132,11 +138,19 @@ private:
     int markerForColour(std::uint32_t colour);
     void applyLookAndFeel();
     void updateLineNumberWidth();
+    void fitLineNumberMargin();
+    void followLineCount();
+    void accessibilityActiveChanged(bool active) override;
+    void reportEditsAfterwards(bool on);
+    static QAccessibleInterface *accessibleInterfaceFor(const QString &className, QObject *object);
 
     std::unique_ptr<CommandDispatcher> commands_;
     QString lastError_;
     QFont font_;
     bool lineNumbering_ = true;
+    int marginDigits_ = 0;
+    bool lineCountFollowUpDue_ = false;
+    bool accessibilityActive_ = false;
     std::uint32_t lineNumberColour_ = 8421504;
     CompletionPopup *completion_ = nullptr;                    // a child
     std::vector<std::pair<std::uint32_t, int>> colourMarkers_; // colour, marker number

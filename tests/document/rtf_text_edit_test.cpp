@@ -1,4 +1,5 @@
 #include "common/scripted_prompts.h"
+#include "document/command_catalogue.h"
 #include "document/rtf_text.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,9 @@
 #include <Qsci/qscilexercpp.h>
 #include <Qsci/qscilexercustom.h>
 
+#include <QAccessible>
 #include <QContextMenuEvent>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -128,6 +131,47 @@ TEST_F(RtfTextEdit, RaisesItsNotifications) {
     caret.clear();
     QTest::keyClick(&editor, Qt::Key_Right);
     EXPECT_GE(caret.count(), 1);
+}
+
+TEST_F(RtfTextEdit, TheLineNumberMarginFollowsTheLineCount) {
+    const auto width = [this] {
+        return editor.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0);
+    };
+    editor.SetText(QStringLiteral("x\r\n").repeated(998));
+    const long threeDigits = width();
+    editor.InsertText(QStringLiteral("\r\n"), 0, 0);
+    EXPECT_GT(width(), threeDigits);
+
+    // Typing and undoing reach the margin once the event loop has run.
+    editor.ExecuteCmd(CommandCatalogue::Undo);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(width(), threeDigits);
+    editor.SendScintilla(Sci::SCI_DOCUMENTEND);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor.LineCount(), 1000);
+    EXPECT_GT(width(), threeDigits);
+}
+
+TEST_F(RtfTextEdit, ScreenReadersGetTheTextAndItsChangesOnlyWhileOneListens) {
+    const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+    editor.resize(400, 200);
+    editor.show();
+    // As made, while a reader listens, and after it has gone.
+    for (int step = 0; step < 3; ++step) {
+        const bool listening = step == 1;
+        if (step > 0)
+            QAccessible::setActive(listening);
+        QSignalSpy changed(&editor, &QsciScintilla::textChanged);
+        editor.InsertText(QStringLiteral("x"), 1, 0);
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(&editor)->textInterface();
+        EXPECT_EQ(changed.count(), listening ? 1 : 0) << listening;
+        ASSERT_EQ(text != nullptr, listening);
+        if (text) {
+            EXPECT_EQ(text->text(0, 3), QStringLiteral("äöü"));
+        }
+    }
 }
 
 // A language that records what it was asked to style.
