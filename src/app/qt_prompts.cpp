@@ -118,7 +118,12 @@ std::optional<FontChoice> QtPrompts::font(const FontChoice &initial) {
 }
 
 bool QtPrompts::print(QPrinter &printer, int flags) {
-    Q_UNUSED(flags);
+    // The caller's flags follow the classic print-dialog bits: 4 offers no "selection only"
+    // choice, 8 no page range.
+    constexpr int NoSelection = 4;
+    constexpr int NoPageNumbers = 8;
     QPrintDialog dialog(&printer, parentWidget());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, (flags & NoSelection) == 0);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, (flags & NoPageNumbers) == 0);
     return dialog.exec() == QDialog::Accepted;
 }
