@@ -1,6 +1,6 @@
 // Opening a 100,000-line OPL source into the editor control (target: under 500 ms).
-#include "app/prompts.h"
 #include "document/rtf_text.h"
+#include "silent_prompts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,23 +9,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// The editor asks nothing while a file opens.
-class NoPrompts final : public Prompts {
-public:
-    MessageAnswer message(const QString &, const QString &, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override {
-        return std::nullopt;
-    }
-    QString openFileName(const FileDialogRequest &) override { return {}; }
-    QString saveFileName(const FileDialogRequest &) override { return {}; }
-    std::optional<std::uint32_t> colour(std::uint32_t) override { return std::nullopt; }
-    std::optional<FontChoice> font(const FontChoice &) override { return std::nullopt; }
-    bool print(QPrinter &, int) override { return false; }
-    void setParentWidget(QWidget *) override {}
-};
 
 // Procedures of ten lines each, with locals, strings, comments and a non-ASCII character.
 QByteArray oplSource(int lines) {
@@ -56,7 +39,7 @@ void openFile(benchmark::State &state, bool shown) {
         return;
     }
     file.close();
-    NoPrompts prompts;
+    SilentPrompts prompts;
     for (auto _ : state) {
         rtfText editor(prompts);
         editor.resize(800, 600);
