@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 namespace {
@@ -132,33 +131,6 @@ TEST_F(RtfTextFile, NulBytesStayInTheText) {
     EXPECT_EQ(editor.SelText().size(), 3);
     ASSERT_TRUE(editor.SaveFile(path("nul.opl"), 16));
     EXPECT_EQ(readAll(path("nul.opl")), QByteArray("A\0B\r\nC\0", 7));
-}
-
-TEST_F(RtfTextFile, HugeAndBinaryFilesOpenShowAndScroll) {
-    QByteArray binary(256 * 1024, Qt::Uninitialized);
-    QRandomGenerator random(7);
-    for (char &b : binary)
-        b = char(random.bounded(256));
-    QByteArray manyLines;
-    for (int i = 0; i < 200000; ++i)
-        manyLines += "  PRINT \"a line of fifty bytes or so\", i%, j%\r\n"; // 10 MB
-    const QByteArray longLine = QByteArray(1024 * 1024, 'x') + "\r\nend";
-    const std::pair<const char *, QByteArray> files[] = {
-        {"binary.bin", binary}, {"many.opl", manyLines}, {"long.opl", longLine}};
-
-    editor.resize(500, 300);
-    editor.show();
-    for (const auto &[name, bytes] : files) {
-        writeAll(path(name), bytes);
-        ASSERT_TRUE(editor.OpenFile(path(name))) << name;
-        editor.ExecuteCmd(124); // to the end of the text
-        editor.ExecuteCmd(132);
-        editor.ExecuteCmd(122);
-        editor.viewport()->grab();
-        EXPECT_EQ(editor.GetSel(false).endLine, 0) << name;
-    }
-    EXPECT_EQ(editor.GetLine(0).size(), 1024 * 1024);
-    EXPECT_EQ(editor.GetLine(1), QStringLiteral("end"));
 }
 
 } // namespace

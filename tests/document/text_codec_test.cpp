@@ -60,18 +60,3 @@ TEST(TextCodecEncode, AsciiRefusesWhatWindows1252CannotHoldNamingLineAndCharacte
     EXPECT_EQ(emoji.character, QString::fromUtf8("😀"));
     EXPECT_EQ(emoji.line, 1);
 }
-
-TEST(TextCodecEncode, DecodingThenEncodingGivesCrLfFilesBackByteForByte) {
-    QByteArray cp1252;
-    for (int b = 0; b < 256; ++b)
-        if (b != '\r' && b != '\n')
-            cp1252.append(static_cast<char>(b));
-    cp1252 += "\r\nend";
-    const QByteArray utf8 = QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("äö€\r\nx").toUtf8();
-    const QByteArray utf16 = QByteArray("\xFF\xFEx\0\r\0\n\0\xAC\x20", 10);
-    // Windows-1252 bytes that happen to form valid UTF-8 would decode as UTF-8; this file
-    // holds lone high bytes, so it cannot.
-    EXPECT_EQ(encodeText(decodeText(cp1252), Ascii).bytes, cp1252);
-    EXPECT_EQ(encodeText(decodeText(utf8), Utf8).bytes, utf8);
-    EXPECT_EQ(encodeText(decodeText(utf16), Unicode).bytes, utf16);
-}
