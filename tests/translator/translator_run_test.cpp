@@ -88,34 +88,6 @@ TEST_F(TranslatorRunTest, EveryPathReachesTheTranslatorAsOneArgumentAndRunsNothi
         EXPECT_FALSE(QFile::exists(dir + "/PWNED")) << dir.toStdString();
 }
 
-TEST_F(TranslatorRunTest, AnErrorLogNamesTheFirstBadLine) {
-    const QString src = source("Bad.tpl", "PROC main:\r\n  PRINT 1\r\n  BAD x\r\n  BAD y\r\n");
-    const TranslatorRun run = runToEnd(translationCommandLine(tr, src, "", ""));
-    const TranslationOutcome outcome = evaluateTranslationLog(log(run), src);
-    EXPECT_EQ(outcome.line, 3);
-    EXPECT_EQ(outcome.message, "Syntax error\r\n\r\n Line 3");
-}
-
-TEST_F(TranslatorRunTest, AConversionReplacesTheBatchFileAndShowsTheLog) {
-    const QString src = source("Game.tpl", "PRINT 1\r\n");
-    runToEnd(translationCommandLine(tr, src, "", ""));
-    const QString text = log(runToEnd(conversionCommandLine(tr, src, output)));
-    const QByteArray batch = readAll(program + "/opltran.bat");
-    EXPECT_EQ(batch.count('\n'), 1);
-    EXPECT_TRUE(batch.contains(" -conv >> ")) << batch.constData();
-    EXPECT_TRUE(text.contains("Converted to " + output + "/Game.txt\r\n"));
-    EXPECT_EQ(conversionMessage(text), "Translation successfull\r\n" + text);
-}
-
-TEST_F(TranslatorRunTest, WithoutTheLogFolderTheLogIsReportedMissing) {
-    ASSERT_TRUE(QDir(program + "/LOG").removeRecursively());
-    const TranslatorRun run = RunTranslator(
-        translationCommandLine(tr, source("G.tpl", "PRINT 1"), "", ""), waiting(0.3f));
-    EXPECT_TRUE(run.started);
-    EXPECT_EQ(readTranslatorLog(run.logPath).status, LogRead::Status::Missing);
-    EXPECT_EQ(missingLogMessage(run.logName), "File not found!\r\n\r\n" + run.logName);
-}
-
 TEST_F(TranslatorRunTest, ATranslatorThatNeverEndsIsLeftRunningWhenTheWaitIsOver) {
     const QString src = source("Hang.tpl", "HANG\r\n");
     const TranslatorRun run = RunTranslator(translationCommandLine(tr, src, "", ""), waiting(0.2f));
