@@ -447,6 +447,13 @@ void rtfText::contextMenuEvent(QContextMenuEvent *event) {
 
 void rtfText::keyPressEvent(QKeyEvent *event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    // Alt with a letter or digit is meant for the window, not the text: leave it to the
+    // parents instead of typing the letter.
+    if (mods == Qt::AltModifier && ((event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) ||
+                                    (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9))) {
+        event->ignore();
+        return;
+    }
     if (mods == Qt::ControlModifier) {
         switch (event->key()) {
         case Qt::Key_F:
