@@ -9,6 +9,8 @@
 #include "opl_source_generator.h"
 #include "silent_prompts.h"
 
+#include "widget_bench_main.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -148,15 +150,12 @@ BENCHMARK(BM_KeystrokeAfterScan)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
     QTemporaryDir store;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    shared.reset();
-    return 0;
+    return runWidgetBenchmarks(
+        argc, argv,
+        [&store] {
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+        },
+        [] { shared.reset(); });
 }

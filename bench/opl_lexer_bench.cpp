@@ -5,7 +5,9 @@
 #include "analysis/document_language.h"
 #include "document/opl_lexer.h"
 
+#include "widget_bench_main.h"
 #include <Qsci/qsciscintilla.h>
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -136,12 +138,5 @@ BENCHMARK(BM_RestyleAllAfterAScan)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    editorHolder.reset();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, {}, [] { editorHolder.reset(); });
 }

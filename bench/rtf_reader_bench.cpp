@@ -2,12 +2,14 @@
 #include "dialogs/rtf_document_builder.h"
 #include "dialogs/rtf_reader.h"
 
+#include "widget_bench_main.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
+
 #include <benchmark/benchmark.h>
 
 // The command reference viewer must not hold up the window for more than a second on a
@@ -105,11 +107,5 @@ BENCHMARK(BM_ViewerOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

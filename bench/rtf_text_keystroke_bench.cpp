@@ -6,6 +6,8 @@
 #include "opl_source_generator.h"
 #include "silent_prompts.h"
 
+#include "widget_bench_main.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -78,13 +80,6 @@ BENCHMARK(BM_PlainEditorKeystroke)->Apply(lines);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    editors = std::make_unique<Editors>();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    editors.reset();
-    return 0;
+    return runWidgetBenchmarks(
+        argc, argv, [] { editors = std::make_unique<Editors>(); }, [] { editors.reset(); });
 }

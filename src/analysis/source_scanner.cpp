@@ -3,6 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/ascii_case.h"
 #include "analysis/line_keywords.h"
+#include "document/text_codec.h"
 
 #include <algorithm>
 
@@ -28,22 +29,6 @@ bool isLabelLine(QStringView line) {
 
 bool mentionsGlobal(QStringView line) {
     return AsciiCase::contains(line, QLatin1StringView("GLOBAL "));
-}
-
-// Calls `visit` with each line of `text`, split at CR LF, LF or CR as the editor splits.
-template <typename Visit> void forEachLine(QStringView text, Visit visit) {
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        visit(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    visit(text.sliced(start));
 }
 
 } // namespace
@@ -204,7 +189,7 @@ void SourceScanner::followInclude(QStringView rest, int index) {
         return;
     }
     const QString text = IncludeFile::clean(std::move(file.text));
-    forEachLine(text, [&](QStringView line) { scanIncludedLine(line, index); });
+    TextCodec::forEachLine(text, [&](QStringView line) { scanIncludedLine(line, index); });
 }
 
 ScanResult scanSource(const QStringList &lines, const VocabularyNames &vocabulary,

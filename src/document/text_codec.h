@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 // How OPL sources are read and written. Files open whatever their line ends (CR LF, LF, CR)
@@ -26,8 +27,24 @@ QString decodeText(const QByteArray &bytes);
 // Converts every line end (CR LF, LF or CR) to CR LF.
 QString toCrLf(const QString &text);
 
-// Splits at CR LF, LF or CR. A final line end leaves an empty last line; an empty text is
-// one empty line.
+// Calls `visit` with each line of `text`, split at CR LF, LF or CR. A final line end leaves
+// an empty last line; an empty text is one empty line.
+template <typename Visit> void forEachLine(QStringView text, Visit visit) {
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        visit(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    visit(text.sliced(start));
+}
+
+// The lines of `text`, split as forEachLine splits them.
 QStringList splitLines(const QString &text);
 
 struct EncodeResult {
