@@ -1,6 +1,7 @@
 #include "analysis/completion_list.h"
 
-#include <QFile>
+#include "analysis/named_xml_list.h"
+
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -9,72 +10,38 @@ namespace {
 const QString RootElement = QStringLiteral("completions");
 const QString EntryElement = QStringLiteral("entry");
 
-QString located(const QXmlStreamReader &xml, const QString &message) {
-    return QStringLiteral("Line %1: %2").arg(xml.lineNumber()).arg(message);
-}
-
 } // namespace
 
 bool CompletionList::load(const QString &path, QString *error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_name.clear();
-        m_entries.clear();
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return loadFromXml(file.readAll(), error);
+    if (const auto data = NamedXmlList::readFile(path, error))
+        return loadFromXml(*data, error);
+    m_name.clear();
+    m_entries.clear();
+    return false;
 }
 
 bool CompletionList::loadFromXml(const QByteArray &data, QString *error) {
     // Parse into locals and take them over only when the whole file was sound.
     QString name;
     QList<CompletionEntry> entries;
-    QString problem;
-    QXmlStreamReader xml(data);
-
-    if (data.trimmed().isEmpty()) {
-        problem = QStringLiteral("The file is empty.");
-    } else if (!xml.readNextStartElement()) {
-        problem = xml.hasError() ? located(xml, xml.errorString())
-                                 : QStringLiteral("The file holds no completion list.");
-    } else if (xml.name() != RootElement) {
-        problem = located(
-            xml, QStringLiteral("expected <completions>, found <%1>").arg(xml.name().toString()));
-    } else {
-        name = xml.attributes().value(QStringLiteral("name")).toString();
-        while (problem.isEmpty() && xml.readNextStartElement()) {
-            if (xml.name() != EntryElement) {
-                problem = located(xml, QStringLiteral("unexpected <%1>").arg(xml.name()));
-                break;
-            }
-            const QXmlStreamAttributes attributes = xml.attributes();
-            CompletionEntry entry;
-            entry.name = attributes.value(QStringLiteral("name")).toString();
-            entry.params = attributes.value(QStringLiteral("params")).toString();
-            bool iconOk = false;
-            entry.icon = attributes.value(QStringLiteral("icon")).toInt(&iconOk);
-            if (entry.name.isEmpty())
-                problem = located(xml, QStringLiteral("an entry without a name"));
-            else if (!iconOk)
-                problem = located(
-                    xml, QStringLiteral("the icon of %1 is not a whole number").arg(entry.name));
-            else
-                entry.description = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-            entries.append(entry);
-        }
-        if (problem.isEmpty() && xml.hasError())
-            problem = located(xml, xml.errorString());
-    }
-    if (problem.isEmpty()) {
-        // Nothing but comments and white space may follow the list.
-        while (!xml.atEnd() && !xml.hasError())
-            if (xml.readNext() == QXmlStreamReader::StartElement)
-                problem = located(xml, QStringLiteral("unexpected <%1>").arg(xml.name()));
-        if (problem.isEmpty() && xml.hasError())
-            problem = located(xml, xml.errorString());
-    }
+    const NamedXmlList::Shape shape{RootElement, EntryElement,
+                                    QStringLiteral("The file holds no completion list.")};
+    const QString problem = NamedXmlList::read(data, shape, name, [&](QXmlStreamReader &xml) {
+        const QXmlStreamAttributes attributes = xml.attributes();
+        CompletionEntry entry;
+        entry.name = attributes.value(QStringLiteral("name")).toString();
+        entry.params = attributes.value(QStringLiteral("params")).toString();
+        bool iconOk = false;
+        entry.icon = attributes.value(QStringLiteral("icon")).toInt(&iconOk);
+        if (entry.name.isEmpty())
+            return NamedXmlList::located(xml, QStringLiteral("an entry without a name"));
+        if (!iconOk)
+            return NamedXmlList::located(
+                xml, QStringLiteral("the icon of %1 is not a whole number").arg(entry.name));
+        entry.description = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        entries.append(entry);
+        return QString();
+    });
     if (!problem.isEmpty()) {
         m_name.clear();
         m_entries.clear();

@@ -1,15 +1,12 @@
 #include "analysis/document_language.h"
 
-#include <QFile>
+#include "analysis/named_xml_list.h"
+
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
 
 namespace {
-
-QString located(const QXmlStreamReader &xml, const QString &message) {
-    return QStringLiteral("Line %1: %2").arg(xml.lineNumber()).arg(message);
-}
 
 // "#RRGGBB" as 0x00BBGGRR.
 std::optional<quint32> parseColour(QStringView text) {
@@ -25,84 +22,53 @@ std::optional<quint32> parseColour(QStringView text) {
 } // namespace
 
 bool DocumentLanguage::load(const QString &path, QString *error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_name.clear();
-        m_categories.clear();
-        ++m_revision;
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return loadFromXml(file.readAll(), error);
+    if (const auto data = NamedXmlList::readFile(path, error))
+        return loadFromXml(*data, error);
+    m_name.clear();
+    m_categories.clear();
+    ++m_revision;
+    return false;
 }
 
 bool DocumentLanguage::loadFromXml(const QByteArray &data, QString *error) {
     // Parse into locals and take them over only when the whole file was sound.
     QString name;
     QList<Category> categories;
-    QString problem;
     QSet<QString> names;
     QSet<int> styles;
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    QXmlStreamReader xml(data);
-
-    if (data.trimmed().isEmpty()) {
-        problem = QStringLiteral("The file is empty.");
-    } else if (!xml.readNextStartElement()) {
-        problem = xml.hasError() ? located(xml, xml.errorString())
-                                 : QStringLiteral("The file holds no language definition.");
-    } else if (xml.name() != QLatin1String("language")) {
-        problem = located(xml, QStringLiteral("expected <language>, found <%1>").arg(xml.name()));
-    } else {
-        name = xml.attributes().value(QStringLiteral("name")).toString();
-        while (problem.isEmpty() && xml.readNextStartElement()) {
-            if (xml.name() != QLatin1String("category")) {
-                problem = located(xml, QStringLiteral("unexpected <%1>").arg(xml.name()));
-                break;
-            }
-            const QXmlStreamAttributes attributes = xml.attributes();
-            Category category;
-            category.name = attributes.value(QStringLiteral("name")).toString().trimmed();
-            bool styleOk = false;
-            category.style = attributes.value(QStringLiteral("style")).toInt(&styleOk);
-            const auto colour = parseColour(attributes.value(QStringLiteral("color")));
-            if (category.name.isEmpty())
-                problem = located(xml, QStringLiteral("a category without a name"));
-            else if (names.contains(category.name.toUpper()))
-                problem = located(
-                    xml, QStringLiteral("the category %1 is defined twice").arg(category.name));
-            else if (!styleOk || category.style < 0 || category.style > MaxStyle)
-                problem = located(xml, QStringLiteral("the style of %1 must be a number from 0 "
-                                                      "to %2")
-                                           .arg(category.name)
-                                           .arg(MaxStyle));
-            else if (styles.contains(category.style))
-                problem =
-                    located(xml, QStringLiteral("style %1 is used twice").arg(category.style));
-            else if (!colour)
-                problem = located(
-                    xml,
-                    QStringLiteral("the colour of %1 must be written #RRGGBB").arg(category.name));
-            if (!problem.isEmpty())
-                break;
-            category.colour = *colour;
-            category.words = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement)
-                                 .split(blanks, Qt::SkipEmptyParts);
-            names.insert(category.name.toUpper());
-            styles.insert(category.style);
-            categories.append(category);
-        }
-        if (problem.isEmpty() && xml.hasError())
-            problem = located(xml, xml.errorString());
-    }
-    if (problem.isEmpty()) {
-        while (!xml.atEnd() && !xml.hasError())
-            if (xml.readNext() == QXmlStreamReader::StartElement)
-                problem = located(xml, QStringLiteral("unexpected <%1>").arg(xml.name()));
-        if (problem.isEmpty() && xml.hasError())
-            problem = located(xml, xml.errorString());
-    }
+    const NamedXmlList::Shape shape{QStringLiteral("language"), QStringLiteral("category"),
+                                    QStringLiteral("The file holds no language definition.")};
+    const QString problem = NamedXmlList::read(data, shape, name, [&](QXmlStreamReader &xml) {
+        using NamedXmlList::located;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        Category category;
+        category.name = attributes.value(QStringLiteral("name")).toString().trimmed();
+        bool styleOk = false;
+        category.style = attributes.value(QStringLiteral("style")).toInt(&styleOk);
+        const auto colour = parseColour(attributes.value(QStringLiteral("color")));
+        if (category.name.isEmpty())
+            return located(xml, QStringLiteral("a category without a name"));
+        if (names.contains(category.name.toUpper()))
+            return located(xml,
+                           QStringLiteral("the category %1 is defined twice").arg(category.name));
+        if (!styleOk || category.style < 0 || category.style > MaxStyle)
+            return located(xml, QStringLiteral("the style of %1 must be a number from 0 to %2")
+                                    .arg(category.name)
+                                    .arg(MaxStyle));
+        if (styles.contains(category.style))
+            return located(xml, QStringLiteral("style %1 is used twice").arg(category.style));
+        if (!colour)
+            return located(
+                xml, QStringLiteral("the colour of %1 must be written #RRGGBB").arg(category.name));
+        category.colour = *colour;
+        category.words = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement)
+                             .split(blanks, Qt::SkipEmptyParts);
+        names.insert(category.name.toUpper());
+        styles.insert(category.style);
+        categories.append(category);
+        return QString();
+    });
 
     ++m_revision;
     if (!problem.isEmpty()) {
