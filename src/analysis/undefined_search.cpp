@@ -95,6 +95,8 @@ UndefinedSearchResult findUndefined(const QStringList &lines, const VocabularyNa
     result.found = !result.findings.isEmpty();
     result.message = AnalysisTexts::searchUndefined() + AnalysisTexts::isComplete();
     if (result.found)
-        result.message += AnalysisTexts::unknownFound();
+        result.message +=
+            AnalysisTexts::unknownFound() +
+            QStringLiteral("\r\n\r\n%1 unknown elements were found.").arg(result.findings.size());
     return result;
 }

@@ -14,12 +14,15 @@
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSet>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -68,8 +71,39 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
     loadLanguage();
     rtfText->SetCompletionWhileTyping(true);
 
-    connect(Tree, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { Tree_NodeClick(item, QCursor::pos()); });
+    // The node menu waits out a double click, which goes to the declaration at once.
+    nodeMenuDelay_ = new QTimer(this);
+    nodeMenuDelay_->setSingleShot(true);
+    nodeMenuDelay_->setInterval(QApplication::doubleClickInterval());
+    Tree->setExpandsOnDoubleClick(false);
+    connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        // The release that ends a double click reports a click as well.
+        if (doubleClicked_.isValid() && doubleClicked_.elapsed() < nodeMenuDelay_->interval())
+            return;
+        clickedKey_ = item->data(0, Qt::UserRole).toString();
+        clickedAt_ = QCursor::pos();
+        nodeMenuDelay_->start();
+    });
+    // The clicked node is the current one, unless a scan has replaced the tree meanwhile.
+    connect(nodeMenuDelay_, &QTimer::timeout, this, [this] {
+        QTreeWidgetItem *item = Tree->currentItem();
+        if (item && item->data(0, Qt::UserRole).toString() == clickedKey_)
+            Tree_NodeClick(item, clickedAt_);
+    });
+    connect(Tree, &QTreeWidget::itemDoubleClicked, this, &frmDocument::Tree_NodeDoubleClick);
+    // F8 and Shift+F8: the next and the previous line the undefined-name search marked.
+    for (const bool backward : {false, true}) {
+        auto *step = new QAction(this);
+        step->setShortcut(backward ? QKeySequence(Qt::SHIFT | Qt::Key_F8)
+                                   : QKeySequence(Qt::Key_F8));
+        step->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(step);
+        connect(step, &QAction::triggered, this, [this, backward] {
+            const int line = rtfText->NextMarkedLine(rtfText->GetSel(false).endLine, backward);
+            if (line >= 0)
+                goToLine(line);
+        });
+    }
     connect(rtfText, &::rtfText::contextMenuRequested, this, &frmDocument::showEditMenu);
     connect(rtfText, &::rtfText::caretMoved, this, &frmDocument::ShowCaretPosition);
     connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::restoreBars);

@@ -3,7 +3,9 @@
 #include "analysis/navigator_node.h"
 #include "analysis/vocabulary_names.h"
 
+#include <QElapsedTimer>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -14,6 +16,7 @@ class DocumentLanguage;
 class OplLexer;
 class Prompts;
 class QTreeWidget;
+class QTimer;
 class QTreeWidgetItem;
 class frmMain;
 class mdlMAIN;
@@ -36,7 +39,7 @@ public:
     ~frmDocument() override;
 
     // Re-reads the text into the navigator, lstProc, the language's word lists and a fresh
-    // completion list, then tells what the scan found, one message at a time. A text of
+    // completion list, then tells what the scan found, all in one message box. A text of
     // fewer than 2 lines only gets the colours again.
     void RESCAN();
     // Loads a file: its text, its path as the caption, and a scan. False, with the reason in
@@ -58,6 +61,9 @@ public:
     // A click on a navigator node: it becomes CurrentNode, and a global, constant, procedure
     // or label pops up the main window's node menu at `globalPos`.
     void Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos);
+    // A double click on a node, or Return on it: a global, constant, procedure or label
+    // becomes CurrentNode and the editor goes to its declaration, as the menu's Go To does.
+    void Tree_NodeDoubleClick(QTreeWidgetItem *item);
 
     bool IsDeclaredInScope(const QString &name, const QString &procName) const;
 
@@ -117,5 +123,9 @@ private:
     QString memberListName_;
     QString scanListName_; // the list of the latest scan, released when replaced
     QList<NavigatorNode> nodes_;
+    QTimer *nodeMenuDelay_ = nullptr; // a click's node menu, unless a double click follows
+    QString clickedKey_;
+    QPoint clickedAt_;
+    QElapsedTimer doubleClicked_;
     bool navigatorVisible_ = true;
 };

@@ -8,29 +8,54 @@
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QTreeWidget>
 
 // What the user does with the navigator's nodes, and the caret position in the status bar.
 
+namespace {
+
+NavigatorNode nodeOf(const QTreeWidgetItem &item) {
+    NavigatorNode node{item.data(0, Qt::UserRole).toString(), {}, item.text(0)};
+    if (const QTreeWidgetItem *parent = item.parent())
+        node.parentKey = parent->data(0, Qt::UserRole).toString();
+    return node;
+}
+
+} // namespace
+
 void frmDocument::Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos) {
     if (!item)
         return;
-    const QString key = item->data(0, Qt::UserRole).toString();
-    CurrentNode = NavigatorNode{key, {}, item->text(0)};
-    if (QTreeWidgetItem *parent = item->parent())
-        CurrentNode.parentKey = parent->data(0, Qt::UserRole).toString();
-    if (!NavigatorKeys::isSymbol(key))
+    CurrentNode = nodeOf(*item);
+    if (!NavigatorKeys::isSymbol(CurrentNode.key))
         return;
     if (frmMain *main = mainWindow())
         main->mnuNode->popup(globalPos);
 }
 
-// Return, Enter and the menu key act on the current node as a click does.
+void frmDocument::Tree_NodeDoubleClick(QTreeWidgetItem *item) {
+    nodeMenuDelay_->stop();
+    doubleClicked_.start();
+    if (!item)
+        return;
+    CurrentNode = nodeOf(*item);
+    if (NavigatorKeys::isSymbol(CurrentNode.key))
+        NodeGoTo();
+    else // a group, or a member that has no declaration of its own
+        item->setExpanded(!item->isExpanded());
+}
+
+// Return and Enter go to the current node's declaration; the menu key shows its menu.
 bool frmDocument::eventFilter(QObject *watched, QEvent *event) {
     if (watched == Tree && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         QTreeWidgetItem *item = Tree->currentItem();
-        if (item && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu)) {
+        if (item && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            Tree_NodeDoubleClick(item);
+            return true;
+        }
+        if (item && key == Qt::Key_Menu) {
             const QRect place = Tree->visualItemRect(item);
             Tree_NodeClick(item, Tree->viewport()->mapToGlobal(place.bottomLeft()));
             return true;

@@ -4,6 +4,7 @@
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
 #include "analysis/navigator_keys.h"
+#include "analysis/scan_report_box.h"
 #include "analysis/scope_index.h"
 #include "analysis/source_scanner.h"
 #include "analysis/undefined_search.h"
@@ -146,25 +147,19 @@ QString frmDocument::fillTree(const QList<NavigatorNode> &nodes) {
     return error;
 }
 
+// One box for the whole scan; the duplicates' lines stay yellow while it is up.
 void frmDocument::playReports(const ScanResult &result) {
-    const QString title = StringTable::text(1055);
-    for (const ScanReport &report : result.reports) {
-        switch (report.kind) {
-        case ScanReport::Kind::DuplicateName:
-            goToLine(report.line);
-            rtfText->SetLineColor(report.line, kDuplicateLineColour);
-            prompts_.message(report.message, title, MessageIcon::Information);
-            rtfText->SetLineColor(report.line, kPlainLineColour);
-            break;
-        case ScanReport::Kind::IncludedDuplicateName:
-            prompts_.message(report.message, title, MessageIcon::Information);
-            break;
-        case ScanReport::Kind::MissingInclude:
-        case ScanReport::Kind::UnreadableInclude:
-            prompts_.message(report.message, title, MessageIcon::Critical);
-            break;
-        }
-    }
+    const ScanReportBox box = ScanReportBox::of(result.reports);
+    if (box.text.isEmpty())
+        return;
+    if (!box.markedLines.isEmpty())
+        goToLine(box.markedLines.constFirst());
+    for (const int line : box.markedLines)
+        rtfText->SetLineColor(line, kDuplicateLineColour);
+    prompts_.message(box.text, StringTable::text(1055),
+                     box.critical ? MessageIcon::Critical : MessageIcon::Information);
+    for (const int line : box.markedLines)
+        rtfText->SetLineColor(line, kPlainLineColour);
 }
 
 void frmDocument::goToLine(int line) {

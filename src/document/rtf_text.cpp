@@ -317,6 +317,16 @@ bool rtfText::LineMarked(int line) const {
     return sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << LineMarkMarker);
 }
 
+int rtfText::NextMarkedLine(int line, bool backward) const {
+    const long mask = 1L << LineMarkMarker;
+    if (backward) {
+        const long found = line > 0 ? sciCall(*this, SCI_MARKERPREVIOUS, line - 1, mask) : -1;
+        return int(found >= 0 ? found : sciCall(*this, SCI_MARKERPREVIOUS, LineCount() - 1, mask));
+    }
+    const long found = sciCall(*this, SCI_MARKERNEXT, line + 1, mask);
+    return int(found >= 0 ? found : sciCall(*this, SCI_MARKERNEXT, 0, mask));
+}
+
 int rtfText::LineCount() const {
     return int(sciCall(*this, SCI_GETLINECOUNT));
 }

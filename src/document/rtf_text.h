@@ -68,6 +68,8 @@ public:
     // The mark in the margin beside a line.
     void SetLineMark(int line, bool marked);
     bool LineMarked(int line) const;
+    // The first marked line after (or before) `line`, going round at the end; -1 for none.
+    int NextMarkedLine(int line, bool backward) const;
 
     int LineCount() const;
     // A line's text without its line end; "" for a line that does not exist.

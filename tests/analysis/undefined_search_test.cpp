@@ -71,7 +71,8 @@ TEST(UndefinedSearch, MessageTellsWhetherAnythingWasFound) {
     EXPECT_TRUE(found.found);
     EXPECT_EQ(found.findings, QList<UndefinedFinding>({{0, "x"}}));
     EXPECT_EQ(found.message,
-              "Search for undefined externals is complete! Unknown elements was found!");
+              "Search for undefined externals is complete! Unknown elements was found!\r\n\r\n"
+              "1 unknown elements were found.");
 }
 
 // The search sees only what the last scan left: a name declared since is still unknown.

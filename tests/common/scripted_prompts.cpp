@@ -34,6 +34,8 @@ MessageAnswer ScriptedPrompts::message(const QString &text, const QString &title
     call.icon = icon;
     call.buttons = buttons;
     calls.push_back(call);
+    if (onMessage)
+        onMessage();
     return takeFront(messageAnswers, safeAnswer(buttons));
 }
 

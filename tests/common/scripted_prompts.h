@@ -3,6 +3,7 @@
 #include "app/prompts.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A Prompts that never blocks: it records every call and answers from queues. When a
@@ -32,6 +33,8 @@ public:
     std::deque<bool> printAnswers;
 
     std::vector<Call> calls;
+    // Runs while each message box is up, to look at the windows behind it.
+    std::function<void()> onMessage;
 
     MessageAnswer message(const QString &text, const QString &title, MessageIcon icon,
                           MessageButtons buttons) override;

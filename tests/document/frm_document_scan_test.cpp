@@ -2,8 +2,11 @@
 
 #include "analysis/declaration_search.h"
 #include "analysis/document_language.h"
+#include "analysis/scan_report.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -55,12 +58,50 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     EXPECT_EQ(doc.lstProc, (QStringList{"x%", "names$", "main:"}));
     EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "lbl::"}));
     EXPECT_EQ(doc.documentLanguage().category("labels")->words, QStringList{"lbl::"});
-    EXPECT_EQ(prompts.messageTexts(), (QStringList{"Name x% allready reserved!",
-                                                   "/no-such-folder/k.oph\r\nFile not found!"}));
-    EXPECT_EQ(prompts.messages()[0].icon, MessageIcon::Information);
-    EXPECT_EQ(prompts.messages()[1].icon, MessageIcon::Critical);
     EXPECT_EQ(doc.rtfText->GetSel(false).endLine, 2); // went to the duplicate's line
     EXPECT_EQ(doc.rtfText->LineColor(2), rtfText::NormalLineColour);
+
+    // One box per scan, however many reports: cut after 20, the include folder's place named
+    // when an include is missing, duplicates alone under the information icon.
+    QString inc;
+    for (int line = 1; line <= 20; ++line)
+        inc += QString("Line %1: /no-such-folder/k.oph File not found!\r\n").arg(line);
+    const QString where = "\r\n\r\nThe include folder is set in View > Settings.";
+    const struct {
+        QString text, box;
+        MessageIcon icon;
+        QList<int> yellow; // lines coloured while the box is up
+    } scans[] = {
+        {"GLOBAL x%, names$(10)\r\nPROC main:(a%)\r\n  LOCAL x%, i%\r\n"
+         "  INCLUDE \"k.oph\"\r\nlbl:: PRINT \"x\"\r\nENDP",
+         "Line 3: Name x% allready reserved!\r\nLine 4: /no-such-folder/k.oph File not found!" +
+             where,
+         MessageIcon::Critical,
+         {2}},
+        {QString("INCLUDE \"k.oph\"\r\n").repeated(22) + "GLOBAL a%\r\nGLOBAL a%",
+         inc + "and 3 more" + where,
+         MessageIcon::Critical,
+         {23}},
+        {"GLOBAL a%\r\nGLOBAL a%,b%\r\nCONST b%=1",
+         "Line 2: Name a% allready reserved!\r\nLine 3: Name b% allready reserved!",
+         MessageIcon::Information,
+         {1, 2}},
+    };
+    for (const auto &scan : scans) {
+        prompts.clear();
+        QList<int> yellow;
+        prompts.onMessage = [&] {
+            for (int line = 0; line < doc.rtfText->LineCount(); ++line)
+                if (doc.rtfText->LineColor(line) == kDuplicateLineColour)
+                    yellow << line;
+        };
+        scanned(scan.text);
+        ASSERT_EQ(prompts.messages().size(), 1u) << scan.text.toStdString();
+        EXPECT_EQ(prompts.messages()[0].text, scan.box);
+        EXPECT_EQ(prompts.messages()[0].icon, scan.icon);
+        EXPECT_EQ(yellow, scan.yellow);
+    }
+    prompts.onMessage = {};
 
     // One line: the colours again, nothing else.
     const QStringList tree = describe(*doc.Tree);
@@ -91,6 +132,19 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
             doc.rtfText->GetSel(true),
             (TextRange{click.line, 0, click.line, int(doc.rtfText->GetLine(click.line).size())}))
             << click.key;
+    }
+    // A double click or Return goes straight to the declaration; no menu follows.
+    QApplication::setActiveWindow(&main());
+    for (const auto &[key, line] : {std::pair("C1", 2), std::pair("L2", 4), std::pair("V1", 1)}) {
+        QTreeWidgetItem *node = item(*doc.Tree, key);
+        doc.rtfText->SetSel({6, 0, 6, 0}, true);
+        doc.Tree->setCurrentItem(node);
+        if (line == 4)
+            QTest::keyClick(doc.Tree, Qt::Key_Return);
+        else
+            Q_EMIT doc.Tree->itemDoubleClicked(node, 0);
+        EXPECT_EQ(doc.rtfText->GetSel(false).endLine, line) << key;
+        EXPECT_FALSE(main().mnuNode->isVisible()) << key;
     }
     doc.CurrentNode = {"L9", "L", "nowhere::"}; // not found: the selection stays
     doc.rtfText->SetSel({5, 8, 5, 11}, true);
@@ -129,11 +183,23 @@ TEST_F(DocumentScan, UndefinedNamesAreMarkedAndAClearSearchTakesOnlyTheColoursOf
         EXPECT_EQ(coloured, found ? marked : QList<int>{});
         ASSERT_EQ(prompts.messages().size(), 1u);
         EXPECT_EQ(prompts.messages()[0].text,
-                  found ? complete + " Unknown elements was found!" : complete);
+                  found ? complete + " Unknown elements was found!\r\n\r\n2 unknown elements "
+                                     "were found."
+                        : complete);
         EXPECT_EQ(prompts.messages()[0].icon,
                   found ? MessageIcon::Exclamation : MessageIcon::Information);
         doc.lstProc << "UNKNOWN"
                     << "i%"; // known from now on
     }
     EXPECT_EQ(doc.rtfText->GetSel(false).endLine, 6);
+
+    // F8 and Shift+F8 step through the marked lines, round at either end.
+    QApplication::setActiveWindow(&main());
+    QList<int> visited;
+    for (const auto modifier :
+         {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ShiftModifier}) {
+        QTest::keyClick(doc.rtfText, Qt::Key_F8, modifier);
+        visited << doc.rtfText->GetSel(false).endLine;
+    }
+    EXPECT_EQ(visited, (QList<int>{2, 6, 2, 6}));
 }
