@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -25,8 +26,7 @@ QList<const RunningInterface *> &runningStates() {
 RunningInterface::RunningInterface(frmMain &window, frmDocument &document)
     : window_(&window), document_(&document),
       frame_(qobject_cast<QMdiSubWindow *>(document.parentWidget())) {
-    if (frame_)
-        frame_->showMaximized();
+    bringToFront();
     savedCaption_ = document.windowTitle();
     document.setWindowTitle(StringTable::text(1033));
     document.rtfText->setEnabled(false);
@@ -66,6 +66,16 @@ RunningInterface::~RunningInterface() {
         document_->setWindowTitle(savedCaption_);
         document_->rtfText->setEnabled(true);
     }
+    // Another document may have come forward meanwhile; the outcome belongs to this one.
+    bringToFront();
+}
+
+void RunningInterface::bringToFront() {
+    if (!frame_)
+        return;
+    if (QMdiArea *area = frame_->mdiArea())
+        area->setActiveSubWindow(frame_);
+    frame_->showMaximized();
 }
 
 bool RunningInterface::isRunning(const frmMain &window) {

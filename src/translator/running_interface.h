@@ -8,12 +8,13 @@ class QMdiSubWindow;
 class frmDocument;
 class frmMain;
 
-// The main window while a translation waits: the document window maximised, captioned
+// The main window while a translation waits: the document window at the front, maximised, captioned
 // ">>>> TRANSLATING <<<<" and disabled with its editor, the File, Edit, View, Window and Help
 // menus disabled and the tool bar hidden. Close requests to the main window and to the
 // document are refused meanwhile, so nothing the run uses is destroyed under it.
-// Deleting it, on any way out of the run, puts everything back: the document window stays
-// maximised, and the tool bar is shown (and the Palette item checked) even if it was hidden.
+// Deleting it, on any way out of the run, puts everything back: the document window comes to
+// the front again, maximised, and the tool bar is shown (and the Palette item checked) even if it
+// was hidden.
 class RunningInterface : public QObject {
     Q_OBJECT
 
@@ -35,6 +36,8 @@ protected:
 
 private:
     void setMenusEnabled(bool enabled);
+    // The document's window active and maximised.
+    void bringToFront();
 
     QPointer<frmMain> window_;
     QPointer<frmDocument> document_;

@@ -20,8 +20,10 @@ TranslationReport TranslationReport::forRun(const TranslatorRun &run, const QStr
         return {Kind::ErrorLine, outcome.message, true, outcome.line};
     case TranslationOutcome::Kind::Success:
         return {Kind::Message, outcome.message, false};
-    case TranslationOutcome::Kind::Silent:
+    case TranslationOutcome::Kind::OtherFile:
+    case TranslationOutcome::Kind::Unrecognised:
         break;
     }
-    return {};
+    // An empty log still says which run left nothing.
+    return {Kind::Message, outcome.message.isEmpty() ? run.logPath : outcome.message, true};
 }

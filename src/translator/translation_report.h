@@ -4,11 +4,12 @@
 
 #include <QString>
 
-// What a translation run shows once its wait is over: nothing, a message, or the first error
-// line of the source, which the editor goes to and colours while the message is up.
+// What a translation run shows once its wait is over: a message, or the first error line of
+// the source, which the editor goes to and colours while the message is up. A log the run
+// does not understand is shown as it stands.
 struct TranslationReport {
     enum class Kind {
-        Nothing,   // the log holds neither marker yet, or no usable value behind one
+        Nothing,
         Message,   // show `text`: critical when `isError`, without an icon otherwise
         ErrorLine, // go to `line` (1-based), colour it, show `text` (critical), colour it back
     };

@@ -13,6 +13,7 @@
 #include "translator/translation_report.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -23,6 +24,15 @@ namespace {
 
 // RGB(220, 220, 0) as 0x00BBGGRR: the error line while its message is up.
 constexpr std::uint32_t kErrorLineColour = 0x00DCDC;
+
+// The status bar while the translator runs: which translator on which file, and for how long
+// so far.
+QString waitingText(const QString &translator, const QString &source,
+                    std::chrono::milliseconds elapsed, std::chrono::milliseconds limit) {
+    return QStringLiteral("%1 is translating %2: %3 s (waiting up to %4 s)")
+        .arg(QFileInfo(translator).fileName(), QFileInfo(source).fileName(),
+             QString::number(elapsed.count() / 1000), QString::number(limit.count() / 1000.0));
+}
 
 } // namespace
 
@@ -50,6 +60,18 @@ void TranslationRun::exec() {
         RunOptions options = runOptions;
         options.programFolder = module_.programFolder();
         options.waitSeconds = settings.WaitSeconds;
+        options.progress = [this, outer = runOptions.progress, translator = settings.Paths[1],
+                            source](auto elapsed, auto limit) {
+            if (window_)
+                window_->setStatusPanelText(waitingText(translator, source, elapsed, limit));
+            if (outer)
+                outer(elapsed, limit);
+        };
+        const QString statusBefore = window_->statusPanelText();
+        const auto restoreStatus = qScopeGuard([&] {
+            if (window_)
+                window_->setStatusPanelText(statusBefore);
+        });
         run = RunTranslator(
             translationCommandLine(settings.Paths[1], source, settings.Paths[2], settings.Paths[3]),
             options);

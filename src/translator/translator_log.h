@@ -4,7 +4,8 @@
 
 // Reading and evaluating the log a translator run leaves in the LOG folder. The log's format
 // belongs to the translator; only two markers are understood: "Error LOC::" + source path +
-// line number (right after the path) + ":" + error text + ":", and "[OutputPath=" + output
+// line number (right after the path) + ":" + error text + ":" (the path may name another file
+// than the source, an included one), and "[OutputPath=" + output
 // path without extension + the line end.
 
 struct LogRead {
@@ -22,11 +23,12 @@ inline constexpr qsizetype kMaxLogBytes = 64 * 1024 * 1024;
 // What a translation run reports once its log is read.
 struct TranslationOutcome {
     enum class Kind {
-        Silent,    // nothing to show: no marker, or a marker without a usable value
-        ErrorLine, // go to `line`, colour it, show `message` (critical), colour it back
-        Success,   // show `message` (no icon)
+        Unrecognised, // no marker with a usable value: show `message`, the log (critical)
+        ErrorLine,    // go to `line`, colour it, show `message` (critical), colour it back
+        OtherFile,    // an error in another file (an include): show `message` (critical)
+        Success,      // show `message` (no icon)
     };
-    Kind kind = Kind::Silent;
+    Kind kind = Kind::Unrecognised;
     int line = 0;    // 1-based line of the first error
     QString message; // the message box text
     QString opoPath; // the produced .opo file

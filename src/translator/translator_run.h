@@ -6,8 +6,9 @@
 #include <functional>
 
 // One run of the external translator: write opltran.bat into the program folder, start it
-// detached with /bin/sh, wait the configured time, and name the log the run should leave in
-// the LOG folder. The translator is neither watched nor stopped.
+// with /bin/sh, wait until it has ended or the configured time has passed, whichever comes
+// first, and name the log the run should leave in the LOG folder. A translator still running
+// when the wait is over is left running; it is never stopped.
 
 struct RunOptions {
     QString programFolder;
@@ -15,8 +16,10 @@ struct RunOptions {
     QString shell = QStringLiteral("/bin/sh");
     // The local time that names the log; the current time when empty.
     std::function<QDateTime()> now;
-    // Waits while the program keeps working; waitProcessingEvents when empty.
-    std::function<void(std::chrono::milliseconds)> wait;
+    // Told when the wait begins (elapsed 0) and about once a second while it lasts, with the
+    // longest it may last.
+    std::function<void(std::chrono::milliseconds elapsed, std::chrono::milliseconds limit)>
+        progress;
 };
 
 struct TranslatorRun {
@@ -28,15 +31,10 @@ struct TranslatorRun {
 };
 
 // Runs `commandLine` (the translator's command, without redirection) with its output appended
-// to this run's log, then waits. When the batch file cannot be written or started, returns
-// at once, without waiting.
+// to this run's log, then waits, processing events. When the batch file cannot be written or
+// started, returns at once, without waiting.
 TranslatorRun RunTranslator(const QString &commandLine, const RunOptions &options);
 
 // The wait for `seconds`, clamped to 0..600 (NaN counts as 0), in whole milliseconds
 // rounded up so the full time always passes.
 std::chrono::milliseconds clampedWait(float seconds);
-
-// Waits for `duration` on a monotonic clock in a local event loop, so the interface keeps
-// working without spinning a core. The full time always passes; the wall clock (midnight,
-// a clock change) plays no part.
-void waitProcessingEvents(std::chrono::milliseconds duration);

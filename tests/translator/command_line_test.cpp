@@ -82,8 +82,8 @@ protected:
         options.now = [] {
             return QDateTime(QDate(2026, 12, 5), QTime(10, 8, 32));
         };
-        options.wait = [this](std::chrono::milliseconds d) {
-            waits.push_back(d.count());
+        options.progress = [this](std::chrono::milliseconds, std::chrono::milliseconds limit) {
+            waits.push_back(limit.count());
         };
         return RunTranslator(line, options);
     }

@@ -33,28 +33,26 @@ protected:
         writeFile(game, "PROC main:\r\nENDP\r\n");
         settings.Paths = {"", tr, "/inc", "/out", output};
         settings.FilterNames = {"", "Files", "All Files"};
-        settings.WaitSeconds = 0.25f;
+        settings.WaitSeconds = 60; // the wait ends with the stand-in
     }
-    // Runs `file` in a shown dialog. Its wait tries to leave the dialog, waits the time asked
-    // for, then until the stand-in has finished, so a loaded machine cannot cut a run short.
-    void convert(const QString &file, bool untilFinished = true) {
+    // Runs `file` in a shown dialog, which the wait's start tries to leave.
+    void convert(const QString &file) {
         frmConvert d(settings, prompts, program);
         d.runOptions.now = [] {
             return QDateTime(QDate(2026, 12, 5), QTime(10, 8, 32));
         };
-        d.runOptions.wait = [&](std::chrono::milliseconds duration) {
+        d.runOptions.progress = [&](std::chrono::milliseconds elapsed,
+                                    std::chrono::milliseconds limit) {
+            if (elapsed.count() > 0)
+                return;
             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QCoreApplication::sendEvent(&d, &escape);
             d.close();
             duringRuns << QString("%1 %2%3 %4")
-                              .arg(duration.count())
+                              .arg(limit.count())
                               .arg(d.btnGo->isEnabled())
                               .arg(d.btnCancel->isEnabled())
                               .arg(d.isVisible());
-            waitProcessingEvents(duration);
-            for (int i = 0;
-                 i < 1500 && untilFinished && !QFile::exists(program + "/opltran.finished"); ++i)
-                waitProcessingEvents(std::chrono::milliseconds(20));
         };
         d.show();
         d.txtT->setText(file);
@@ -107,7 +105,7 @@ TEST_F(FrmConvertTest, AConversionWritesItsCommandLineRunsAndShowsTheLog) {
     convert(game);
     EXPECT_EQ(readAll(program + "/opltran.bat"),
               (tr + ' ' + game + " -o" + output + " -conv >> " + logPath + '\n').toUtf8());
-    EXPECT_EQ(duringRuns, QStringList{"250 00 1"});
+    EXPECT_EQ(duringRuns, QStringList{"60000 00 1"});
     EXPECT_EQ(readAll(output + "/Game.txt"), "PROC main:\r\nENDP\r\n");
     const QString log = QString::fromUtf8(readAll(logPath));
     EXPECT_TRUE(log.contains("ARG=" + game + "\r\nARG=-o" + output + "\r\nARG=-conv\r\n"));
@@ -116,10 +114,10 @@ TEST_F(FrmConvertTest, AConversionWritesItsCommandLineRunsAndShowsTheLog) {
 
 TEST_F(FrmConvertTest, AMissingLogOrBatchFileIsReportedAndTheDialogCloses) {
     ASSERT_TRUE(QDir(program + "/LOG").removeRecursively());
-    convert(game, false);
+    convert(game);
     // A program folder that is a file: opltran.bat cannot be written, nothing runs or waits.
     program = game;
-    convert(game, false);
+    convert(game);
     EXPECT_EQ(shown(), (QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log|Tamro|10",
                                     "Not a directory|Tamro|10"}));
     EXPECT_EQ(duringRuns.size(), 1);

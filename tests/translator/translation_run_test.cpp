@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
@@ -21,35 +22,12 @@
 #include <QToolBar>
 #include <functional>
 
-// Answers as ScriptedPrompts does, and lets a test look at the windows while a box is up.
-class WatchedPrompts final : public Prompts {
-public:
-    ScriptedPrompts script;
-    std::function<void()> whileShown = [] {
-    };
-    MessageAnswer message(const QString &t, const QString &h, MessageIcon i,
-                          MessageButtons b) override {
-        whileShown();
-        return script.message(t, h, i, b);
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override {
-        return {};
-    }
-    QString openFileName(const FileDialogRequest &r) override { return script.openFileName(r); }
-    QString saveFileName(const FileDialogRequest &r) override { return script.saveFileName(r); }
-    std::optional<std::uint32_t> colour(std::uint32_t) override { return {}; }
-    std::optional<FontChoice> font(const FontChoice &) override { return {}; }
-    bool print(QPrinter &, int) override { return false; }
-    void setParentWidget(QWidget *) override {}
-};
-
 // The stand-in as the translator, a program folder with LOG, and the main window.
 class TranslationRunTest : public ::testing::Test {
 protected:
     QTemporaryDir programDir, storeDir, filesDir;
-    WatchedPrompts watched;
-    ScriptedPrompts &prompts = watched.script;
-    mdlMAIN module{programDir.path(), watched};
+    ScriptedPrompts prompts;
+    mdlMAIN module{programDir.path(), prompts};
     QString tr = filesDir.filePath("OPLTRAN.EXE"), batch = programDir.filePath("opltran.bat");
     QString logPath = programDir.filePath("LOG/tpl5_12_2026_36512.log");
     QString shell = "/bin/sh";
@@ -67,7 +45,7 @@ protected:
         module.applyStartDefaults();
         module.start();
         module.settings().Paths[1] = tr;
-        module.settings().WaitSeconds = 0.25f;
+        module.settings().WaitSeconds = 6; // the wait ends with the stand-in
     }
     frmMain &main() { return *module.MainWindow(); }
     frmDocument &opened(const QString &name, const QByteArray &text) {
@@ -77,7 +55,7 @@ protected:
     }
     // The caret's line and the colour of `line` while a box is up.
     void watchLine(frmDocument &doc, int line, QString &seen) {
-        watched.whileShown = [&doc, line, &seen] {
+        prompts.onMessage = [&doc, line, &seen] {
             seen = QString("%1 %2")
                        .arg(doc.rtfText->GetSel(false).endLine)
                        .arg(doc.rtfText->LineColor(line));
@@ -97,9 +75,9 @@ protected:
         flags += main().tbToolBar->isVisible() ? '1' : '0';
         return doc.windowTitle() + '|' + flags + (main().mnuViewToolbar->isChecked() ? '1' : '0');
     }
-    // A run on the active document whose wait lasts until the stand-in has finished.
-    void translate(bool untilFinished = true) {
-        QFile::remove(programDir.filePath("opltran.finished"));
+    // A run on the active document; at the start of its wait the interface and the status
+    // bar are recorded and whileWaiting runs.
+    void translate() {
         prompts.clear();
         frmDocument *doc = main().activeDocument();
         TranslationRun run(main(), module);
@@ -107,14 +85,13 @@ protected:
         run.runOptions.now = [] {
             return QDateTime(QDate(2026, 12, 5), QTime(10, 8, 32));
         };
-        run.runOptions.wait = [&, doc](std::chrono::milliseconds duration) {
-            waits << state(*doc) + '|' + QString::number(duration.count());
+        run.runOptions.progress = [&, doc](std::chrono::milliseconds elapsed,
+                                           std::chrono::milliseconds limit) {
+            if (elapsed.count() > 0)
+                return;
+            waits << state(*doc) + '|' + QString::number(limit.count()) + '|' +
+                         main().statusPanelText();
             whileWaiting();
-            waitProcessingEvents(duration);
-            for (int i = 0; i < 1500 && untilFinished && shell == "/bin/sh" &&
-                            !QFile::exists(programDir.filePath("opltran.finished"));
-                 ++i)
-                waitProcessingEvents(std::chrono::milliseconds(20));
         };
         run.exec();
     }
@@ -142,12 +119,17 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
     };
     QString whileShown;
     watchLine(doc, 1, whileShown);
+    QElapsedTimer clock;
+    clock.start();
     translate();
+    EXPECT_LT(clock.elapsed(), 3000) << "the wait ends with the translator, not after 6 s";
     EXPECT_EQ(readAll(path), text.toUtf8());
     EXPECT_EQ(readAll(batch),
               (tr + ' ' + path + " -i" + inc + " -o" + out + "  >> " + logPath + '\n').toUtf8());
-    EXPECT_EQ(waits, QStringList{">>>> TRANSLATING <<<<|0010000001|250"});
+    EXPECT_EQ(waits, QStringList{">>>> TRANSLATING <<<<|0010000001|6000|OPLTRAN.EXE is "
+                                 "translating Game.opl: 0 s (waiting up to 6 s)"});
     EXPECT_EQ(whileShown, "1 56540");
+    EXPECT_FALSE(main().statusPanelText().contains("translating"));
     EXPECT_EQ(main().activeDocument(), &doc);
     EXPECT_EQ(shown(), QStringList{"Syntax error\r\n\r\n Line 2|Tamro|1"});
     EXPECT_EQ(doc.rtfText->LineColor(1), rtfText::NormalLineColour);
@@ -156,7 +138,8 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
 }
 
 // Logs the translator might leave, written while nothing runs: the marker found whatever the
-// letters' case, a log with neither marker, a success report with and without its .opo file.
+// letters' case, a log with neither marker shown as it stands, an error in an included file
+// (nothing opened), a success report with and without its .opo file.
 TEST_F(TranslationRunTest, TheLogDecidesWhatIsShown) {
     QByteArray text;
     for (int i = 1; i <= 14; ++i)
@@ -173,7 +156,10 @@ TEST_F(TranslationRunTest, TheLogDecidesWhatIsShown) {
     } cases[] = {
         {"OPLTRAN\r\nerror loc::" + path.toUpper() + "12:Syntax error:\r\n", false,
          "Syntax error\r\n\r\n Line 12|Tamro|1", "11 56540"},
-        {"OPLTRAN 1.0\r\nworking...\r\n", false, "", ""},
+        {"OPLTRAN 1.0\r\nworking...\r\n", false, "OPLTRAN 1.0\r\nworking...\r\n|Tamro|1",
+         "0 16777215"},
+        {"Error LOC::/inc/Const.oph 2: Bad:\r\n", false,
+         " Bad\r\n\r\n/inc/Const.oph Line 2|Tamro|1", "0 16777215"},
         {success, true, report + ".opo\r\n|Tamro|0", "0 16777215"},
         {success, false, report + ".opo - File not found!\r\n|Tamro|0", "0 16777215"},
     };
@@ -193,6 +179,7 @@ TEST_F(TranslationRunTest, TheLogDecidesWhatIsShown) {
         EXPECT_EQ(during, c.during) << c.log.toStdString();
         EXPECT_EQ(doc.rtfText->LineColor(11), rtfText::NormalLineColour);
         EXPECT_EQ(state(doc), path + "|1111111111");
+        EXPECT_EQ(main().documents().size(), 1);
     }
 }
 
@@ -245,8 +232,10 @@ TEST_F(TranslationRunTest, WhileARunWaitsNothingClosesAndNoCommandReachesTheDocu
         doc.rtfText->SetText("changed while waiting");
         QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
         main().tbToolBar_ButtonClick("Translate"); // no second run inside the first
+        main().NewDocument(); // comes forward; the translated document is shown again after
     };
     translate();
+    EXPECT_EQ(main().activeDocument(), &doc);
     EXPECT_EQ(closed, "000");
     ASSERT_TRUE(held);
     EXPECT_EQ(waits.size(), 1);
@@ -270,7 +259,7 @@ TEST_F(TranslationRunTest, AFailingRunRestoresTheWholeInterfaceAndSaysWhy) {
 
     ASSERT_TRUE(QDir(programDir.path()).rmdir("opltran.bat"));
     ASSERT_TRUE(QDir(programDir.filePath("LOG")).removeRecursively());
-    translate(false);
+    translate();
     EXPECT_EQ(shown(), QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log|Tamro|1"});
     EXPECT_EQ(state(doc), path + "|1111111111");
 }

@@ -39,17 +39,28 @@ TEST(TranslationLog, TheFirstErrorForTheSourceGivesItsLineAndText) {
     }
 }
 
-TEST(TranslationLog, LogsWithoutAUsableMarkerShowNothing) {
+// An error in another file names that file and its line; any other log is shown as it stands.
+TEST(TranslationLog, OtherLogsNameTheFileInErrorOrShowThemselves) {
     for (const char *log :
          {"", "OPLTRAN 1.0\r\nworking...\r\n",
           "Error LOC::/src/Game.tplabc:Syntax error:", "Error LOC::/src/Game.tpl:Syntax error:",
           "Error LOC::/src/Game.tpl:12:number not first:", "Error LOC::/src/Game.tpl",
           "Error LOC::/src/Game.tpl0:zero:", "Error LOC::/src/Game.tpl-4:x:",
           "Error LOC::/src/Game.tpl99999999999:too big:", "Error LOC::/src/Game.tpl12.5:x:",
-          "Error LOC::/src/Other.tpl12:not ours:", "[OutputPath=", "[OutputPath=x",
-          "[OutputPath=ab", "[OutputPath=\r\n"}) {
-        EXPECT_EQ(evaluate(log).kind, Kind::Silent) << log;
-        EXPECT_TRUE(evaluate(log).message.isEmpty()) << log;
+          "Error LOC::/inc/K.oph:no line:", "[OutputPath=", "[OutputPath=x", "[OutputPath=ab",
+          "[OutputPath=\r\n"}) {
+        EXPECT_EQ(evaluate(log).kind, Kind::Unrecognised) << log;
+        EXPECT_EQ(evaluate(log).message, log);
+    }
+    const std::pair<const char *, const char *> elsewhere[] = {
+        {"OPLTRAN\r\nError LOC::/path/Const.oph 2: Bad name:\r\n",
+         " Bad name\r\n\r\n/path/Const.oph Line 2"},
+        {"error loc::/src/Other v2.tpl12:not ours:", "not ours\r\n\r\n/src/Other v2.tpl Line 12"},
+        {"Error LOC::C:\\Inc\\K2.oph 7:x", "x\r\n\r\nC:\\Inc\\K2.oph Line 7"},
+    };
+    for (const auto &[log, message] : elsewhere) {
+        EXPECT_EQ(evaluate(log).kind, Kind::OtherFile) << log;
+        EXPECT_EQ(evaluate(log).message, message);
     }
 }
 
