@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -175,20 +176,47 @@ bool frmDesc::findCommand(const QString &name) {
         setFindFailed(false);
         return false;
     }
-    QTextDocument *document = txtDesc->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const qsizetype at = ReferenceSearch::headingPosition(block.text(), query);
-        if (at >= 0) {
-            QTextCursor heading(block);
-            heading.setPosition(block.position() + int(at));
-            heading.setPosition(block.position() + int(at + query.size()), QTextCursor::KeepAnchor);
-            showFound(heading, true);
-            return true;
-        }
-    }
-    const QTextCursor mention = document->find(query, 0);
+    if (showSection(query, true))
+        return true;
+    // Not a command: the first mention of the word, wherever it stands.
+    const QTextCursor mention = txtDesc->document()->find(query, 0);
     showFound(mention, false);
     return !mention.isNull();
+}
+
+bool frmDesc::goToCommand(const QString &name) {
+    if (showSection(name, false))
+        return true;
+    txtDesc->moveCursor(QTextCursor::Start);
+    txtDesc->verticalScrollBar()->setValue(0);
+    return false;
+}
+
+// Headings are the paragraphs set wholly in bold: the title and one per command.
+bool frmDesc::showSection(const QString &name, bool prefixToo) {
+    QList<QTextBlock> blocks;
+    QStringList headings;
+    for (QTextBlock block = txtDesc->document()->begin(); block.isValid(); block = block.next()) {
+        bool bold = !block.text().trimmed().isEmpty();
+        for (auto it = block.begin(); bold && !it.atEnd(); ++it)
+            bold = it.fragment().charFormat().fontWeight() >= QFont::Bold ||
+                   it.fragment().text().trimmed().isEmpty();
+        if (bold) {
+            blocks << block;
+            headings << block.text();
+        }
+    }
+    const qsizetype at = ReferenceSearch::headingIndex(headings, name, prefixToo);
+    if (at < 0)
+        return false;
+    const QTextBlock block = blocks[at];
+    const QString title = block.text().trimmed();
+    const int start = block.position() + int(block.text().indexOf(title));
+    QTextCursor heading(block);
+    heading.setPosition(start);
+    heading.setPosition(start + int(title.size()), QTextCursor::KeepAnchor);
+    showFound(heading, true);
+    return true;
 }
 
 bool frmDesc::findNext(bool backward) {

@@ -37,9 +37,13 @@ public:
     void showRtf(const QByteArray &rtf);
     bool isLoading() const;
 
-    // Selects and shows the section of the command `name` (case ignored) or, when no section
-    // has that heading, its first mention. False when the text holds no such word.
+    // Selects and shows the section whose heading is `name` (case ignored), else the first
+    // whose heading starts with it, else the first mention of `name`. False when the text
+    // holds no such word.
     bool findCommand(const QString &name);
+    // Shows the section of the command `name` (the heading must be `name`), or the top of the
+    // reference when there is none. False in that case.
+    bool goToCommand(const QString &name);
     // Finds the search field's text again after or before the selection, wrapping around.
     bool findNext(bool backward = false);
 
@@ -66,6 +70,7 @@ protected:
 private:
     void Form_Load();
     void placeFindField();
+    bool showSection(const QString &name, bool prefixToo);
     void showFound(const QTextCursor &found, bool atTop);
     void setFindFailed(bool failed);
     void finishLoading();

@@ -4,6 +4,9 @@
 #include "app/mdl_main.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_desc.h"
+#include "dialogs/reference_search.h"
+#include "document/frm_document.h"
+#include "document/rtf_text.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -17,6 +20,27 @@ HelpCommands::HelpCommands(frmMain &window, mdlMAIN &module) : window_(window), 
             &HelpCommands::mnuHelpContents_Click);
     connect(window.mnuHelpAbout, &QAction::triggered, this, &HelpCommands::mnuHelpAbout_Click);
     connect(window.mdiArea, &QMdiArea::subWindowActivated, this, &HelpCommands::followActiveChild);
+    // F1 opens the reference at the command under the caret. While the viewer is open the
+    // menu entry is greyed out, so a second action of the same key takes over meanwhile.
+    window.mnuHelpContents->setShortcut(Qt::Key_F1);
+    helpOnWord_ = new QAction(this);
+    helpOnWord_->setShortcut(Qt::Key_F1);
+    helpOnWord_->setEnabled(false);
+    window.addAction(helpOnWord_);
+    connect(helpOnWord_, &QAction::triggered, this, [this] {
+        if (viewer_ && !viewer_->isLoading() && window_.activeDocument()) {
+            viewer_->goToCommand(wordAtCaret());
+            window_.mdiArea->setActiveSubWindow(viewerChild_);
+        }
+    });
+}
+
+QString HelpCommands::wordAtCaret() const {
+    const frmDocument *document = window_.activeDocument();
+    if (!document)
+        return {};
+    const TextRange caret = document->rtfText->GetSel(false);
+    return ReferenceSearch::wordAt(document->rtfText->GetLine(caret.endLine), caret.endColumn);
 }
 
 void HelpCommands::mnuHelpContents_Click() {
@@ -24,19 +48,29 @@ void HelpCommands::mnuHelpContents_Click() {
         window_.mdiArea->setActiveSubWindow(viewerChild_);
         return;
     }
+    const QString word = wordAtCaret();
     frmDesc *viewer = frmDesc::open(module_.programFolder(), module_.prompts());
     if (!viewer)
         return;
     viewer_ = viewer;
     window_.mnuHelpContents->setEnabled(false);
+    helpOnWord_->setEnabled(true);
+    if (!word.isEmpty())
+        connect(
+            viewer, &frmDesc::loaded, viewer, [viewer, word] { viewer->goToCommand(word); },
+            Qt::SingleShotConnection);
     window_.menuBar()->addMenu(viewer->mnuEdit)->setVisible(false);
     connect(viewer, &frmDesc::textPressed, this, &HelpCommands::txtDesc_Pressed);
     connect(viewer, &frmDesc::closed, this, &HelpCommands::viewerClosed);
 
     QMdiSubWindow *child = window_.mdiArea->addSubWindow(viewer);
     child->setAttribute(Qt::WA_DeleteOnClose);
-    // Wide enough for the reference's code lines, and leaving documents in sight.
-    child->resize((window_.mdiArea->viewport()->size() * 0.75).expandedTo(QSize(420, 280)));
+    // Wide enough for the reference's code lines, leaving documents in sight, and wholly
+    // inside the area, whatever bars are shown.
+    const QRect area = window_.mdiArea->viewport()->rect();
+    QRect place(QPoint(), (area.size() * 0.75).expandedTo(QSize(420, 280)).boundedTo(area.size()));
+    place.moveCenter(area.center());
+    child->setGeometry(place);
     viewerChild_ = child;
     child->show();
     window_.mdiArea->setActiveSubWindow(child);
@@ -61,6 +95,7 @@ void HelpCommands::txtDesc_Pressed() {
 void HelpCommands::viewerClosed() {
     window_.restoreBarsAfterViewer();
     window_.mnuHelpContents->setEnabled(true);
+    helpOnWord_->setEnabled(false);
     showViewerMenu(false);
     viewer_ = nullptr;
     viewerChild_ = nullptr;

@@ -19,8 +19,10 @@ class HelpCommands : public QObject {
 public:
     HelpCommands(frmMain &window, mdlMAIN &module);
 
-    // Help > OPL Help: the reference beside the program in a new child window. The entry is
-    // greyed out until that window closes; a missing reference only tells the user.
+    // Help > OPL Help (F1): the reference beside the program in a new child window, at the
+    // section of the command under the active document's caret (at the top for any other
+    // word). The entry is greyed out until that window closes, when F1 moves the open viewer
+    // to the word instead; a missing reference only tells the user.
     void mnuHelpContents_Click();
     // Help > About.
     void mnuHelpAbout_Click();
@@ -33,11 +35,13 @@ private:
     void viewerClosed();
     void followActiveChild();
     void showViewerMenu(bool show);
+    QString wordAtCaret() const;
 
     frmMain &window_;
     mdlMAIN &module_;
     QPointer<frmDesc> viewer_;
     QPointer<QMdiSubWindow> viewerChild_;
+    QAction *helpOnWord_ = nullptr; // F1 while the menu entry is greyed out
     // The main menus hidden while the viewer's menu is on show, to be shown again.
     QList<QPointer<QAction>> hiddenMenus_;
 };

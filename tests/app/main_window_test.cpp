@@ -80,8 +80,9 @@ TEST_F(MainWindow, MenuTreeShowsTheTextsOfItsEntriesAfterLoad) {
         if (insideChildWindow(w, action))
             continue;
         const QKeySequence expected = action == w.mnuFileSave ? QKeySequence(Qt::CTRL | Qt::Key_S)
-                                      : action == w.mnuFileRefresh ? QKeySequence(Qt::Key_F5)
-                                                                   : QKeySequence();
+                                      : action == w.mnuFileRefresh  ? QKeySequence(Qt::Key_F5)
+                                      : action == w.mnuHelpContents ? QKeySequence(Qt::Key_F1)
+                                                                    : QKeySequence();
         EXPECT_EQ(action->shortcut(), expected) << action->objectName().toStdString();
     }
     for (int i = 1; i <= 3; ++i)

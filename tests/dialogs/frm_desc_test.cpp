@@ -154,8 +154,16 @@ TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
     EXPECT_EQ(selected(viewer), "semicolon");
     EXPECT_FALSE(viewer.findCommand("nosuchword"));
     EXPECT_TRUE(viewer.txtFind->property("notFound").toBool());
-    EXPECT_TRUE(viewer.findCommand("print"));
+    // Headings only: an example or syntax line that starts with the name is no section.
+    for (const char *name : {"print", "PRIN"}) {
+        EXPECT_TRUE(viewer.findCommand(name));
+        EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "PRINT") << name;
+    }
     EXPECT_FALSE(viewer.txtFind->property("notFound").toBool());
+    EXPECT_TRUE(viewer.goToCommand("abs"));
+    EXPECT_EQ(selected(viewer), "ABS");
+    EXPECT_FALSE(viewer.goToCommand("PRIN")); // not a command: the top
+    EXPECT_EQ(viewer.txtDesc->textCursor().position(), 0);
 
     // Enter goes through every mention in order and wraps around; Shift+Enter goes back.
     const QString text = viewer.txtDesc->toPlainText();

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -102,4 +103,40 @@ TEST_F(HelpCommandsTest, TheMenuBarCarriesTheViewersMenuOnlyWhileItIsActive) {
         aboutBoxes += qobject_cast<frmAbout *>(window) && window->isVisible();
     EXPECT_EQ(aboutBoxes, 1);
     closeAndDelete(frmAbout::showAbout());
+}
+
+// F1 in a document: the reference at the section of the command under the caret, at the top
+// for any other word; once open, F1 moves it. It opens wholly inside the visible area.
+TEST_F(HelpCommandsTest, F1OpensTheReferenceAtTheCommandUnderTheCaretInsideTheArea) {
+    frmMain &w = start();
+    QApplication::setActiveWindow(&w);
+    w.mnuViewToolbar->trigger(); // tool bar hidden: the area reaches higher
+    frmDocument &doc = *w.documents().constFirst();
+    doc.rtfText->SetText("PROC main:\r\n  PRINT ABS(x)\r\nENDP");
+    const struct {
+        TextRange caret;
+        const char *block; // where the viewer's cursor is; "" for the top
+    } presses[] = {{{1, 4, 1, 4}, "PRINT"},
+                   {{1, 10, 1, 10}, "ABS"},
+                   {{0, 7, 0, 7}, ""},
+                   {{1, 9, 1, 9}, "ABS"}};
+    QFile file(frmDesc::referencePath(programDir.path()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "{\\rtf1 {\\b Title}\\par {\\b ABS}\\par {\\f1 PRINT ABS(-2.5)}\\par {\\b PRINT}\\par}");
+    file.close();
+    for (const auto &press : presses) {
+        w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(doc.parentWidget()));
+        doc.rtfText->SetSel(press.caret, true);
+        QTest::keyClick(doc.rtfText, Qt::Key_F1);
+        frmDesc *viewer = w.helpCommands().viewer();
+        ASSERT_NE(viewer, nullptr);
+        if (viewer->isLoading()) {
+            EXPECT_TRUE(QSignalSpy(viewer, &frmDesc::loaded).wait(20000));
+        }
+        const QTextCursor at = viewer->txtDesc->textCursor();
+        EXPECT_EQ(*press.block ? at.block().text() : QString::number(at.position()),
+                  *press.block ? press.block : "0");
+        EXPECT_TRUE(w.mdiArea->viewport()->rect().contains(viewer->parentWidget()->geometry()));
+    }
 }

@@ -4,29 +4,32 @@
 
 #include <gtest/gtest.h>
 
-TEST(ReferenceSearch, AHeadingIsAParagraphWhoseFirstWordIsTheName) {
-    struct Case {
-        const char *paragraph;
-        const char *name;
+TEST(ReferenceSearch, TheExactHeadingFirstThenTheFirstThatStartsWithTheText) {
+    const QStringList headings{"OPL Command Reference", "GET$", "GET", " PRINT", "PRINT#"};
+    const struct {
+        const char *text;
+        bool prefixToo;
         qsizetype expected;
+    } cases[] = {
+        {"get", true, 2}, {" GET$ ", true, 1}, {"ge", true, 1},    {"print", true, 3},
+        {"PRI", true, 3}, {"PRI", false, -1},  {"ABS", true, -1},  {"", true, -1},
+        {"  ", true, -1}, {"opl", true, 0},    {"GET(", true, -1},
     };
-    const Case cases[] = {
-        {"GET", "get", 0},
-        {"  GET", "GET", 2},
-        {"GET$", "GET", -1},
-        {"GET", "GET$", -1},
-        {"PRINT list of expressions", "print", 0},
-        {"ADDR(variable)", "ADDR", 0},
-        {"k%=GET", "GET", -1},
-        {"Unlike GET it waits", "GET", -1},
-        {"Prints a list", "print", -1},
-        {"", "GET", -1},
-        {"GET", "", -1},
+    for (const auto &c : cases)
+        EXPECT_EQ(ReferenceSearch::headingIndex(headings, QString(c.text), c.prefixToo), c.expected)
+            << c.text;
+}
+
+TEST(ReferenceSearch, TheWordAtTheCaretWithItsTypeSuffix) {
+    const std::tuple<const char *, int, const char *> cases[] = {
+        {"  PRINT x%", 2, "PRINT"}, {"  PRINT x%", 7, "PRINT"},
+        {"k$=GET$", 5, "GET$"},     {"k$=GET$", 7, "GET$"},
+        {"k$=GET$", 6, "GET$"},     {"a = b", 1, "a"},
+        {"a  =  b", 3, ""},         {"", 0, ""},
+        {"ALERT(m$)", 99, ""},      {"my_proc%:", 3, "my_proc%"},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(ReferenceSearch::headingPosition(QString(c.paragraph), QString(c.name)),
-                  c.expected)
-            << c.paragraph << " / " << c.name;
+    for (const auto &[line, column, word] : cases)
+        EXPECT_EQ(ReferenceSearch::wordAt(QString(line), column), word) << line << column;
 }
 
 TEST(VersionText, ShowsThreeUnpaddedNumbers) {
