@@ -109,9 +109,13 @@ TEST_F(HelpCommandsTest, TheMenuBarCarriesTheViewersMenuOnlyWhileItIsActive) {
 // for any other word; once open, F1 moves it. It opens wholly inside the visible area.
 TEST_F(HelpCommandsTest, F1OpensTheReferenceAtTheCommandUnderTheCaretInsideTheArea) {
     frmMain &w = start();
+    w.resize(700, 500);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QApplication::setActiveWindow(&w);
     w.mnuViewToolbar->trigger(); // tool bar hidden: the area reaches higher
     frmDocument &doc = *w.documents().constFirst();
+    doc.parentWidget()->setGeometry(0, 0, 380, 300); // the area's free part is on the right
     doc.rtfText->SetText("PROC main:\r\n  PRINT ABS(x)\r\nENDP");
     const struct {
         TextRange caret;
