@@ -16,17 +16,6 @@ namespace {
 
 constexpr float kMaxWaitSeconds = 600.0f;
 
-} // namespace
-
-std::chrono::milliseconds clampedWait(float seconds) {
-    if (!(seconds > 0.0f)) // also NaN
-        return std::chrono::milliseconds(0);
-    const float clamped = std::min(seconds, kMaxWaitSeconds);
-    return std::chrono::milliseconds(static_cast<long long>(std::ceil(clamped * 1000.0)));
-}
-
-namespace {
-
 // Processes events until `process` has ended or `limit` has passed on a monotonic clock.
 void waitForEnd(QProcess &process, std::chrono::milliseconds limit, const RunOptions &options) {
     const auto report = [&](std::chrono::milliseconds elapsed) {
@@ -65,6 +54,13 @@ void leaveRunning(std::unique_ptr<QProcess> process) {
 }
 
 } // namespace
+
+std::chrono::milliseconds clampedWait(float seconds) {
+    if (!(seconds > 0.0f)) // also NaN
+        return std::chrono::milliseconds(0);
+    const float clamped = std::min(seconds, kMaxWaitSeconds);
+    return std::chrono::milliseconds(static_cast<long long>(std::ceil(clamped * 1000.0)));
+}
 
 TranslatorRun RunTranslator(const QString &commandLine, const RunOptions &options) {
     TranslatorRun run;

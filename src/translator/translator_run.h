@@ -36,5 +36,5 @@ struct TranslatorRun {
 TranslatorRun RunTranslator(const QString &commandLine, const RunOptions &options);
 
 // The wait for `seconds`, clamped to 0..600 (NaN counts as 0), in whole milliseconds
-// rounded up so the full time always passes.
+// rounded up so a translator that does not end gets the full time.
 std::chrono::milliseconds clampedWait(float seconds);
