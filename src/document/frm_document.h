@@ -2,6 +2,7 @@
 
 #include "analysis/navigator_node.h"
 #include "analysis/vocabulary_names.h"
+#include "app/disk_watch.h"
 
 #include <QList>
 #include <QString>
@@ -42,6 +43,13 @@ public:
     // Loads a file: its text, its path as the caption, and a scan. False, with the reason in
     // the editor's lastError(), when the file cannot be loaded; the document is then as it was.
     bool LoadFile(const QString &path);
+    // Writes the text to `path` in `format`. Before it replaces its own file that another
+    // program changed since the document loaded or saved it, it asks; No writes nothing and
+    // marks the text modified. A failed write is reported. True when written.
+    bool SaveFile(const QString &path, int format);
+    // Looks whether another program changed the document's file: a changed file may be
+    // reloaded (No keeps the text and marks it modified), a deleted one is reported once.
+    void CheckFileOnDisk();
     // The editor font of the settings into the editor.
     void applyEditorFont();
     // Shows or hides the navigator.
@@ -80,6 +88,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -87,6 +96,7 @@ private:
     void loadLanguage();
     void layOut();
     bool askToSave();
+    void showCaptionOnFrame();
     frmMain *mainWindow() const;
 
     void applyScan(const ScanResult &result);
@@ -118,4 +128,5 @@ private:
     QString scanListName_; // the list of the latest scan, released when replaced
     QList<NavigatorNode> nodes_;
     bool navigatorVisible_ = true;
+    DiskWatch disk_;
 };
