@@ -104,7 +104,6 @@ TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
     for (const auto &[owner, file] : drops) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
-        data.setText(file);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         auto *filter = owner->findChild<FileDropFilter *>(QString(), Qt::FindDirectChildrenOnly);
         ASSERT_NE(filter, nullptr);
@@ -112,7 +111,6 @@ TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
         EXPECT_TRUE(drop.isAccepted());
     }
     EXPECT_EQ(captions(main()), (QStringList{a, b, c}));
-    EXPECT_EQ(main().documents()[0]->rtfText->Text(), "PROC a:"); // no path typed in
     EXPECT_EQ(module.settings().RecentFiles[1], c);
 }
 
@@ -212,13 +210,10 @@ TEST_F(MainWindowDocuments, KeysReachTheirCommandOnceAndAltLettersOpenTheMenus) 
         {false, Qt::CTRL | Qt::Key_Y, "", "ab"},
         {true, Qt::CTRL | Qt::Key_V, "mnuEditPaste", "abab"},
         {true, Qt::CTRL | Qt::Key_Z, "mnuEditUndo", "ab"},
+        {false, Qt::ALT | Qt::Key_7, "", "ab"}, // types nothing
         {false, Qt::ALT | Qt::Key_F, "", "ab"},
         {false, Qt::Key_F5, "mnuFileRefresh", "ab"},
         {false, Qt::Key_F3, "mnuEditFindNext", "ab"},
-        {false, Qt::CTRL | Qt::Key_G, "mnuEditGoTo", "ab"},
-        {false, Qt::CTRL | Qt::Key_S, "mnuFileSave", "ab"},
-        {false, Qt::CTRL | Qt::Key_P, "mnuFilePrint", "ab"},
-        {false, Qt::CTRL | Qt::Key_O, "mnuFileOpen", "ab"},
         {false, Qt::CTRL | Qt::Key_N, "mnuFileNew", ""},
     };
     for (const auto &row : rows) {
@@ -230,7 +225,7 @@ TEST_F(MainWindowDocuments, KeysReachTheirCommandOnceAndAltLettersOpenTheMenus) 
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(fired, (*row.item ? QHash<QString, int>{{row.item, 1}} : QHash<QString, int>{}));
         EXPECT_EQ(active().rtfText->Text(), row.text);
-        if (row.key.keyboardModifiers() == Qt::AltModifier) {
+        if (row.key.key() == Qt::Key_F && row.key.keyboardModifiers() == Qt::AltModifier) {
             EXPECT_TRUE(w.mnuFile->isVisible());
             w.mnuFile->close();
         }

@@ -60,13 +60,6 @@ TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItem
     EXPECT_EQ(storedPlacement()[2], formatSingle(pixelsToTwips(w.width(), dpi().x())));
 }
 
-TEST_F(MainWindowLoad, APlacementOffEveryScreenComesBackOntoThePrimaryOne) {
-    store().setValue("Settings/MainLeft", "-200000");
-    frmMain &w = start();
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(available.contains(QRect(w.pos(), w.size()))) << w.pos().x();
-}
-
 TEST_F(MainWindowLoad, SettingsFileShowsRecentFilesAndKeepsTranslatorItemsWhenItExists) {
     const QString translator = makeTranslator(programDir);
     for (const QString &path : {translator, programDir.filePath("missing.exe")}) {

@@ -179,7 +179,8 @@ TEST_F(MainWindow, WindowMenuListsTheChildWindowsOnce) {
     QMdiSubWindow *children[2];
     for (int i = 0; i < 2; ++i) {
         children[i] = w.mdiArea->addSubWindow(new QWidget);
-        children[i]->setWindowTitle(i == 0 ? "Document 1" : "/tmp/a&b.opl");
+        children[i]->setWindowTitle(i == 0 ? "Document 1" : "/tmp/a&b.opl[*]");
+        children[i]->setWindowModified(i == 1);
         children[i]->show();
     }
     w.mdiArea->setActiveSubWindow(children[1]);
@@ -187,7 +188,7 @@ TEST_F(MainWindow, WindowMenuListsTheChildWindowsOnce) {
     for (int round = 0; round < 2; ++round) {
         Q_EMIT w.mnuWindow->aboutToShow();
         const QList<QAction *> list = w.mnuWindow->actions().mid(6);
-        ASSERT_EQ(describe(list), (QStringList{":-", ":1 Document 1", ":2 /tmp/a&b.opl"}));
+        ASSERT_EQ(describe(list), (QStringList{":-", ":1 Document 1", ":2 /tmp/a&b.opl*"}));
         EXPECT_FALSE(list[1]->isChecked());
         EXPECT_TRUE(list[2]->isChecked());
     }
