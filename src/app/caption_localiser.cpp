@@ -44,14 +44,50 @@ std::optional<QString> entryForLeadingNumber(const QString &text) {
     return n > 0 ? StringTable::find(n) : std::nullopt;
 }
 
+// The key after a lone "&" in `text` ("&&" shows one "&"), or a null character.
+QChar mnemonicOf(const QString &text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// `text` with a "&" before its first letter or digit that `taken` does not hold yet, which
+// then takes it; as it stands when every one is taken.
+QString withMnemonic(const QString &text, QString &taken) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar key = text[i].toLower();
+        if (key.isLetterOrNumber() && !taken.contains(key)) {
+            taken += key;
+            return text.left(i) + u'&' + text.mid(i);
+        }
+    }
+    return text;
+}
+
+// Entries take their texts with an Alt key each, unique within the menu; a text that brings
+// its own "&" keeps it, and the others keep clear of it.
 void localiseMenu(QWidget *menu, QList<QWidget *> &seen) {
     if (seen.contains(menu))
         return;
     seen.append(menu);
-    for (QAction *action : menu->actions()) {
-        if (const auto text = entryFor(action->text()))
-            action->setText(*text);
-        if (QMenu *subMenu = action->menu())
+    const QList<QAction *> actions = menu->actions();
+    QList<std::optional<QString>> texts;
+    QString taken;
+    for (QAction *action : actions) {
+        texts.append(entryFor(action->text()));
+        const QChar own = mnemonicOf(texts.constLast().value_or(action->text()));
+        if (!own.isNull())
+            taken += own;
+    }
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        if (const auto &text = texts[i])
+            actions[i]->setText(mnemonicOf(*text).isNull() ? withMnemonic(*text, taken) : *text);
+        if (QMenu *subMenu = actions[i]->menu())
             localiseMenu(subMenu, seen);
     }
 }

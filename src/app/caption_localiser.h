@@ -6,7 +6,8 @@ class QWidget;
 // Where the numbers sit:
 // - the window: dynamic property "Tag" -> window title;
 // - a QLabel: property "Tag" -> text;
-// - a menu entry (a QAction in a QMenuBar or QMenu, sub-menus included): its text;
+// - a menu entry (a QAction in a QMenuBar or QMenu, sub-menus included): its text, with a
+//   "&" added before the first letter that no other entry of that menu uses for its Alt key;
 // - a tool-bar button (a QAction in a QToolBar): its tool tip;
 // - a tab of a QTabWidget or QTabBar: the widget's property "TabTags" (one string per tab)
 //   -> tab text, and the tab's tool tip;

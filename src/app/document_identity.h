@@ -9,6 +9,10 @@ namespace DocumentIdentity {
 // (case-sensitive), the form new documents get; otherwise its caption is its file's path.
 bool isUntitled(const QString &caption);
 
+// The folder the file dialogs start in: that of the active document (`activeCaption`, empty
+// without one) when it has a file, else that of `lastFile`; empty when neither names a file.
+QString dialogFolder(const QString &activeCaption, const QString &lastFile);
+
 // The message for a recent file that has vanished: "File not found!", CR LF twice, the path.
 QString fileNotFoundText(const QString &path);
 

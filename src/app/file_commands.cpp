@@ -20,11 +20,7 @@ namespace FileCommands {
 namespace {
 
 bool writeDocument(frmDocument &document, mdlMAIN &module, const QString &path) {
-    ::rtfText &editor = *document.rtfText;
-    if (editor.SaveFile(path, saveFormatFor(module.settings().SaveEncoding)))
-        return true;
-    ShowErrorReport(module.prompts(), editor.lastError());
-    return false;
+    return document.SaveFile(path, saveFormatFor(module.settings().SaveEncoding));
 }
 
 } // namespace
@@ -44,7 +40,7 @@ void mnuFileSave_Click(frmMain &window, mdlMAIN &module) {
         return;
     QString path = document->windowTitle();
     if (DocumentIdentity::isUntitled(path)) {
-        path = ChooseSaveFile(module, FileFilter::textFiles(module.settings()));
+        path = ChooseSaveFile(module, FileFilter::sourceFiles(module.settings()));
         if (path.isEmpty())
             return;
     }
@@ -59,7 +55,7 @@ void mnuFileSaveAs_Click(frmMain &window, mdlMAIN &module) {
     frmDocument *document = window.activeDocument();
     if (!document)
         return;
-    const QString path = ChooseSaveFile(module, FileFilter::textFiles(module.settings()));
+    const QString path = ChooseSaveFile(module, FileFilter::sourceFiles(module.settings()));
     if (path.isEmpty())
         return;
     // Before the write: after a failed one the document already bears the chosen name.
@@ -75,23 +71,27 @@ void mnuFileClose_Click(frmMain &window) {
         child->close();
 }
 
-void mnuFileMRU_Click(frmMain &window, mdlMAIN &module, int index) {
-    const QString path = window.recentFileEntryPath(index);
+bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path) {
     if (!FileExists(path)) {
         module.prompts().message(DocumentIdentity::fileNotFoundText(path), StringTable::text(1055),
                                  MessageIcon::Critical, MessageButtons::Ok);
-        return;
+        return false;
     }
     window.NewDocument();
     frmDocument *document = window.activeDocument();
     if (!document)
-        return;
+        return false;
     // A file that cannot be loaded after all gets Open's report; the new document stays.
     if (!document->LoadFile(path)) {
         ShowErrorReport(module.prompts(), document->rtfText->lastError());
-        return;
+        return false;
     }
     AddRecentFile(window, module, path);
+    return true;
+}
+
+void mnuFileMRU_Click(frmMain &window, mdlMAIN &module, int index) {
+    OpenFile(window, module, window.recentFileEntryPath(index));
 }
 
 void mnuFileExit_Click(frmMain &window) {

@@ -20,7 +20,11 @@ void mnuFileSave_Click(frmMain &window, mdlMAIN &module);
 void mnuFileSaveAs_Click(frmMain &window, mdlMAIN &module);
 // Closes the active document, which asks itself whether to save.
 void mnuFileClose_Click(frmMain &window);
-// Opens recent file `index` (1..3) in a new document, or says it is gone.
+// Opens `path` as Open does once a file is chosen: a new document loads it and it heads the
+// recent files. A missing file is reported ("File not found!" and the path) and opens nothing;
+// one that cannot be loaded gets Open's report. True when loaded.
+bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path);
+// Opens recent file `index` (1..3) as OpenFile does.
 void mnuFileMRU_Click(frmMain &window, mdlMAIN &module, int index);
 // Closes the main window and so ends the program, unless a document keeps it open.
 void mnuFileExit_Click(frmMain &window);

@@ -6,6 +6,11 @@ QString textFiles(const AppSettings &settings) {
     return QStringLiteral("Text ") + settings.FilterNames[1] + QStringLiteral(" (*.txt)|*.txt|");
 }
 
+QString sourceFiles(const AppSettings &settings) {
+    return QStringLiteral("OPL ") + settings.FilterNames[1] +
+           QStringLiteral("|*.opl;*.tpl;*.oph;*.tph;*.txt|") + textFiles(settings);
+}
+
 QStringList dialogFilters(const QString &filter, const AppSettings &settings) {
     QStringList filters;
     const QStringList parts = filter.split(QLatin1Char('|'));

@@ -12,6 +12,10 @@ namespace FileFilter {
 // "Text " + FilterNames(1) + " (*.txt)|*.txt|": "Text Files (*.txt)|*.txt|" by default.
 QString textFiles(const AppSettings &settings);
 
+// The document dialogs' filter: "OPL " + FilterNames(1) for the sources and headers, whether
+// translated or plain text, then textFiles.
+QString sourceFiles(const AppSettings &settings);
+
 // The dialog's filters for `filter`, then FilterNames(2) for every file ("All Files (*)"), so
 // that sources named .opl or .tpl can be chosen too. Patterns separated by ";" are joined by
 // blanks; a description that does not show its patterns gets them in brackets.

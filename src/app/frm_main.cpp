@@ -1,13 +1,17 @@
 #include "app/frm_main.h"
 
 #include "app/caption_localiser.h"
+#include "app/file_commands.h"
+#include "app/file_drop_filter.h"
 #include "app/mdl_main.h"
 #include "app/string_table.h"
 #include "dialogs/help_commands.h"
+#include "document/frm_document.h"
 
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -32,6 +36,26 @@ QPointF screenDotsPerInch() {
     return {96.0, 96.0};
 }
 
+// A window title as its frame shows it: "[*]" becomes "*" while modified and nothing
+// otherwise, and "[*][*]" shows one "[*]".
+QString shownCaption(const QString &title, bool modified) {
+    const QString marker = QStringLiteral("[*]");
+    QString shown;
+    for (qsizetype i = 0; i < title.size();) {
+        if (title.mid(i, 6) == marker + marker) {
+            shown += marker;
+            i += 6;
+        } else if (title.mid(i, 3) == marker) {
+            if (modified)
+                shown += QLatin1Char('*');
+            i += 3;
+        } else {
+            shown += title[i++];
+        }
+    }
+    return shown;
+}
+
 } // namespace
 
 frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), module_(module) {
@@ -45,11 +69,18 @@ frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), module
     buildStatusBar();
     connectCommands();
     helpCommands_ = std::make_unique<HelpCommands>(*this, module_);
+    setAcceptDrops(true);
+    installEventFilter(
+        new FileDropFilter([this](const QStringList &files) { OpenFiles(files); }, this));
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive)
+            CheckFilesOnDisk();
+    });
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::MDIForm_Load() {
+void frmMain::MDIForm_Load(bool filesToOpen) {
     AppSettings &settings = module_.settings();
     settings.Paths[4] = QDir::rootPath();
     mnuFileBar5->setVisible(false);
@@ -58,14 +89,32 @@ void frmMain::MDIForm_Load() {
         ->setToolTip(saveButtonToolTip(QStringLiteral("ASCII")));
     settings.FilterNames[1] = StringTable::text(1056);
     settings.FilterNames[2] = StringTable::text(1057);
+    std::optional<WindowPlacement> stored;
     {
         QSettings store = placementStore();
-        restoredPlacement_ = readWindowPlacement(store);
+        stored = readStoredWindowPlacement(store);
     }
-    applyPlacement(restoredPlacement_);
+    applyPlacement(stored);
     module_.LoadSettings();
+    if (filesToOpen)
+        return;
     NewDocument();
     reopenMostRecentFile();
+}
+
+void frmMain::OpenFiles(const QStringList &files) {
+    for (const QString &file : files)
+        FileCommands::OpenFile(*this, module_, QFileInfo(file).absoluteFilePath());
+}
+
+void frmMain::CheckFilesOnDisk() {
+    // A question's box takes the activation away and gives it back: no second round meanwhile.
+    if (checkingFiles_)
+        return;
+    checkingFiles_ = true;
+    for (frmDocument *document : documents())
+        document->CheckFileOnDisk();
+    checkingFiles_ = false;
 }
 
 QMdiSubWindow *frmMain::activeChild() const {
@@ -157,7 +206,7 @@ void frmMain::listChildWindows() {
     int number = 0;
     for (QMdiSubWindow *child : children) {
         ++number;
-        QString caption = child->windowTitle();
+        QString caption = shownCaption(child->windowTitle(), child->isWindowModified());
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction *entry = mnuWindow->addAction(
             number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
@@ -191,11 +240,27 @@ void frmMain::MDIForm_Unload() {
     writeWindowPlacement(store, toTwips(pixelPlacement(), restoredPlacement_, dpi.x(), dpi.y()));
 }
 
-void frmMain::applyPlacement(const WindowPlacement &placement) {
+// A first start fills most of the screen; a placement stored on a screen that is gone comes
+// back onto the primary one. Only what is shown then counts as changed at the quit.
+void frmMain::applyPlacement(const std::optional<WindowPlacement> &stored) {
     const QPointF dpi = screenDotsPerInch();
-    const PixelPlacement pixels = toPixels(placement, dpi.x(), dpi.y());
-    move(pixels.Left, pixels.Top);
-    resize(pixels.Width, pixels.Height);
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect primaryArea = primary ? primary->availableGeometry() : QRect(0, 0, 800, 600);
+    QRect shown;
+    if (stored) {
+        const PixelPlacement pixels = toPixels(*stored, dpi.x(), dpi.y());
+        QList<QRect> screens;
+        for (const QScreen *screen : QGuiApplication::screens())
+            screens.append(screen->availableGeometry());
+        shown = rectOnScreen(QRect(pixels.Left, pixels.Top, pixels.Width, pixels.Height), screens,
+                             primaryArea);
+    } else {
+        shown = firstWindowRect(primaryArea);
+    }
+    move(shown.topLeft());
+    resize(shown.size());
+    const PixelPlacement pixels{shown.x(), shown.y(), shown.width(), shown.height()};
+    restoredPlacement_ = toTwips(pixels, stored.value_or(WindowPlacement{}), dpi.x(), dpi.y());
 }
 
 PixelPlacement frmMain::pixelPlacement() const {

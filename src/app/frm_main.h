@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMdiArea;
@@ -29,8 +30,15 @@ public:
     ~frmMain() override;
 
     // Localises the captions, restores the placement and reads the settings file. Runs once,
-    // before the window is first shown.
-    void MDIForm_Load();
+    // before the window is first shown. Without `files` to open it starts with a new document
+    // holding the most recent file; otherwise start() opens them once the window shows.
+    void MDIForm_Load(bool filesToOpen = false);
+
+    // Opens each file as Open does (files from the command line or dropped on the window).
+    void OpenFiles(const QStringList &files);
+    // Asks about each document whose file another program changed or deleted; runs whenever
+    // the program becomes active again.
+    void CheckFilesOnDisk();
 
     // The active child window (also while another application has the focus), or null.
     QMdiSubWindow *activeChild() const;
@@ -123,6 +131,7 @@ public:
     QAction *mnuEditPaste = nullptr;
     QAction *menEditTBR2 = nullptr;
     QAction *mnuEditFind = nullptr;
+    QAction *mnuEditFindNext = nullptr;
     QAction *mnuEditFR = nullptr;
     QAction *mnuEditGoTo = nullptr;
     QAction *menEditTBR3 = nullptr;
@@ -189,7 +198,7 @@ private:
     void updateClock();
 
     void MDIForm_Unload();
-    void applyPlacement(const WindowPlacement &placement);
+    void applyPlacement(const std::optional<WindowPlacement> &stored);
     PixelPlacement pixelPlacement() const;
 
     mdlMAIN &module_;
@@ -197,6 +206,7 @@ private:
     QList<QAction *> windowListActions_;
     QTimer clockTimer_;
     int documentCount_ = 0;
+    bool checkingFiles_ = false;
     // A member rather than a child object, so it is gone before the window's own teardown hides
     // the child windows and the area reports activations to it.
     std::unique_ptr<HelpCommands> helpCommands_;

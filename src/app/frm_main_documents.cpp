@@ -67,11 +67,13 @@ void frmMain::reopenMostRecentFile() {
 }
 
 void frmMain::mnuFileOpen_Click() {
+    const QString folder = DocumentFolder(module_); // before the new document becomes active
     NewDocument();
     frmDocument *document = activeDocument();
     if (!document)
         return;
-    const QString path = ChooseOpenFile(module_, FileFilter::textFiles(module_.settings()), {});
+    const QString path =
+        ChooseOpenFile(module_, FileFilter::sourceFiles(module_.settings()), {}, folder);
     if (path.isEmpty()) {
         // The number stays used: the next new document gets the following one.
         document->parentWidget()->close();

@@ -19,6 +19,7 @@ void frmMain::connectEditingCommands() {
         {mnuEditUndo, CommandCatalogue::Undo},
         {mnuEditRedo, CommandCatalogue::Redo},
         {mnuEditFind, CommandCatalogue::Find},
+        {mnuEditFindNext, CommandCatalogue::FindNext},
         {mnuEditFR, CommandCatalogue::FindAndReplace},
         {mnuEditIncInd, CommandCatalogue::Indent},
         {mnuEditDecInd, CommandCatalogue::Unindent},

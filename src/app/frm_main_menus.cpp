@@ -55,8 +55,8 @@ void frmMain::buildMenus() {
 
 void frmMain::buildFileMenu() {
     mnuFile = subMenu(menuBar(), "mnuFile", 1000);
-    mnuFileNew = item(mnuFile, "mnuFileNew", 1001);
-    mnuFileOpen = item(mnuFile, "mnuFileOpen", 1002);
+    mnuFileNew = item(mnuFile, "mnuFileNew", 1001, QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = item(mnuFile, "mnuFileOpen", 1002, QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileClose = item(mnuFile, "mnuFileClose", 1003);
     mnuFileBar0 = separator(mnuFile, "mnuFileBar0");
     mnuFileSave = item(mnuFile, "mnuFileSave", 1004, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -67,7 +67,7 @@ void frmMain::buildFileMenu() {
     mnuFileTranslate = item(mnuFileTrans, "mnuFileTranslate", 1007);
     mnuFileTransConv = item(mnuFileTrans, "mnuFileTransConv", 1069);
     mnuFileBar1 = separator(mnuFile, "mnuFileBar1");
-    mnuFilePrint = item(mnuFile, "mnuFilePrint", 1010);
+    mnuFilePrint = item(mnuFile, "mnuFilePrint", 1010, QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFileBar3 = separator(mnuFile, "mnuFileBar3");
     for (int i = 1; i <= 3; ++i) {
         mnuFileMRU[i] = mnuFile->addAction(QString());
@@ -75,21 +75,25 @@ void frmMain::buildFileMenu() {
         mnuFileMRU[i]->setVisible(false);
     }
     mnuFileBar5 = separator(mnuFile, "mnuFileBar5");
-    mnuFileExit = item(mnuFile, "mnuFileExit", 1012);
+    mnuFileExit = item(mnuFile, "mnuFileExit", 1012, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void frmMain::buildEditMenu() {
     mnuEdit = subMenu(menuBar(), "mnuEdit", 1013);
-    mnuEditUndo = item(mnuEdit, "mnuEditUndo", 1014);
-    mnuEditRedo = item(mnuEdit, "mnuEditRedo", 1040);
+    mnuEditUndo = item(mnuEdit, "mnuEditUndo", 1014, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = item(mnuEdit, "mnuEditRedo", 1040, QKeySequence(Qt::CTRL | Qt::Key_Y));
     mnuEditBar0 = separator(mnuEdit, "mnuEditBar0");
-    mnuEditCut = item(mnuEdit, "mnuEditCut", 1015);
-    mnuEditCopy = item(mnuEdit, "mnuEditCopy", 1016);
-    mnuEditPaste = item(mnuEdit, "mnuEditPaste", 1017);
+    mnuEditCut = item(mnuEdit, "mnuEditCut", 1015, QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuEditCopy = item(mnuEdit, "mnuEditCopy", 1016, QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditPaste = item(mnuEdit, "mnuEditPaste", 1017, QKeySequence(Qt::CTRL | Qt::Key_V));
     menEditTBR2 = separator(mnuEdit, "menEditTBR2");
-    mnuEditFind = item(mnuEdit, "mnuEditFind", 1041);
-    mnuEditFR = item(mnuEdit, "mnuEditFR", 1079);
-    mnuEditGoTo = item(mnuEdit, "mnuEditGoTo", 1006);
+    mnuEditFind = item(mnuEdit, "mnuEditFind", 1041, QKeySequence(Qt::CTRL | Qt::Key_F));
+    // The table has no text for it; the editor's own name of the command.
+    mnuEditFindNext = mnuEdit->addAction(QStringLiteral("Find &Next"));
+    mnuEditFindNext->setObjectName(QStringLiteral("mnuEditFindNext"));
+    mnuEditFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuEditFR = item(mnuEdit, "mnuEditFR", 1079, QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuEditGoTo = item(mnuEdit, "mnuEditGoTo", 1006, QKeySequence(Qt::CTRL | Qt::Key_G));
     menEditTBR3 = separator(mnuEdit, "menEditTBR3");
     mnuEditIncInd = item(mnuEdit, "mnuEditIncInd", 1045);
     mnuEditDecInd = item(mnuEdit, "mnuEditDecInd", 1046);

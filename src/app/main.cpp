@@ -8,6 +8,6 @@ int main(int argc, char **argv) {
     QtPrompts prompts;
     mdlMAIN module(QCoreApplication::applicationDirPath(), prompts);
     module.applyStartDefaults();
-    module.start();
+    module.start(QCoreApplication::arguments().mid(1));
     return QApplication::exec();
 }

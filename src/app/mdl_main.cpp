@@ -25,11 +25,16 @@ void mdlMAIN::applyStartDefaults() {
     settings_.SaveEncoding = 1;
 }
 
-void mdlMAIN::start() {
+void mdlMAIN::start(const QStringList &files) {
     mainWindow_ = std::make_unique<frmMain>(*this);
     prompts_.setParentWidget(mainWindow_.get());
-    mainWindow_->MDIForm_Load();
+    mainWindow_->MDIForm_Load(!files.isEmpty());
     mainWindow_->show();
+    if (files.isEmpty())
+        return;
+    mainWindow_->OpenFiles(files);
+    if (mainWindow_->documents().isEmpty())
+        mainWindow_->NewDocument();
 }
 
 void mdlMAIN::LoadSettings() {

@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class Prompts;
@@ -26,8 +27,9 @@ public:
     // The start-up defaults: editor font, line numbers, line-number colour, wait time and
     // save format.
     void applyStartDefaults();
-    // Creates the main window, loads it and shows it.
-    void start();
+    // Creates the main window, loads it and shows it, then opens `files` as Open does (an
+    // empty document when none opens) instead of the most recent file.
+    void start(const QStringList &files = {});
 
     // Reads tamro.ini into the settings and shows the recent files in the File menu. The
     // translator commands are disabled when the translator is missing or the file could not

@@ -43,6 +43,16 @@ WindowPlacement readWindowPlacement(QSettings &store) {
     return placement;
 }
 
+std::optional<WindowPlacement> readStoredWindowPlacement(QSettings &store) {
+    store.beginGroup(group);
+    const bool any = store.contains(keyLeft) || store.contains(keyTop) ||
+                     store.contains(keyWidth) || store.contains(keyHeight);
+    store.endGroup();
+    if (!any)
+        return std::nullopt;
+    return readWindowPlacement(store);
+}
+
 void writeWindowPlacement(QSettings &store, const WindowPlacement &placement) {
     store.beginGroup(group);
     store.setValue(keyLeft, formatSingle(placement.Left));
@@ -85,4 +95,24 @@ QString formatSingle(float value) {
     if (result.ec != std::errc())
         return QStringLiteral("0");
     return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QRect firstWindowRect(const QRect &available) {
+    const QSize size(available.width() * 4 / 5, available.height() * 4 / 5);
+    QRect rect(QPoint(), size);
+    rect.moveCenter(available.center());
+    return rect;
+}
+
+QRect rectOnScreen(const QRect &window, const QList<QRect> &screens, const QRect &primary) {
+    const int needWidth = std::min(window.width(), 100);
+    const int needHeight = std::min(window.height(), 50);
+    for (const QRect &screen : screens) {
+        const QRect shown = screen.intersected(window);
+        if (!shown.isEmpty() && shown.width() >= needWidth && shown.height() >= needHeight)
+            return window;
+    }
+    QRect moved(QPoint(), window.size().boundedTo(primary.size()));
+    moved.moveCenter(primary.center());
+    return moved;
 }

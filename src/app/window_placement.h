@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
+#include <optional>
 
 class QSettings;
 
@@ -27,6 +30,9 @@ struct PixelPlacement {
 // absent, or whose value is not a finite number, gives that value's default.
 WindowPlacement readWindowPlacement(QSettings &store);
 
+// The stored placement, or nothing when the store holds none of the four keys (a first start).
+std::optional<WindowPlacement> readStoredWindowPlacement(QSettings &store);
+
 // Writes the four keys as the shortest decimal text of each single-precision value.
 void writeWindowPlacement(QSettings &store, const WindowPlacement &placement);
 
@@ -46,3 +52,11 @@ WindowPlacement toTwips(const PixelPlacement &current, const WindowPlacement &re
 // Plain decimal text of a single-precision value that reads back as the same value
 // ("1000", "6.5", "0.25"), whatever the locale.
 QString formatSingle(float value);
+
+// Where a main window without a stored placement opens: 80 % of `available` (a screen's area
+// without its panels) across and down, centred in it.
+QRect firstWindowRect(const QRect &available);
+
+// `window` as it stands when a usable part of it lies on one of `screens` (at least 100 by 50
+// pixels, or all of a smaller window); otherwise moved onto `primary`, centred and no larger.
+QRect rectOnScreen(const QRect &window, const QList<QRect> &screens, const QRect &primary);

@@ -21,6 +21,7 @@ public:
         GoToMatchingBracket = 166,
         GoToLine = 168,
         FindAndReplace = 169,
+        FindNext = 175,
         Find = 178,
         Cut = 197,
         Copy = 198,

@@ -5,6 +5,7 @@
 #include "analysis/document_language.h"
 #include "app/document_identity.h"
 #include "app/file_dialogs.h"
+#include "app/file_drop_filter.h"
 #include "app/file_filter.h"
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
@@ -109,6 +110,17 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
     connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::restoreBars);
     connect(rtfText, &::rtfText::completionListRequested, this,
             &frmDocument::answerCompletionRequest);
+    connect(rtfText, &QsciScintilla::modificationChanged, this,
+            [this] { setWindowModified(rtfText->Modified()); });
+    // Drops reach the editor's text area, or the editor itself, whichever accepts them.
+    auto *drops = new FileDropFilter(
+        [this](const QStringList &files) {
+            if (frmMain *main = mainWindow())
+                main->OpenFiles(files);
+        },
+        this);
+    rtfText->installEventFilter(drops);
+    rtfText->viewport()->installEventFilter(drops);
     layOut();
 }
 
@@ -127,6 +139,8 @@ void frmDocument::applyEditorFont() {
 bool frmDocument::LoadFile(const QString &path) {
     if (!rtfText->OpenFile(path))
         return false;
+    disk_.record(path);
+    rtfText->SetModifiedMark(false);
     setWindowTitle(path);
     RESCAN();
     return true;
@@ -209,15 +223,11 @@ bool frmDocument::askToSave() {
         return false;
     QString path = windowTitle();
     if (DocumentIdentity::isUntitled(path)) {
-        path = ChooseSaveFile(module_, FileFilter::textFiles(settings_));
+        path = ChooseSaveFile(module_, FileFilter::sourceFiles(settings_));
         if (path.isEmpty())
             return false; // a cancelled save dialog keeps the window, as Cancel does
     }
-    if (!rtfText->SaveFile(path, saveFormatFor(settings_.SaveEncoding))) {
-        ShowErrorReport(prompts_, rtfText->lastError());
-        return false;
-    }
-    return true;
+    return SaveFile(path, saveFormatFor(settings_.SaveEncoding));
 }
 
 void frmDocument::answerCompletionRequest() {

@@ -2,6 +2,7 @@
 
 #include "analysis/navigator_node.h"
 #include "analysis/vocabulary_names.h"
+#include "app/disk_watch.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -45,6 +46,13 @@ public:
     // Loads a file: its text, its path as the caption, and a scan. False, with the reason in
     // the editor's lastError(), when the file cannot be loaded; the document is then as it was.
     bool LoadFile(const QString &path);
+    // Writes the text to `path` in `format`. Before it replaces its own file that another
+    // program changed since the document loaded or saved it, it asks; No writes nothing and
+    // marks the text modified. A failed write is reported. True when written.
+    bool SaveFile(const QString &path, int format);
+    // Looks whether another program changed the document's file: a changed file may be
+    // reloaded (No keeps the text and marks it modified), a deleted one is reported once.
+    void CheckFileOnDisk();
     // The editor font of the settings into the editor.
     void applyEditorFont();
     // Shows or hides the navigator.
@@ -86,6 +94,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -93,6 +102,7 @@ private:
     void loadLanguage();
     void layOut();
     bool askToSave();
+    void showCaptionOnFrame();
     frmMain *mainWindow() const;
 
     void applyScan(const ScanResult &result);
@@ -128,4 +138,5 @@ private:
     QPoint clickedAt_;
     QElapsedTimer doubleClicked_;
     bool navigatorVisible_ = true;
+    DiskWatch disk_;
 };

@@ -168,7 +168,12 @@ void rtfText::SetText(const QString &text) {
 }
 
 bool rtfText::Modified() const {
-    return sciCall(*this, SCI_GETMODIFY) != 0;
+    return modifiedMark_ || sciCall(*this, SCI_GETMODIFY) != 0;
+}
+
+void rtfText::SetModifiedMark(bool on) {
+    modifiedMark_ = on;
+    Q_EMIT modificationChanged(Modified());
 }
 
 void rtfText::SetFont(const QFont &font) {

@@ -53,6 +53,9 @@ public:
     QString Text() const;
     void SetText(const QString &text);
     bool Modified() const;
+    // Makes the text count as modified although it matches its last load or save, as when the
+    // file on disk no longer holds it, until the owner ends it after its next load or save.
+    void SetModifiedMark(bool on);
 
     // The font of the whole text and the line numbers, kept across a change of language.
     void SetFont(const QFont &font);
@@ -153,6 +156,7 @@ private:
     int marginDigits_ = 0;
     bool lineCountFollowUpDue_ = false;
     bool accessibilityActive_ = false;
+    bool modifiedMark_ = false;
     std::uint32_t lineNumberColour_ = 8421504;
     CompletionPopup *completion_ = nullptr;                    // a child
     std::vector<std::pair<std::uint32_t, int>> colourMarkers_; // colour, marker number

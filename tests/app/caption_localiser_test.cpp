@@ -78,14 +78,14 @@ TEST(LocaliseCaptions, ReplacesEntryNumbersInEveryKindOfControl) {
 
     const std::pair<QString, const char *> checks[] = {
         {window.windowTitle(), "Tamro"},
-        {file->title(), "File"},
-        {open->text(), "Open"},
+        {file->title(), "&File"}, // each menu entry gets an Alt key of its own
+        {open->text(), "&Open"},
         {dash->text(), "-"},
         {unknown->text(), "9999"},
-        {translator->title(), "OPLTRAN"},
-        {translate->text(), "Translate"},
-        {deep->text(), "Close"},
-        {goTo->text(), "Go To"},
+        {translator->title(), "O&PLTRAN"},
+        {translate->text(), "&Translate"},
+        {deep->text(), "&Close"},
+        {goTo->text(), "&Go To"},
         {neu->toolTip(), "New"},
         {plain->toolTip(), "Plain"},
         {label->text(), "File not found!"},

@@ -1,8 +1,10 @@
+#include "app/disk_watch.h"
 #include "app/document_identity.h"
 #include "app/recent_files.h"
 #include "document/document_window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 
@@ -203,3 +205,58 @@ TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnly) {
 }
 
 } // namespace
+
+// Another program writes or deletes the open file between the steps; the frame marks
+// unsaved text while the caption stays the path.
+TEST_F(FileCommands, FilesChangedOnDiskAreReloadedOrKeptAndNeverOverwrittenUnasked) {
+    const QString path = writeFile("d.opl", "PRINT 1");
+    trigger(main().mnuFileOpen, path);
+    frmDocument &doc = active();
+    const QWidget *frame = doc.parentWidget(); // marks unsaved text; the caption stays the path
+    EXPECT_EQ(frame->windowTitle(), path + "[*]");
+    const QString reload = DiskWatch::reloadQuestion(path),
+                  deleted = DiskWatch::deletedReport(path),
+                  overwrite = DiskWatch::overwriteQuestion(path);
+    const auto No = MessageAnswer::No, Yes = MessageAnswer::Yes;
+    const struct {
+        const char *write; // "" deletes the file, null leaves it
+        bool save;         // else the program becomes active again
+        std::optional<MessageAnswer> answer;
+        QString message;
+        const char *text;
+        const char *disk;
+        bool modified;
+    } steps[] = {
+        {nullptr, false, {}, "", "PRINT 1", "PRINT 1", false},
+        {"PRINT 22", false, Yes, reload, "PRINT 22", "PRINT 22", false},
+        {"PRINT 333", false, No, reload, "PRINT 22", "PRINT 333", true},
+        {nullptr, false, {}, "", "PRINT 22", "PRINT 333", true}, // told once
+        {nullptr, true, {}, "", "PRINT 22", "PRINT 22", false},  // kept knowingly
+        {"PRINT 4444", true, No, overwrite, "PRINT 22", "PRINT 4444", true},
+        {nullptr, true, Yes, overwrite, "PRINT 22", "PRINT 22", false},
+        {"", false, {}, deleted, "PRINT 22", "<unreadable>", true},
+        {nullptr, false, {}, "", "PRINT 22", "<unreadable>", true},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const auto &step = steps[i];
+        SCOPED_TRACE(i);
+        if (step.write && !*step.write)
+            QFile::remove(path);
+        else if (step.write)
+            writeFile("d.opl", step.write);
+        prompts.clear();
+        if (step.answer)
+            prompts.messageAnswers.push_back(*step.answer);
+        if (step.save)
+            main().mnuFileSave->trigger();
+        else
+            Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
+        EXPECT_EQ(prompts.messageTexts(),
+                  step.message.isEmpty() ? QStringList{} : QStringList{step.message});
+        EXPECT_EQ(doc.rtfText->Text(), step.text);
+        EXPECT_EQ(readAll(path), step.disk);
+        EXPECT_EQ(doc.rtfText->Modified(), step.modified);
+        EXPECT_EQ(frame->isWindowModified(), step.modified);
+        EXPECT_EQ(doc.windowTitle(), path);
+    }
+}

@@ -1,9 +1,15 @@
 #include "document/document_window_fixture.h"
 
+#include "app/file_drop_filter.h"
 #include "app/settings_file.h"
 #include "app/window_arrangement.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -65,7 +71,10 @@ TEST_F(MainWindowDocuments, OpenLoadsTheChosenFileOrClosesItsNewWindowAgain) {
     prompts.fileAnswers = {path, "", filesDir.filePath("missing.opl")};
     w.tbToolBar_ButtonClick(QString::fromUtf8("Öffnen"));
     EXPECT_EQ(prompts.calls[0].file.title, "Open");
-    EXPECT_EQ(prompts.calls[0].file.filters, (QStringList{"Text Files (*.txt)", "All Files (*)"}));
+    EXPECT_EQ(prompts.calls[0].file.filters,
+              (QStringList{"OPL Files (*.opl *.tpl *.oph *.tph *.txt)", "Text Files (*.txt)",
+                           "All Files (*)"}));
+    EXPECT_EQ(prompts.calls[0].file.folder, "");
     EXPECT_EQ(w.activeDocument()->lstProc, QStringList{"main:"});
     EXPECT_EQ(w.recentFileEntryPath(1), path);
     EXPECT_TRUE(w.mnuFileBar5->isVisible());
@@ -74,8 +83,35 @@ TEST_F(MainWindowDocuments, OpenLoadsTheChosenFileOrClosesItsNewWindowAgain) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_EQ(captions(w), (QStringList{"Document 1", path}));
+    EXPECT_EQ(prompts.calls[1].file.folder, filesDir.path()); // the active document's
     w.NewDocument();
     EXPECT_EQ(w.activeDocument()->windowTitle(), "Document 5");
+}
+
+TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
+    const QString a = writeFile("a.opl", "PROC a:"), b = writeFile("b.opl", "B"),
+                  c = writeFile("c.opl", "C"), missing = filesDir.filePath("missing.opl");
+    module.applyStartDefaults();
+    module.settings().RecentFiles[1] = c;
+    ASSERT_TRUE(writeSettingsFile(module.settingsPath(), module.settings()));
+    module.start({missing, a}); // instead of the most recent file
+    EXPECT_EQ(captions(main()), QStringList{a});
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"File not found!\r\n\r\n" + missing});
+    EXPECT_EQ(module.settings().RecentFiles[1], a);
+
+    // Qt delivers only the window system's drops; the test hands them to the windows' filters.
+    const std::pair<QObject *, QString> drops[] = {{&active(), b}, {&main(), c}};
+    for (const auto &[owner, file] : drops) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        auto *filter = owner->findChild<FileDropFilter *>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(filter, nullptr);
+        EXPECT_TRUE(filter->eventFilter(owner, &drop));
+        EXPECT_TRUE(drop.isAccepted());
+    }
+    EXPECT_EQ(captions(main()), (QStringList{a, b, c}));
+    EXPECT_EQ(module.settings().RecentFiles[1], c);
 }
 
 TEST_F(MainWindowDocuments, QuitStopsAtADocumentsCancelWithoutWritingTheSettings) {
@@ -150,4 +186,48 @@ TEST_F(MainWindowDocuments, RefreshRescansAndTheWindowMenuArrangesTheDocuments) 
     first->showMinimized();
     w.mnuWindowArrangeIcons->trigger();
     EXPECT_EQ(first->geometry().bottomLeft(), area.bottomLeft());
+}
+
+// Each key does its one thing once: the editor keeps its own editing keys, the menus take the
+// rest, and from the navigator the menus take the editing keys too.
+TEST_F(MainWindowDocuments, KeysReachTheirCommandOnceAndAltLettersOpenTheMenus) {
+    frmMain &w = start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QHash<QString, int> fired;
+    for (QAction *action : w.findChildren<QAction *>())
+        QObject::connect(action, &QAction::triggered, &w,
+                         [&fired, action] { ++fired[action->objectName()]; });
+    QGuiApplication::clipboard()->setText("ab");
+    const struct {
+        bool inTree;
+        QKeyCombination key;
+        const char *item; // "" when the editor handles the key itself
+        const char *text; // the editor's text afterwards
+    } rows[] = {
+        {false, Qt::CTRL | Qt::Key_V, "", "ab"},
+        {false, Qt::CTRL | Qt::Key_Z, "", ""},
+        {false, Qt::CTRL | Qt::Key_Y, "", "ab"},
+        {true, Qt::CTRL | Qt::Key_V, "mnuEditPaste", "abab"},
+        {true, Qt::CTRL | Qt::Key_Z, "mnuEditUndo", "ab"},
+        {false, Qt::ALT | Qt::Key_7, "", "ab"}, // types nothing
+        {false, Qt::ALT | Qt::Key_F, "", "ab"},
+        {false, Qt::Key_F5, "mnuFileRefresh", "ab"},
+        {false, Qt::Key_F3, "mnuEditFindNext", "ab"},
+        {false, Qt::CTRL | Qt::Key_N, "mnuFileNew", ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());
+        fired.clear();
+        QWidget *target = row.inTree ? static_cast<QWidget *>(active().Tree) : active().rtfText;
+        target->setFocus();
+        QTest::keyClick(target, row.key.key(), row.key.keyboardModifiers());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(fired, (*row.item ? QHash<QString, int>{{row.item, 1}} : QHash<QString, int>{}));
+        EXPECT_EQ(active().rtfText->Text(), row.text);
+        if (row.key.key() == Qt::Key_F && row.key.keyboardModifiers() == Qt::AltModifier) {
+            EXPECT_TRUE(w.mnuFile->isVisible());
+            w.mnuFile->close();
+        }
+    }
 }

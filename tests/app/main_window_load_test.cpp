@@ -47,7 +47,8 @@ using MainWindowLoad = MainWindowFixture;
 TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItems) {
     EXPECT_TRUE(store().fileName().startsWith(storeDir.path())); // never the real store
     frmMain &w = start();
-    EXPECT_EQ(shownPixels(w), toPixels({1000, 1000, 6500, 6500}, dpi().x(), dpi().y()));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(QRect(w.pos(), w.size()), firstWindowRect(available));
     const AppSettings &s = module.settings();
     EXPECT_EQ(s.Paths[4], QDir::rootPath());
     EXPECT_EQ(s.FilterNames[1], "Files");
@@ -55,6 +56,8 @@ TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItem
     EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
     EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
     EXPECT_TRUE(prompts.calls.empty()); // no message at start-up
+    ASSERT_TRUE(w.close());
+    EXPECT_EQ(storedPlacement()[2], formatSingle(pixelsToTwips(w.width(), dpi().x())));
 }
 
 TEST_F(MainWindowLoad, SettingsFileShowsRecentFilesAndKeepsTranslatorItemsWhenItExists) {

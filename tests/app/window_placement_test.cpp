@@ -74,3 +74,23 @@ TEST(WindowPlacementConversion, UnchangedValuesKeepTheirTwipsSoNothingDrifts) {
     const PixelPlacement shown = toPixels({1440, 1440, 2880, 2880}, 96, 192);
     EXPECT_EQ(shown, (PixelPlacement{96, 192, 192, 384}));
 }
+
+TEST(WindowPlacementOnScreen, FirstWindowFillsMostOfTheScreenAndLostOnesComeBack) {
+    EXPECT_EQ(firstWindowRect(QRect(0, 30, 1600, 970)), QRect(160, 127, 1280, 776));
+    const QRect primary(0, 0, 1600, 1000);
+    const QList<QRect> screens{primary, QRect(1600, 0, 1280, 1024)};
+    const struct {
+        QRect window;
+        QRect expected;
+    } cases[] = {
+        {{100, 100, 800, 600}, {100, 100, 800, 600}},   // on the primary screen
+        {{1550, 100, 800, 600}, {1550, 100, 800, 600}}, // across both
+        {{-700, 100, 800, 600}, {-700, 100, 800, 600}}, // 100 pixels still show
+        {{-750, 100, 800, 600}, {400, 200, 800, 600}},  // too little shows
+        {{5000, 5000, 800, 600}, {400, 200, 800, 600}}, // on a screen that is gone
+        {{100, -9000, 3000, 2000}, {0, 0, 1600, 1000}}, // larger than the screen
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(rectOnScreen(c.window, screens, primary), c.expected)
+            << c.window.x() << "," << c.window.y();
+}

@@ -166,13 +166,6 @@ TEST_F(RtfTextCommand, CtrlFOpensFindWithTheSelectedWord) {
     EXPECT_TRUE(prompts.calls.empty());
 }
 
-TEST_F(RtfTextCommand, AltWithALetterTypesNothing) {
-    const QString before = editor.Text();
-    QTest::keyClick(&editor, Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(&editor, Qt::Key_7, Qt::AltModifier);
-    EXPECT_EQ(editor.Text(), before);
-}
-
 struct SearchCase {
     const char *text;
     bool matchCase, wholeWord, wrap, backwards;

@@ -1,0 +1,69 @@
+#include "document/frm_document.h"
+
+#include "app/file_dialogs.h"
+#include "app/prompts.h"
+#include "app/string_table.h"
+#include "document/rtf_text.h"
+
+#include <QEvent>
+#include <QMdiSubWindow>
+
+// The document's file on disk: writing it, noticing changes made by other programs, and the
+// unsaved-changes mark on the window's frame.
+
+bool frmDocument::SaveFile(const QString &path, int format) {
+    if (disk_.wouldOverwriteChange(path) &&
+        prompts_.message(DiskWatch::overwriteQuestion(path), StringTable::text(1055),
+                         MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        rtfText->SetModifiedMark(true); // the file no longer holds the text
+        return false;
+    }
+    if (!rtfText->SaveFile(path, format)) {
+        ShowErrorReport(prompts_, rtfText->lastError());
+        return false;
+    }
+    disk_.record(path);
+    rtfText->SetModifiedMark(false);
+    return true;
+}
+
+void frmDocument::CheckFileOnDisk() {
+    const QString path = disk_.path();
+    switch (disk_.look()) {
+    case DiskWatch::Change::None:
+        return;
+    case DiskWatch::Change::Deleted:
+        prompts_.message(DiskWatch::deletedReport(path), StringTable::text(1055),
+                         MessageIcon::Exclamation);
+        rtfText->SetModifiedMark(true);
+        return;
+    case DiskWatch::Change::Changed:
+        if (prompts_.message(DiskWatch::reloadQuestion(path), StringTable::text(1055),
+                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+            rtfText->SetModifiedMark(true);
+        else if (!LoadFile(path))
+            ShowErrorReport(prompts_, rtfText->lastError());
+        return;
+    }
+}
+
+void frmDocument::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::WindowTitleChange || type == QEvent::ModifiedChange ||
+        type == QEvent::ParentChange)
+        showCaptionOnFrame();
+}
+
+// The frame shows the caption with a "*" while the text is unsaved; the caption itself stays
+// the file's path. A "[*]" within the caption is doubled so that it shows as it is.
+void frmDocument::showCaptionOnFrame() {
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame)
+        return;
+    const QString marker = QStringLiteral("[*]");
+    frame->setWindowTitle(QString(windowTitle()).replace(marker, marker + marker) + marker);
+    frame->setWindowModified(isWindowModified());
+    if (frame->isMaximized())
+        frame->window()->setWindowModified(isWindowModified());
+}
