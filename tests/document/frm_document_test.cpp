@@ -139,9 +139,9 @@ TEST_F(DocumentWindow, HugeBinaryAndLongLineFilesOpenScanAndScroll) {
                "ENDP\r\n";
     for (int i = 0; i < 200000; ++i)
         binary += char(i * 7 % 256);
-    const QByteArray files[] = {big, QByteArray(200000, '\n'), binary,
-                                QByteArray("GLOBAL a%\0\0b%\r\nPROC x:\r\n", 24),
-                                "PRINT " + QByteArray(1024 * 1024, 'x') + "\r\nGLOBAL z%"};
+    const QByteArray files[] = {
+        big, QByteArray(200000, '\n'), binary, QByteArray("GLOBAL a%\0\0b%\r\nPROC x:\r\n", 24),
+        "PRINT " + QByteArray(rtfText::MaxLineLength - 6, 'x') + "\r\nGLOBAL z%"};
     for (const QByteArray &bytes : files) {
         main().NewDocument();
         frmDocument &doc = active();

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readAll(const QString &path) {
@@ -112,10 +114,20 @@ TEST_F(RtfTextFile, FailuresReportTheReasonAndLoseNothing) {
     EXPECT_EQ(readAll(path("plain")), QByteArray("x"));
     EXPECT_TRUE(QFileInfo(path("folder")).isDir());
 
-    for (const char *source : {"missing.opl", "folder"}) {
-        editor.setLastError({});
+    QFile huge(path("huge.opl"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(rtfText::MaxFileBytes + 1));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    writeAll(path("long.opl"), "REM\n" + QByteArray(rtfText::MaxLineLength + 1, 'x'));
+    const std::pair<const char *, QString> sources[] = {
+        {"missing.opl", "No such file or directory"},
+        {"folder", path("folder") + " is a folder, not a file."},
+        {"huge.opl", path("huge.opl") + " is larger than 256 MB, too large to open."},
+        {"fifo", path("fifo") + " is not a regular file."},
+        {"long.opl", "Line 2 of " + path("long.opl") +
+                         " is longer than 1000000 characters, too long to open."}};
+    for (const auto &[source, error] : sources) {
         EXPECT_FALSE(editor.OpenFile(path(source))) << source;
-        EXPECT_FALSE(editor.lastError().isEmpty()) << source;
+        EXPECT_EQ(editor.lastError(), error);
     }
     EXPECT_EQ(editor.Text(), QStringLiteral("unsaved work"));
     EXPECT_TRUE(editor.Modified());
