@@ -45,7 +45,7 @@ public:
     // The largest file OpenFile takes, and its longest line in characters: the editor lays
     // out a line whole, and a longer one would keep the window from answering for seconds.
     static constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
-    static constexpr qsizetype MaxLineLength = 1000000;
+    static constexpr qsizetype MaxLineLength = 500000;
 
     // Loads a regular file of up to MaxFileBytes and lines of up to MaxLineLength, in any
     // of its encodings and line ends; the text gets CR LF line ends and counts as

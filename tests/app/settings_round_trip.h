@@ -3,7 +3,6 @@
 #include "app/settings_file.h"
 
 #include <QByteArrayView>
-#include <QStringList>
 #include <cmath>
 #include <cstring>
 
@@ -51,39 +50,43 @@ inline AppSettings recordFrom(QByteArrayView bytes) {
 }
 
 // "" when `written` reads back as promised and writing it again gives the same bytes;
-// otherwise the fields that came back wrong.
+// otherwise what went wrong.
 inline QString violation(const AppSettings &written) {
     const AppSettings defaults;
-    AppSettings read;
+    const auto kept = [](const QString &text, const QString &fallback) {
+        return canStoreSettingText(text) ? text : fallback;
+    };
+    AppSettings expected = defaults; // the fields the file does not hold stay as they were
+    for (int i = 1; i <= 3; ++i)
+        expected.RecentFiles[i] = kept(written.RecentFiles[i], defaults.RecentFiles[i]);
+    for (int i = 1; i <= 4; ++i)
+        expected.Paths[i] = kept(written.Paths[i], defaults.Paths[i]);
+    expected.EditorFont.Name = kept(written.EditorFont.Name, defaults.EditorFont.Name);
+    if (std::isfinite(written.WaitSeconds))
+        expected.WaitSeconds = written.WaitSeconds;
+    expected.LineNumbers = written.LineNumbers;
+    expected.Colours = written.Colours;
     const QByteArray bytes = formatSettingsFile(written);
+    AppSettings read;
     if (!parseSettingsFile(bytes, read))
         return QStringLiteral("the file does not read back whole");
-    QStringList wrong;
-    const auto text = [&](const char *field, const QString &in, const QString &out,
-                          const QString &fallback) {
-        if (out != (canStoreSettingText(in) ? in : fallback))
-            wrong << QString::fromLatin1(field);
-    };
-    for (int i = 1; i <= 3; ++i)
-        text("recent file", written.RecentFiles[i], read.RecentFiles[i], defaults.RecentFiles[i]);
-    for (int i = 1; i <= 4; ++i)
-        text("path", written.Paths[i], read.Paths[i], defaults.Paths[i]);
-    text("font name", written.EditorFont.Name, read.EditorFont.Name, defaults.EditorFont.Name);
-    if (read.WaitSeconds !=
-        (std::isfinite(written.WaitSeconds) ? written.WaitSeconds : defaults.WaitSeconds))
-        wrong << QStringLiteral("wait");
     // The size keeps 4 fraction digits, as far as a double holds them.
     const double size =
         std::isfinite(written.EditorFont.Size) ? written.EditorFont.Size : defaults.EditorFont.Size;
     if (!(std::fabs(read.EditorFont.Size - size) <= 0.00005 + std::fabs(size) * 1e-15))
-        wrong << QStringLiteral("font size");
-    if (read.LineNumbers != written.LineNumbers || read.Colours != written.Colours)
-        wrong << QStringLiteral("line numbers or colours");
-    if (read.EditorFont.Bold || read.SaveEncoding != defaults.SaveEncoding)
-        wrong << QStringLiteral("a field the file does not hold");
-    if (formatSettingsFile(read) != bytes)
-        wrong << QStringLiteral("bytes written again");
-    return wrong.join(QStringLiteral(", "));
+        return QStringLiteral("the font size");
+    expected.EditorFont.Size = read.EditorFont.Size;
+    if (read != expected)
+        return QStringLiteral("a value came back changed");
+    return formatSettingsFile(read) == bytes ? QString() : QStringLiteral("new bytes");
+}
+
+// The bytes both as a record of their own and as a settings file read from disk.
+inline QString violationFor(QByteArrayView bytes) {
+    AppSettings fromFile;
+    parseSettingsFile(bytes.toByteArray(), fromFile);
+    const QString own = violation(recordFrom(bytes));
+    return own.isEmpty() ? violation(fromFile) : own;
 }
 
 } // namespace SettingsRoundTrip

@@ -8,33 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Devices and FIFOs would block or never end: only regular files under the cap are read.
-TEST(DiskFileRead, OnlyRegularFilesUnderTheCapAreRead) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("a.opl");
-    ASSERT_TRUE(DiskFile::replace(file, "abc").ok);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(file, dir.filePath("link")));
-    using Status = DiskFile::ReadResult::Status;
-    const struct {
-        QString path;
-        qint64 cap;
-        Status status;
-    } rows[] = {
-        {file, 3, Status::Read},
-        {dir.filePath("link"), 3, Status::Read},
-        {file, 2, Status::Missing},
-        {dir.filePath("fifo"), 100, Status::Missing},
-        {"/dev/zero", 100, Status::Missing},
-        {QString(), 100, Status::Missing},
-    };
-    for (const auto &row : rows) {
-        const DiskFile::ReadResult read = DiskFile::read(row.path, row.cap);
-        EXPECT_EQ(read.status, row.status) << row.path.toStdString();
-        EXPECT_EQ(read.bytes, row.status == Status::Read ? "abc" : "") << row.path.toStdString();
-    }
-}
-
 // Only root may hand a file to another owner; the mode is kept as before.
 TEST(DiskFileReplace, KeepsTheOwnerGroupAndModeOfTheFileItReplaces) {
     if (::geteuid() != 0)
