@@ -1,32 +1,23 @@
 #include "analysis/include_file.h"
 
+#include "document/disk_file.h"
 #include "document/text_codec.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 IncludeFile IncludeFile::read(const QString &path) {
     IncludeFile result;
-    if (!QFileInfo(path).isFile())
-        return result;
-    result.status = Status::Unreadable;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
+    DiskFile::ReadResult file = DiskFile::read(path, kMaxBytes);
+    switch (file.status) {
+    case DiskFile::ReadResult::Status::Missing:
+        break;
+    case DiskFile::ReadResult::Status::Unreadable:
+        result.status = Status::Unreadable;
+        result.error = file.error;
+        break;
+    case DiskFile::ReadResult::Status::Read:
+        result.status = Status::Read;
+        result.text = TextCodec::decodeWindows1252(file.bytes);
+        break;
     }
-    const qint64 size = file.size();
-    if (size > kMaxBytes) {
-        result.error = QStringLiteral("The file is larger than %1 MB.").arg(kMaxBytes >> 20);
-        return result;
-    }
-    const QByteArray bytes = file.read(size);
-    if (bytes.size() < size && file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.status = Status::Read;
-    result.text = TextCodec::decodeWindows1252(bytes);
     return result;
 }
 

@@ -11,9 +11,9 @@ struct IncludeFile {
     QString text;  // Read: the decoded text, not yet cleaned
     QString error; // Unreadable: the failing operation's description
 
-    // Reads a header from disk: only regular files, read as Windows-1252 (one character per
-    // byte), at most as many bytes as the file had when opened, so a file that grows while
-    // it is read cannot keep the scan busy. Files past kMaxBytes are refused.
+    // Reads a header from disk as Windows-1252 (one character per byte). Anything but a
+    // regular file of at most kMaxBytes (a folder, a device, a FIFO, a name holding a NUL)
+    // is NotAFile, reported as a missing header.
     static IncludeFile read(const QString &path);
 
     // The text cleaned the way old headers need: NUL characters dropped, and both the

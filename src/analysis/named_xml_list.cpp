@@ -1,6 +1,7 @@
 #include "analysis/named_xml_list.h"
 
-#include <QFile>
+#include "analysis/analysis_texts.h"
+#include "document/disk_file.h"
 
 namespace NamedXmlList {
 
@@ -38,13 +39,14 @@ QString read(const QByteArray &data, const Shape &shape, QString &name,
 }
 
 std::optional<QByteArray> readFile(const QString &path, QString *error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    return file.readAll();
+    DiskFile::ReadResult file = DiskFile::read(path, kMaxFileBytes);
+    if (file.status == DiskFile::ReadResult::Status::Read)
+        return std::move(file.bytes);
+    if (error)
+        *error = file.status == DiskFile::ReadResult::Status::Unreadable
+                     ? file.error
+                     : AnalysisTexts::fileNotFound();
+    return std::nullopt;
 }
 
 } // namespace NamedXmlList

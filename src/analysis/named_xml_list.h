@@ -25,7 +25,11 @@ QString located(const QXmlStreamReader &xml, const QString &message);
 QString read(const QByteArray &data, const Shape &shape, QString &name,
              const std::function<QString(QXmlStreamReader &)> &readChild);
 
-// The whole file, or nothing with the error's description in `error`.
+// The whole file, or nothing with the error's description in `error`. Anything but a
+// regular file of at most kMaxFileBytes is not found.
 std::optional<QByteArray> readFile(const QString &path, QString *error);
+
+// Both files are a few hundred kilobytes at most.
+inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
 } // namespace NamedXmlList

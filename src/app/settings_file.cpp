@@ -1,10 +1,9 @@
 #include "app/settings_file.h"
 
+#include "document/disk_file.h"
 #include "document/text_codec.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <charconv>
 #include <cmath>
@@ -13,7 +12,7 @@
 namespace {
 
 // A real settings file is a few hundred bytes; the cap only keeps a stray huge file from
-// exhausting memory. Whatever lies past it counts as missing.
+// exhausting memory. A larger file counts as missing.
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 const AppSettings kDefaults;
@@ -125,8 +124,9 @@ template <typename T> QString plainNumber(T value) {
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-QString quoted(const QString &text) {
-    return u'"' + text + u'"';
+// `text` in quotes, or `fallback` when `text` could not be read back.
+QString quoted(const QString &text, const QString &fallback = {}) {
+    return u'"' + (canStoreSettingText(text) ? text : fallback) + u'"';
 }
 
 } // namespace
@@ -138,6 +138,10 @@ bool FileExists(const QString &path) {
     return QFileInfo(path).isFile();
 }
 
+bool canStoreSettingText(const QString &text) {
+    return !text.contains(u'"') && text.isValidUtf16();
+}
+
 QByteArray formatSettingsFile(const AppSettings &settings) {
     // A value that has no number form ("nan", "inf") would make the whole rest of the
     // file unreadable next time, so such a value is stored as its default instead.
@@ -147,10 +151,10 @@ QByteArray formatSettingsFile(const AppSettings &settings) {
                                                                 : kDefaults.EditorFont.Size;
     QStringList lines;
     for (int i = 1; i <= 3; ++i)
-        lines << quoted(settings.RecentFiles[i]);
+        lines << quoted(settings.RecentFiles[i], kDefaults.RecentFiles[i]);
     for (int i = 1; i <= 4; ++i)
-        lines << quoted(settings.Paths[i]);
-    lines << plainNumber(wait) << quoted(settings.EditorFont.Name)
+        lines << quoted(settings.Paths[i], kDefaults.Paths[i]);
+    lines << plainNumber(wait) << quoted(settings.EditorFont.Name, kDefaults.EditorFont.Name)
           << plainNumber(roundFontSize(size))
           << quoted(settings.LineNumbers ? QStringLiteral("On") : QStringLiteral("Off"));
     for (std::uint32_t colour : settings.Colours)
@@ -207,23 +211,11 @@ bool parseSettingsFile(const QByteArray &bytes, AppSettings &settings) {
 }
 
 bool readSettingsFile(const QString &path, AppSettings &settings) {
-    // FileExists first: opening a FIFO would block, a folder gives nothing useful.
-    if (!FileExists(path))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return parseSettingsFile(file.read(kMaxFileBytes), settings);
+    const DiskFile::ReadResult file = DiskFile::read(path, kMaxFileBytes);
+    return file.status == DiskFile::ReadResult::Status::Read &&
+           parseSettingsFile(file.bytes, settings);
 }
 
 bool writeSettingsFile(const QString &path, const AppSettings &settings) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = formatSettingsFile(settings);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return DiskFile::replace(path, formatSettingsFile(settings)).ok;
 }

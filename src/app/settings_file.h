@@ -13,7 +13,12 @@
 // folder, a missing file or a malformed path gives false, silently.
 bool FileExists(const QString &path);
 
-// The file's bytes for `settings`: 22 lines, each ended by CR LF.
+// True when `text` reads back unchanged once written: it holds no double quote (the format
+// has no escaping) and no lone half of a surrogate pair.
+bool canStoreSettingText(const QString &text);
+
+// The file's bytes for `settings`: 22 lines, each ended by CR LF. A text that cannot be
+// stored is written as its field's default, so that it cannot shift the fields after it.
 QByteArray formatSettingsFile(const AppSettings &settings);
 
 // Reads the values from `bytes` into `settings` in file order and stops at the first one

@@ -1,17 +1,16 @@
 #include "dialogs/frm_desc.h"
 
 #include "app/prompts.h"
-#include "app/settings_file.h"
 #include "app/string_table.h"
 #include "dialogs/reference_search.h"
 #include "dialogs/rtf_document_builder.h"
 #include "dialogs/rtf_reader.h"
+#include "document/disk_file.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QColor>
-#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -95,23 +94,22 @@ QString frmDesc::referencePath(const QString &programFolder) {
 }
 
 frmDesc *frmDesc::open(const QString &programFolder, Prompts &prompts, QWidget *parent) {
-    const QString path = referencePath(programFolder);
-    if (!FileExists(path)) {
+    // The reference is well under a megabyte; a device, a FIFO or a far larger file by that
+    // name counts as missing.
+    constexpr qint64 maxBytes = 64 * 1024 * 1024;
+    const DiskFile::ReadResult file = DiskFile::read(referencePath(programFolder), maxBytes);
+    if (file.status == DiskFile::ReadResult::Status::Missing) {
         prompts.message(StringTable::text(1053), StringTable::text(1055), MessageIcon::None,
                         MessageButtons::Ok);
         return nullptr;
     }
-    QFile file(path);
-    QByteArray rtf;
-    if (file.open(QIODevice::ReadOnly))
-        rtf = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        prompts.message(file.errorString(), StringTable::text(1055), MessageIcon::Critical,
+    if (file.status == DiskFile::ReadResult::Status::Unreadable) {
+        prompts.message(file.error, StringTable::text(1055), MessageIcon::Critical,
                         MessageButtons::Ok);
         return nullptr;
     }
     auto *viewer = new frmDesc(parent);
-    viewer->showRtf(rtf);
+    viewer->showRtf(file.bytes);
     return viewer;
 }
 

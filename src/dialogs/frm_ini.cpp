@@ -3,6 +3,7 @@
 #include "app/file_dialogs.h"
 #include "app/mdl_main.h"
 #include "app/prompts.h"
+#include "app/settings_file.h"
 #include "app/string_table.h"
 #include "app/window_placement.h"
 #include "dialogs/frm_path.h"
@@ -19,6 +20,16 @@
 namespace {
 
 constexpr int kValueColumn = 1;
+
+// tamro.ini cannot keep such a path; a message says so rather than losing it at the next start.
+bool refusedPath(Prompts &prompts, const QString &path) {
+    if (canStoreSettingText(path))
+        return false;
+    prompts.message(path + QStringLiteral("\r\n\r\nA path holding a double quote (\") cannot be "
+                                          "kept in the settings. Please choose another."),
+                    StringTable::text(1055), MessageIcon::Critical, MessageButtons::Ok);
+    return true;
+}
 
 QColor toQColor(std::uint32_t colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
@@ -177,6 +188,8 @@ void frmINI::Files_DblClick() {
         return;
     case SettingsGrid::RowKind::File:
         newValue = chooseTranslator();
+        if (refusedPath(module_.prompts(), newValue))
+            return;
         break;
     case SettingsGrid::RowKind::Folder:
         chooseFolder(row);
@@ -210,9 +223,12 @@ QString frmINI::chooseTranslator() {
 void frmINI::chooseFolder(int row) {
     frmPath chooser(settings_, module_.prompts(), QString::number(row), this);
     chooser.setWindowTitle(SettingsGrid::rowName(row));
-    chooser.setPath(settings_.Paths[row]);
+    const QString before = settings_.Paths[row];
+    chooser.setPath(before);
     runModal(chooser);
-    if (settings_.PathChosen)
+    if (settings_.PathChosen && refusedPath(module_.prompts(), settings_.Paths[row]))
+        settings_.Paths[row] = before;
+    else if (settings_.PathChosen)
         valueCell(row)->setText(settings_.Paths[row]);
 }
 

@@ -3,6 +3,7 @@
 #include "document/command_catalogue.h"
 #include "document/command_dispatcher.h"
 #include "document/completion_popup.h"
+#include "document/disk_file.h"
 #include "document/document_printer.h"
 #include "document/scintilla_call.h"
 #include "document/text_codec.h"
@@ -12,11 +13,10 @@
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSaveFile>
+#include <cerrno>
 
 namespace {
 
@@ -37,6 +37,22 @@ int marginDigits(int lineCount) {
     for (long long limit = 1000; lineCount >= limit; limit *= 10)
         ++digits;
     return digits;
+}
+
+// The 0-based number of the first line of `text` (CR LF line ends) longer than `limit`
+// characters, or -1.
+qsizetype firstLineLongerThan(QStringView text, qsizetype limit) {
+    qsizetype line = 0;
+    for (qsizetype start = 0; start < text.size(); ++line) {
+        const qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype length = end < 0 ? text.size() - start : end - 1 - start;
+        if (length > limit)
+            return line;
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return -1;
 }
 
 } // namespace
@@ -87,21 +103,34 @@ rtfText::~rtfText() {
 }
 
 bool rtfText::OpenFile(const QString &path) {
-    if (QFileInfo(path).isDir()) {
-        lastError_ = QStringLiteral("%1 is a folder, not a file.").arg(path);
+    const DiskFile::ReadResult file = DiskFile::read(path, MaxFileBytes);
+    if (file.status == DiskFile::ReadResult::Status::Unreadable) {
+        lastError_ = file.error;
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        lastError_ = file.errorString();
+    if (file.status == DiskFile::ReadResult::Status::Missing) {
+        const QFileInfo info(path.contains(QChar(0)) ? QString() : path);
+        if (info.isDir())
+            lastError_ = QStringLiteral("%1 is a folder, not a file.").arg(path);
+        else if (!info.exists())
+            lastError_ = qt_error_string(ENOENT);
+        else if (!info.isFile())
+            lastError_ = QStringLiteral("%1 is not a regular file.").arg(path);
+        else
+            lastError_ = QStringLiteral("%1 is larger than %2 MB, too large to open.")
+                             .arg(path)
+                             .arg(MaxFileBytes >> 20);
         return false;
     }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        lastError_ = file.errorString();
+    const QString text = TextCodec::toCrLf(TextCodec::decodeText(file.bytes));
+    if (const qsizetype line = firstLineLongerThan(text, MaxLineLength); line >= 0) {
+        lastError_ = QStringLiteral("Line %1 of %2 is longer than %3 characters, too long to open.")
+                         .arg(line + 1)
+                         .arg(path)
+                         .arg(MaxLineLength);
         return false;
     }
-    const QByteArray utf8 = TextCodec::toCrLf(TextCodec::decodeText(content)).toUtf8();
+    const QByteArray utf8 = text.toUtf8();
 
     const bool wasReadOnly = isReadOnly();
     setReadOnly(false);
@@ -129,11 +158,9 @@ bool rtfText::SaveFile(const QString &path, int format) {
         lastError_ = encoded.errorMessage;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
-        !file.commit()) {
-        lastError_ = file.errorString();
-        file.cancelWriting();
+    const DiskFile::WriteResult written = DiskFile::replace(path, encoded.bytes);
+    if (!written.ok) {
+        lastError_ = written.error;
         return false;
     }
     sciCall(*this, SCI_SETSAVEPOINT);

@@ -42,12 +42,19 @@ public:
     explicit rtfText(Prompts &prompts, QWidget *parent = nullptr);
     ~rtfText() override;
 
-    // Loads a file in any of its encodings and line ends; the text gets CR LF line ends and
-    // counts as unmodified. On failure the text stays as it was.
+    // The largest file OpenFile takes, and its longest line in characters: the editor lays
+    // out a line whole, and a longer one would keep the window from answering for seconds.
+    static constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
+    static constexpr qsizetype MaxLineLength = 500000;
+
+    // Loads a regular file of up to MaxFileBytes and lines of up to MaxLineLength, in any
+    // of its encodings and line ends; the text gets CR LF line ends and counts as
+    // unmodified. On failure the text stays as it was.
     bool OpenFile(const QString &path);
     // Writes the text with CR LF line ends in format 16 (ASCII = Windows-1252), 32 (UTF-8
     // with BOM) or 64 (UTF-16LE with BOM). The file is replaced only when the whole text was
-    // written; text that the format cannot hold is refused with a message naming the line.
+    // written and flushed; text that the format cannot hold is refused with a message naming
+    // the line.
     bool SaveFile(const QString &path, int format);
 
     QString Text() const;

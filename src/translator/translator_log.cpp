@@ -2,9 +2,9 @@
 
 #include "app/settings_file.h"
 #include "app/string_table.h"
+#include "document/disk_file.h"
 #include "document/text_codec.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <optional>
 
@@ -95,22 +95,19 @@ TranslationOutcome unrecognised(const QString &log) {
 
 LogRead readTranslatorLog(const QString &path) {
     LogRead result;
-    if (!FileExists(path))
-        return result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    DiskFile::ReadResult file = DiskFile::read(path, kMaxLogBytes);
+    switch (file.status) {
+    case DiskFile::ReadResult::Status::Missing:
+        break;
+    case DiskFile::ReadResult::Status::Unreadable:
         result.status = LogRead::Status::Unreadable;
-        result.error = file.errorString();
-        return result;
+        result.error = file.error;
+        break;
+    case DiskFile::ReadResult::Status::Read:
+        result.status = LogRead::Status::Read;
+        result.text = TextCodec::decodeText(file.bytes);
+        break;
     }
-    const QByteArray bytes = file.read(kMaxLogBytes);
-    if (file.error() != QFileDevice::NoError) {
-        result.status = LogRead::Status::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
-    result.status = LogRead::Status::Read;
-    result.text = TextCodec::decodeText(bytes);
     return result;
 }
 

@@ -15,7 +15,8 @@ struct LogRead {
     QString error; // the failing operation's description, when Unreadable
 };
 
-// Reads the log at `path` whole (up to kMaxLogBytes; a longer log is cut there).
+// Reads the log at `path` whole. Anything but a regular file of at most kMaxLogBytes is
+// Missing.
 LogRead readTranslatorLog(const QString &path);
 
 inline constexpr qsizetype kMaxLogBytes = 64 * 1024 * 1024;

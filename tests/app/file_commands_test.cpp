@@ -1,12 +1,18 @@
 #include "app/disk_watch.h"
 #include "app/document_identity.h"
 #include "app/recent_files.h"
+#include "app/settings_file.h"
+#include "document/disk_file.h"
 #include "document/document_window_fixture.h"
+#include "translator/batch_file.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QScopeGuard>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -18,11 +24,12 @@ QByteArray readAll(const QString &path) {
 TEST(RecentFileList, ShiftsByTheFirstSlotOnly) {
     std::array<QString, 4> list;
     QStringList seen;
-    for (const char *path : {"a", "b", "c", "b", "c", "c", "a", "A"}) {
+    // tamro.ini cannot store a double quote: such a path is not remembered.
+    for (const char *path : {"a", "b", "c", "b", "c", "c", "a", "A", "say \"hi\""}) {
         RecentFileList::add(list, path);
         seen << list[1] + list[2] + list[3];
     }
-    EXPECT_EQ(seen, (QStringList{"a", "ba", "cba", "bcb", "cbc", "cbc", "acb", "Aac"}));
+    EXPECT_EQ(seen, (QStringList{"a", "ba", "cba", "bcb", "cbc", "cbc", "acb", "Aac", "Aac"}));
     EXPECT_TRUE(DocumentIdentity::isUntitled("Document 2"));
     EXPECT_FALSE(DocumentIdentity::isUntitled("document 2"));
 }
@@ -53,7 +60,56 @@ protected:
                         shown[0].buttons == MessageButtons::Ok;
         return ok ? shown[0].text : "<" + prompts.messageTexts().join('|') + ">";
     }
+
+    // Saves of a document, the settings and the batch file into `folder` once `fill` has
+    // left no room there: each fails with the system's reason and leaves the old bytes.
+    void checkAFullDisk(const QString &folder, const std::function<void()> &fill) {
+        const QString names[] = {"prog.opl", "tamro.ini", "opltran.bat"};
+        for (const QString &name : names)
+            ASSERT_TRUE(DiskFile::replace(folder + '/' + name, "old " + name.toUtf8()).ok);
+        const QString source = folder + "/prog.opl";
+        trigger(main().mnuFileOpen, source);
+        frmDocument &document = active();
+        document.rtfText->SetText("PRINT \"new\"");
+        fill();
+        const QString full = "No space left on device";
+        trigger(main().mnuFileSave);
+        EXPECT_EQ(report(), full);
+        EXPECT_TRUE(document.rtfText->Modified());
+        prompts.clear();
+        prompts.messageAnswers = {MessageAnswer::Yes};
+        EXPECT_FALSE(document.parentWidget()->close()); // Close + Yes keeps the window
+        EXPECT_EQ(prompts.messageTexts().value(1), full);
+        EXPECT_EQ(document.rtfText->Text(), "PRINT \"new\"");
+        EXPECT_FALSE(writeSettingsFile(folder + "/tamro.ini", module.settings()));
+        EXPECT_EQ(writeBatchFile(folder + "/opltran.bat", "true").error, full);
+        for (const QString &name : names)
+            EXPECT_EQ(readAll(folder + '/' + name), "old " + name.toUtf8());
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 4); // + the filler, no temporary
+    }
 };
+
+TEST_F(FileCommands, AReallyFullDiskFailsEverySaveAndLosesNothing) {
+    QTemporaryDir folder;
+    const QByteArray native = QFile::encodeName(folder.path());
+    if (::mount("tmpfs", native.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") != 0)
+        GTEST_SKIP() << "a tmpfs cannot be mounted here";
+    const auto unmount = qScopeGuard([&] { ::umount2(native.constData(), MNT_DETACH); });
+    checkAFullDisk(folder.path(), [&] {
+        QFile filler(folder.filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+    });
+}
+
+TEST_F(FileCommands, AFlushThatFailsFailsEverySaveAndLosesNothing) {
+    std::optional<DiskFile::FlushFault> fault;
+    checkAFullDisk(filesDir.path(), [&] {
+        fault.emplace("No space left on device");
+        writeFile("filler", "");
+    });
+}
 
 TEST_F(FileCommands, SaveAsksForANameOnceAndWritesTheToolBarsFormat) {
     main().NewDocument();

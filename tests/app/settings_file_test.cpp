@@ -1,4 +1,5 @@
 #include "app/settings_file.h"
+#include "settings_round_trip.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -74,14 +75,20 @@ TEST(SettingsFileFormat, DefaultsAndNumbersAreSpelledExactly) {
     }
 }
 
-TEST(SettingsFileRead, EveryStoredFieldRoundTripsAndTheBytesToo) {
+// Write then read gives the same record minus the texts that cannot be stored: a double
+// quote would end its field early and shift every later one.
+TEST(SettingsFileRead, AnyRecordReadsBackMinusWhatCannotBeStored) {
     for (bool lineNumbers : {false, true}) {
         AppSettings written = everyFieldSet();
         written.LineNumbers = lineNumbers;
-        AppSettings read = defaults();
-        ASSERT_TRUE(parseSettingsFile(formatSettingsFile(written), read));
-        EXPECT_EQ(read, written);
-        EXPECT_EQ(formatSettingsFile(read), formatSettingsFile(written));
+        EXPECT_EQ(SettingsRoundTrip::violation(written), "");
+    }
+    std::mt19937 random(15);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes(int(random() % 600), Qt::Uninitialized);
+        for (char &b : bytes)
+            b = char(random() % 4 == 0 ? "\",\r\n"[random() % 4] : random() % 256);
+        EXPECT_EQ(SettingsRoundTrip::violationFor(bytes), "") << bytes.toHex().toStdString();
     }
 }
 
@@ -171,7 +178,7 @@ TEST(SettingsFileRead, LineEndsEncodingsAndOddBytes) {
     EXPECT_EQ(empty, defaults());
 }
 
-TEST(SettingsFileRead, HugeLinesAndRandomBytesDoNoHarm) {
+TEST(SettingsFileRead, HugeLinesDoNoHarm) {
     QStringList lines = linesOf(defaults());
     const QString huge(10 * 1024 * 1024, u'x');
     lines[0] = '"' + huge + '"';
@@ -180,13 +187,4 @@ TEST(SettingsFileRead, HugeLinesAndRandomBytesDoNoHarm) {
     EXPECT_EQ(read.RecentFiles[1].size(), huge.size());
     lines[7] = huge;
     EXPECT_FALSE(parseSettingsFile(joined(lines), read));
-
-    std::mt19937 random(7);
-    for (int round = 0; round < 200; ++round) {
-        QByteArray bytes(int(random() % 600), Qt::Uninitialized);
-        for (char &b : bytes)
-            b = char(random() % 4 == 0 ? "\",\r\n"[random() % 4] : random() % 256);
-        AppSettings any = defaults();
-        parseSettingsFile(bytes, any); // must neither crash nor hang
-    }
 }

@@ -102,24 +102,32 @@ TEST_F(FrmIniTest, OkStoresOffANewColourAndFontKeepsAWaitThatIsNoNumberAndWrites
                                             "8421504", "0", QString::number(0x3366FF)}));
 }
 
+// A path holding a double quote could not be stored: it is refused with a message.
 TEST_F(FrmIniTest, PathRowsTakeAnExistingTranslatorAndAChosenFolderThatCancelKeeps) {
     frmINI dialog(module);
-    prompts.fileAnswers = {dir.filePath("gone.exe"), dir.path(), translator};
-    for (const QString &shown : QStringList{"/opl/OPLTRAN.EXE", "/opl/OPLTRAN.EXE", translator}) {
+    const QString quoted = dir.filePath("say \"hi\".exe");
+    QFile(quoted).open(QIODevice::WriteOnly);
+    prompts.fileAnswers = {dir.filePath("gone.exe"), dir.path(), quoted, translator};
+    for (const QString &shown :
+         QStringList{"/opl/OPLTRAN.EXE", "/opl/OPLTRAN.EXE", "/opl/OPLTRAN.EXE", translator}) {
         doubleClick(dialog, {1});
         EXPECT_EQ(cell(dialog, 1), shown);
     }
+    const QString refusal = "\r\n\r\nA path holding a double quote (\") cannot be kept in the "
+                            "settings. Please choose another.";
+    EXPECT_EQ(prompts.messageTexts(), QStringList{quoted + refusal});
     EXPECT_EQ(prompts.calls[0].file.title + prompts.calls[0].file.filters.join(';'),
               "OPLTRAN.EXE Path OPLTRAN.EXE (opltran.exe);All Files (*)");
-    QString seen;
+    QString seen, typed = "/in\"c";
     dialog.runModal = [&](QDialog &shown) {
         auto &chooser = dynamic_cast<frmPath &>(shown);
         seen += chooser.windowTitle() + '|' + chooser.mode() + '|' + chooser.txtPath->text();
-        chooser.txtPath->setText(dir.path());
+        chooser.txtPath->setText(std::exchange(typed, dir.path()));
         chooser.mode() == "2" ? chooser.btnGo->click() : chooser.btnCancel->click();
     };
-    doubleClick(dialog, {3, 2});
-    EXPECT_EQ(seen, "Output Path |3|/outInclude Path |2|/inc");
+    doubleClick(dialog, {2, 3, 2});
+    EXPECT_EQ(seen, "Include Path |2|/incOutput Path |3|/outInclude Path |2|/inc");
+    EXPECT_EQ(prompts.messageTexts().value(1), "/in\"c" + refusal);
     EXPECT_EQ(cell(dialog, 3) + '|' + cell(dialog, 2), "/out|" + dir.path());
     dialog.btnCancel->click();
     EXPECT_EQ(settings.Paths[1] + settings.Paths[2], "/opl/OPLTRAN.EXE" + dir.path());

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readAll(const QString &path) {
@@ -97,25 +99,27 @@ TEST_F(RtfTextFile, TextThatAsciiCannotHoldIsRefusedAndTheFileKept) {
     EXPECT_FALSE(editor.Modified());
 }
 
+// Failed saves into places that cannot hold the file are checked through File > Save.
 TEST_F(RtfTextFile, FailuresReportTheReasonAndLoseNothing) {
-    writeAll(path("plain"), "x");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     editor.SetText(QStringLiteral("unsaved work"));
-
-    for (const char *target : {"plain/under-a-file.opl", "missing/dir/file.opl", "folder"}) {
-        editor.setLastError({});
-        EXPECT_FALSE(editor.SaveFile(path(target), 32)) << target;
-        EXPECT_FALSE(editor.lastError().isEmpty()) << target;
-    }
     EXPECT_FALSE(editor.SaveFile(path("x.opl"), 8));
     EXPECT_EQ(editor.lastError(), QStringLiteral("8 is not a save format (16, 32 or 64)."));
-    EXPECT_EQ(readAll(path("plain")), QByteArray("x"));
-    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
 
-    for (const char *source : {"missing.opl", "folder"}) {
-        editor.setLastError({});
+    QFile huge(path("huge.opl"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(rtfText::MaxFileBytes + 1));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    writeAll(path("long.opl"), "REM\n" + QByteArray(rtfText::MaxLineLength + 1, 'x'));
+    const std::pair<const char *, QString> sources[] = {
+        {"missing.opl", "No such file or directory"},
+        {"folder", path("folder") + " is a folder, not a file."},
+        {"huge.opl", path("huge.opl") + " is larger than 256 MB, too large to open."},
+        {"fifo", path("fifo") + " is not a regular file."},
+        {"long.opl",
+         "Line 2 of " + path("long.opl") + " is longer than 500000 characters, too long to open."}};
+    for (const auto &[source, error] : sources) {
         EXPECT_FALSE(editor.OpenFile(path(source))) << source;
-        EXPECT_FALSE(editor.lastError().isEmpty()) << source;
+        EXPECT_EQ(editor.lastError(), error);
     }
     EXPECT_EQ(editor.Text(), QStringLiteral("unsaved work"));
     EXPECT_TRUE(editor.Modified());
