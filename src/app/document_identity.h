@@ -9,6 +9,11 @@ namespace DocumentIdentity {
 // (case-sensitive), the form new documents get; otherwise its caption is its file's path.
 bool isUntitled(const QString &caption);
 
+// True when `caption` is a titled document's and names the file at `path`: the same path
+// once both are made absolute and cleaned, or, for files that exist, the same file behind
+// any links.
+bool namesFile(const QString &caption, const QString &path);
+
 // The message for a recent file that has vanished: "File not found!", CR LF twice, the path.
 QString fileNotFoundText(const QString &path);
 

@@ -7,9 +7,9 @@
 // empty string marks a free slot.
 namespace RecentFileList {
 
-// Puts `path` in front and shifts the others down one slot, the third falling off. Only the
-// first slot is compared (case-sensitively): a path already there changes nothing, while a
-// path from slot 2 moves to the front and still shows in slot 3. True when the list changed.
+// Puts `path` in front and shifts the others down one slot. A path already listed (compared
+// case-sensitively) moves to the front from its slot; otherwise the third falls off. True when
+// the list changed.
 bool add(std::array<QString, 4> &recentFiles, const QString &path);
 
 } // namespace RecentFileList
