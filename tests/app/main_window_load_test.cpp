@@ -96,8 +96,6 @@ TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTh
     const QList<QByteArray> lines = formatSettingsFile(file).split('\n');
     const EditorFontSetting fixedFont{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
                                       10};
-    const char *categories[] = {"Variables", "Functions", "Labels",    "Constants", "Comments",
-                                "Strings",   "Keywords",  "Operators", "Text",      "Numbers"};
     for (const int kept : {0, 8, 14}) { // no file; up to the wait; up to colour 2
         SCOPED_TRACE(kept);
         QFile::remove(module.settingsPath());
@@ -115,11 +113,12 @@ TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTh
         EXPECT_EQ(s.EditorFont, kept > 8 ? file.EditorFont : fixedFont);
         for (int i = 1; i <= 10; ++i)
             EXPECT_EQ(s.Colours[i],
-                      i <= kept - 12 ? file.Colours[i] : language.colour(categories[i - 1]).value())
+                      i <= kept - 12
+                          ? file.Colours[i]
+                          : language.colour(LanguageCategory::ByColourIndex[i - 1]).value())
                 << i;
         EXPECT_EQ(run.MainWindow()->mnuFileMRU[1]->isVisible(), kept > 0);
         EXPECT_FALSE(run.MainWindow()->mnuFileTranslate->isEnabled());
-        EXPECT_FALSE(run.MainWindow()->mnuFileTransConv->isEnabled());
         ASSERT_TRUE(run.MainWindow()->close());
         AppSettings written;
         ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));

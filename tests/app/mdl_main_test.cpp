@@ -37,7 +37,6 @@ TEST_F(Module, TheRealFontDialogOffersTheFontsOwnStyleAndOkWithoutAChangeKeepsTh
     } rows[] = {
         {{"DejaVu Sans Mono", 10}, {}, {"DejaVu Sans Mono", 10}},
         {{"DejaVu Sans Mono", 9.75, true, true}, {}, {"DejaVu Sans Mono", 9.75, true, true}},
-        {{"DejaVu Serif", 12, true, false}, {}, {"DejaVu Serif", 12, true, false}},
         {{"No Such Font", 8}, {}, {"No Such Font", 8}},
         {{"DejaVu Sans Mono", 10, false, true}, "DejaVu Serif", {"DejaVu Serif", 11, true}},
     };
