@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <array>
 #include <optional>
 
 // The categories the lexer and the colour settings rely on by name.
@@ -20,6 +21,9 @@ inline constexpr QLatin1String Variables{"Variables"};
 inline constexpr QLatin1String Functions{"Functions"};
 inline constexpr QLatin1String Labels{"Labels"};
 inline constexpr QLatin1String Constants{"Constants"};
+// The category of each syntax colour of the settings: entry i - 1 for colour i (1..10).
+inline constexpr std::array<QLatin1String, 10> ByColourIndex{
+    Variables, Functions, Labels, Constants, Comments, Strings, Keywords, Operators, Text, Numbers};
 } // namespace LanguageCategory
 
 // The editor's language definition, read from opl.xml: named colour categories, each with

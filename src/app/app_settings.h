@@ -5,9 +5,11 @@
 #include <cstdint>
 
 // The editor font as the settings keep it. Bold and italic live only until the program ends.
+// Start-up names the platform's fixed-pitch font; a name that is not installed (this empty
+// one too) shows as that font.
 struct EditorFontSetting {
-    QString Name = QStringLiteral("Arial");
-    double Size = 8.0; // kept to 4 fraction digits
+    QString Name;
+    double Size = 10.0; // kept to 4 fraction digits
     bool Bold = false;
     bool Italic = false;
     bool operator==(const EditorFontSetting &) const = default;

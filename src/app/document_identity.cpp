@@ -2,6 +2,7 @@
 
 #include "app/string_table.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 bool DocumentIdentity::isUntitled(const QString &caption) {
@@ -13,6 +14,16 @@ QString DocumentIdentity::dialogFolder(const QString &activeCaption, const QStri
         if (!path.isEmpty() && !isUntitled(path))
             return QFileInfo(path).absolutePath();
     return {};
+}
+
+bool DocumentIdentity::namesFile(const QString &caption, const QString &path) {
+    if (isUntitled(caption) || caption.isEmpty() || path.isEmpty())
+        return false;
+    const QFileInfo a(caption), b(path);
+    if (QDir::cleanPath(a.absoluteFilePath()) == QDir::cleanPath(b.absoluteFilePath()))
+        return true;
+    const QString real = a.canonicalFilePath();
+    return !real.isEmpty() && real == b.canonicalFilePath();
 }
 
 QString DocumentIdentity::fileNotFoundText(const QString &path) {

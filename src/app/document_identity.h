@@ -13,6 +13,11 @@ bool isUntitled(const QString &caption);
 // without one) when it has a file, else that of `lastFile`; empty when neither names a file.
 QString dialogFolder(const QString &activeCaption, const QString &lastFile);
 
+// True when `caption` is a titled document's and names the file at `path`: the same path
+// once both are made absolute and cleaned, or, for files that exist, the same file behind
+// any links.
+bool namesFile(const QString &caption, const QString &path);
+
 // The message for a recent file that has vanished: "File not found!", CR LF twice, the path.
 QString fileNotFoundText(const QString &path);
 

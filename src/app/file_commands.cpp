@@ -13,6 +13,7 @@
 #include "document/rtf_text.h"
 
 #include <QAction>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace FileCommands {
@@ -32,6 +33,18 @@ void AddRecentFile(frmMain &window, mdlMAIN &module, const QString &path) {
     for (int i = 1; i <= 3; ++i)
         if (!settings.RecentFiles[i].isEmpty())
             window.showRecentFileEntry(i, settings.RecentFiles[i]);
+}
+
+bool ShowOpenDocument(frmMain &window, mdlMAIN &module, const QString &path) {
+    for (frmDocument *document : window.documents()) {
+        if (!DocumentIdentity::namesFile(document->windowTitle(), path))
+            continue;
+        if (auto *child = qobject_cast<QMdiSubWindow *>(document->parentWidget()))
+            window.mdiArea->setActiveSubWindow(child);
+        AddRecentFile(window, module, document->windowTitle());
+        return true;
+    }
+    return false;
 }
 
 void mnuFileSave_Click(frmMain &window, mdlMAIN &module) {
@@ -58,10 +71,9 @@ void mnuFileSaveAs_Click(frmMain &window, mdlMAIN &module) {
     const QString path = ChooseSaveFile(module, FileFilter::sourceFiles(module.settings()));
     if (path.isEmpty())
         return;
-    // Before the write: after a failed one the document already bears the chosen name.
-    document->setWindowTitle(path);
     if (!writeDocument(*document, module, path))
         return;
+    document->setWindowTitle(path);
     document->RESCAN();
     AddRecentFile(window, module, path);
 }
@@ -77,6 +89,8 @@ bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path) {
                                  MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
+    if (ShowOpenDocument(window, module, path))
+        return true;
     window.NewDocument();
     frmDocument *document = window.activeDocument();
     if (!document)

@@ -1,9 +1,9 @@
 #include "app/frm_main.h"
 
+#include "app/file_commands.h"
 #include "app/file_dialogs.h"
 #include "app/file_filter.h"
 #include "app/mdl_main.h"
-#include "app/recent_files.h"
 #include "app/settings_file.h"
 #include "app/toolbar_icons.h"
 #include "app/window_arranger.h"
@@ -74,8 +74,12 @@ void frmMain::mnuFileOpen_Click() {
         return;
     const QString path =
         ChooseOpenFile(module_, FileFilter::sourceFiles(module_.settings()), {}, folder);
+    // The number stays used either way: the next new document gets the following one.
     if (path.isEmpty()) {
-        // The number stays used: the next new document gets the following one.
+        document->parentWidget()->close();
+        return;
+    }
+    if (FileCommands::ShowOpenDocument(*this, module_, path)) {
         document->parentWidget()->close();
         return;
     }
@@ -83,12 +87,7 @@ void frmMain::mnuFileOpen_Click() {
         ShowErrorReport(module_.prompts(), document->rtfText->lastError());
         return;
     }
-    mnuFileBar5->setVisible(true);
-    AppSettings &settings = module_.settings();
-    RecentFileList::add(settings.RecentFiles, path);
-    for (int i = 1; i <= 3; ++i)
-        if (!settings.RecentFiles[i].isEmpty())
-            showRecentFileEntry(i, settings.RecentFiles[i]);
+    FileCommands::AddRecentFile(*this, module_, path);
 }
 
 void frmMain::mnuFileRefresh_Click() {

@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/string_table.h"
 #include "app/toolbar_icons.h"
 
 #include <QIcon>
@@ -9,7 +10,8 @@
 #include <QToolButton>
 
 // The design of the menus and the tool bar. Captions and tooltips are string-table entry
-// numbers here; the load replaces them with the texts.
+// numbers here; the load replaces them with the texts. Tool-bar buttons, which show no
+// caption, take theirs from the table at once.
 
 namespace {
 
@@ -153,8 +155,10 @@ void frmMain::buildToolBar() {
             tbToolBar->addSeparator();
             continue;
         }
+        // The caption is what screen readers announce; the key stays internal, as the name.
         const QString key = QString::fromUtf16(button.key);
-        auto *action = new QAction(toolbarIcon(button.image), key, tbToolBar);
+        auto *action = new QAction(toolbarIcon(button.image),
+                                   StringTable::text(button.toolTipEntry), tbToolBar);
         action->setObjectName(key);
         action->setToolTip(QString::number(button.toolTipEntry));
         if (button.command == ToolbarCommand::Save)

@@ -1,5 +1,7 @@
 #include "app/mdl_main.h"
 
+#include "analysis/document_language.h"
+#include "app/editor_fonts.h"
 #include "app/frm_main.h"
 #include "app/prompts.h"
 #include "app/settings_file.h"
@@ -17,10 +19,17 @@ QString mdlMAIN::settingsPath() const {
 }
 
 void mdlMAIN::applyStartDefaults() {
-    settings_.EditorFont.Name = QStringLiteral("Arial");
-    settings_.EditorFont.Size = 8.0;
+    settings_.EditorFont.Name = EditorFonts::defaultName();
+    settings_.EditorFont.Size = EditorFonts::DefaultSize;
     settings_.LineNumbers = true;
     settings_.Colours[0] = 8421504;
+    // The syntax colours start as the language definition gives them, so code shows in colour
+    // before any setting was stored; without the file they stay black.
+    DocumentLanguage language;
+    if (language.load(QDir(programFolder_).filePath(QStringLiteral("opl.xml"))))
+        for (int index = 1; index <= 10; ++index)
+            if (const auto colour = language.colour(LanguageCategory::ByColourIndex[index - 1]))
+                settings_.Colours[index] = *colour;
     settings_.WaitSeconds = 6.0f;
     settings_.SaveEncoding = 1;
 }

@@ -24,8 +24,8 @@ public:
     QString settingsPath() const;
     frmMain *MainWindow() const { return mainWindow_.get(); }
 
-    // The start-up defaults: editor font, line numbers, line-number colour, wait time and
-    // save format.
+    // The start-up defaults: editor font, line numbers, the colours (the syntax colours from
+    // opl.xml in the program folder), wait time and save format.
     void applyStartDefaults();
     // Creates the main window, loads it and shows it, then opens `files` as Open does (an
     // empty document when none opens) instead of the most recent file.

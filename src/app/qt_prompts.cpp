@@ -1,9 +1,12 @@
 #include "app/qt_prompts.h"
 
+#include "app/editor_fonts.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -106,15 +109,25 @@ std::optional<std::uint32_t> QtPrompts::colour(std::uint32_t initial) {
 }
 
 std::optional<FontChoice> QtPrompts::font(const FontChoice &initial) {
-    QFont start(initial.name);
-    start.setPointSizeF(initial.size > 0 ? initial.size : 8.0);
-    start.setBold(initial.bold);
-    start.setItalic(initial.italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, parentWidget());
-    if (!ok)
+    QFont start = EditorFonts::shown({initial.name, initial.size, initial.bold, initial.italic});
+    // The dialog finds a family by its real name only, and a style by its name: left to
+    // itself it would offer the first style of the family (an oblique one, say).
+    const QFontInfo real(start);
+    start.setFamily(real.family());
+    start.setStyleName(real.styleName());
+    QFontDialog dialog(start, parentWidget());
+    const QFont offered = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
+    const QFont chosen = dialog.selectedFont();
+    const auto choiceOf = [](const QFont &font) {
+        return FontChoice{font.family(), font.pointSizeF(), font.bold(), font.italic()};
+    };
+    // OK on the font as offered keeps the font as it was: its name may not be installed, and
+    // the dialog knows only whole point sizes.
+    if (choiceOf(chosen) == choiceOf(offered))
+        return initial;
+    return choiceOf(chosen);
 }
 
 bool QtPrompts::print(QPrinter &printer, int flags) {

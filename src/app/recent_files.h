@@ -7,10 +7,10 @@
 // empty string marks a free slot.
 namespace RecentFileList {
 
-// Puts `path` in front and shifts the others down one slot, the third falling off. Only the
-// first slot is compared (case-sensitively): a path already there changes nothing, while a
-// path from slot 2 moves to the front and still shows in slot 3. A path the settings file
-// cannot store (one holding a double quote) is not taken. True when the list changed.
+// Puts `path` in front and shifts the others down one slot. A path already listed (compared
+// case-sensitively) moves to the front from its slot; otherwise the third falls off. A path the
+// settings file cannot store (one holding a double quote) is not taken. True when the list
+// changed.
 bool add(std::array<QString, 4> &recentFiles, const QString &path);
 
 } // namespace RecentFileList

@@ -1,5 +1,6 @@
 #include "dialogs/frm_ini.h"
 
+#include "app/editor_fonts.h"
 #include "app/file_dialogs.h"
 #include "app/mdl_main.h"
 #include "app/prompts.h"
@@ -159,13 +160,10 @@ QTableWidgetItem *frmINI::valueCell(int row) const {
 
 void frmINI::showFont() {
     const EditorFontSetting &font = settings_.EditorFont;
-    QFont cellFont(font.Name);
+    EditorFontSetting shown = font;
     // The cell only shows the font: a size no cell could hold is drawn smaller, never as is.
-    if (std::isfinite(font.Size) && font.Size > 0)
-        cellFont.setPointSizeF(std::clamp(font.Size, 1.0, 200.0));
-    cellFont.setBold(font.Bold);
-    cellFont.setItalic(font.Italic);
-    valueCell(5)->setFont(cellFont);
+    shown.Size = std::isfinite(font.Size) && font.Size > 0 ? std::clamp(font.Size, 1.0, 200.0) : 0;
+    valueCell(5)->setFont(EditorFonts::shown(shown));
     valueCell(5)->setText(fontText(font, locale()));
 }
 
@@ -240,8 +238,7 @@ QString frmINI::askWaitTime() {
 
 void frmINI::chooseColour(int row) {
     Files->setCurrentCell(row, kValueColumn);
-    if (const std::optional<std::uint32_t> colour =
-            acceptedColour(module_.prompts().colour(colourCell(row))))
+    if (const std::optional<std::uint32_t> colour = module_.prompts().colour(colourCell(row)))
         setColourCell(row, *colour);
 }
 

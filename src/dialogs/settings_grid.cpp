@@ -88,9 +88,3 @@ QString fontText(const EditorFontSetting &font, const QLocale &locale) {
 QString toggledLineNumbersText(const QString &current) {
     return StringTable::text(current == StringTable::text(1072) ? 1073 : 1072);
 }
-
-std::optional<std::uint32_t> acceptedColour(std::optional<std::uint32_t> chosen) {
-    if (!chosen || *chosen == 0)
-        return std::nullopt;
-    return chosen;
-}

@@ -48,7 +48,3 @@ QString fontText(const EditorFontSetting &font, const QLocale &locale);
 
 // The line-number row after a toggle: "Off" after "On", "On" after anything else.
 QString toggledLineNumbersText(const QString &current);
-
-// The colour a colour row takes from the colour dialog's answer: nothing when the dialog was
-// cancelled or black (0) was chosen, which leaves the cell as it was.
-std::optional<std::uint32_t> acceptedColour(std::optional<std::uint32_t> chosen);

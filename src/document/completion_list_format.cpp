@@ -30,6 +30,20 @@ const CompletionEntry *findEntry(const QList<CompletionEntry> &entries, const QS
     return nullptr;
 }
 
+bool isOnlyEntry(const QList<CompletionEntry> &entries, const QString &word) {
+    if (word.isEmpty())
+        return false;
+    const QString *only = nullptr;
+    for (const CompletionEntry &entry : entries) {
+        if (!entry.name.startsWith(word, Qt::CaseInsensitive) || (only && entry.name == *only))
+            continue;
+        if (only)
+            return false;
+        only = &entry.name;
+    }
+    return only && only->compare(word, Qt::CaseInsensitive) == 0;
+}
+
 QString callTip(const CompletionEntry &entry) {
     if (entry.params.isEmpty() && entry.description.isEmpty())
         return {};

@@ -22,6 +22,10 @@ QByteArray itemList(const QList<CompletionEntry> &entries);
 // The first entry called `name` exactly, or null.
 const CompletionEntry *findEntry(const QList<CompletionEntry> &entries, const QString &name);
 
+// True when `word` is, ignoring case, the name of the one entry whose name starts with it:
+// the list then has nothing left to offer.
+bool isOnlyEntry(const QList<CompletionEntry> &entries, const QString &word);
+
 // The call tip for a chosen entry: its name and parameter text, and the description on a
 // second line; empty when the entry has neither parameter text nor description.
 QString callTip(const CompletionEntry &entry);

@@ -16,7 +16,6 @@ constexpr int Threshold = 3;
 CompletionPopup::CompletionPopup(rtfText &editor) : QObject(&editor), editor_(editor) {
     sciCall(editor, Sci::SCI_AUTOCSETSEPARATOR, CompletionListFormat::EntrySeparator);
     sciCall(editor, Sci::SCI_AUTOCSETTYPESEPARATOR, CompletionListFormat::IconSeparator);
-    sciCall(editor, Sci::SCI_AUTOCSETIGNORECASE, 1);
     sciCall(editor, Sci::SCI_AUTOCSETAUTOHIDE, 1);
     sciCall(editor, Sci::SCI_AUTOCSETORDER, Sci::SC_ORDER_PERFORMSORT);
     // The call tip's default grey is hard to read.
@@ -49,18 +48,36 @@ void CompletionPopup::show() {
     const QString before = textBeforeCaret();
     const QString partial = before.right(CompletionListFormat::partialNameLength(before));
     const QByteArray list = CompletionListFormat::itemList(entries_);
+    // OPL ignores case, and so do matching, sorting and the entry first chosen; a new lexer
+    // sets the case rule afresh.
+    sciCall(editor_, Sci::SCI_AUTOCSETIGNORECASE, 1);
+    sciCall(editor_, Sci::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
+            Sci::SC_CASEINSENSITIVEBEHAVIOUR_IGNORECASE);
     editor_.SendScintilla(Sci::SCI_AUTOCSHOW, static_cast<uintptr_t>(partial.toUtf8().size()),
                           list.constData());
 }
 
 void CompletionPopup::onCharAdded(int ch) {
-    if (!whileTyping_ || sciCall(editor_, Sci::SCI_AUTOCACTIVE) || ch > 0x7F ||
-        !CompletionListFormat::isNameCharacter(QChar(ch)))
+    if (sciCall(editor_, Sci::SCI_AUTOCACTIVE)) {
+        closeWhenComplete();
+        return;
+    }
+    if (!whileTyping_ || ch > 0x7F || !CompletionListFormat::isNameCharacter(QChar(ch)))
         return;
     const QString before = textBeforeCaret();
     const int partial = CompletionListFormat::partialNameLength(before);
-    if (partial == Threshold && before.at(before.size() - partial).isLetter())
+    if (partial == Threshold && before.at(before.size() - partial).isLetter()) {
         show();
+        closeWhenComplete();
+    }
+}
+
+// A typed name that equals the one entry left needs no list: Return then ends the line.
+void CompletionPopup::closeWhenComplete() {
+    const QString before = textBeforeCaret();
+    const QString word = before.right(CompletionListFormat::partialNameLength(before));
+    if (CompletionListFormat::isOnlyEntry(entries_, word))
+        sciCall(editor_, Sci::SCI_AUTOCCANCEL);
 }
 
 void CompletionPopup::onChosen(const char *selection) {

@@ -9,7 +9,8 @@ class rtfText;
 
 // The editor's completion list: asks the document for its entries (the editor's
 // completionListRequested()), shows those that start like the partial name before the caret
-// with their icons, and after a choice shows the entry's parameters and description.
+// (ignoring case) with their icons, and after a choice shows the entry's parameters and
+// description. Typing the whole name of the one entry left closes the list.
 class CompletionPopup : public QObject {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ public:
 
 private:
     void onCharAdded(int ch);
+    void closeWhenComplete();
     void onChosen(const char *selection);
     QString textBeforeCaret() const;
 

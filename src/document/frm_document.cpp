@@ -4,6 +4,7 @@
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
 #include "app/document_identity.h"
+#include "app/editor_fonts.h"
 #include "app/file_dialogs.h"
 #include "app/file_drop_filter.h"
 #include "app/file_filter.h"
@@ -38,15 +39,6 @@ bool firstReportOf(const QString &path) {
     return true;
 }
 
-QFont editorFont(const AppSettings &settings) {
-    QFont font(settings.EditorFont.Name);
-    if (settings.EditorFont.Size > 0)
-        font.setPointSizeF(settings.EditorFont.Size);
-    font.setBold(settings.EditorFont.Bold);
-    font.setItalic(settings.EditorFont.Italic);
-    return font;
-}
-
 } // namespace
 
 frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
@@ -57,6 +49,8 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
     setObjectName(QStringLiteral("frmDocument"));
     rtfText->setObjectName(QStringLiteral("rtfText"));
     Tree->setObjectName(QStringLiteral("Tree"));
+    rtfText->setAccessibleName(QStringLiteral("Editor"));
+    Tree->setAccessibleName(StringTable::text(1078));
     Tree->setHeaderHidden(true);
     Tree->setUniformRowHeights(true);
     // Long names scroll sideways instead of being cut short; the width is measured on a
@@ -133,7 +127,7 @@ frmDocument::~frmDocument() {
 }
 
 void frmDocument::applyEditorFont() {
-    rtfText->SetFont(editorFont(settings_));
+    rtfText->SetFont(EditorFonts::shown(settings_.EditorFont));
 }
 
 bool frmDocument::LoadFile(const QString &path) {
@@ -193,13 +187,8 @@ void frmDocument::layOut() {
 }
 
 void frmDocument::setUIColors() {
-    static const QLatin1String categories[] = {
-        LanguageCategory::Variables, LanguageCategory::Functions, LanguageCategory::Labels,
-        LanguageCategory::Constants, LanguageCategory::Comments,  LanguageCategory::Strings,
-        LanguageCategory::Keywords,  LanguageCategory::Operators, LanguageCategory::Text,
-        LanguageCategory::Numbers};
     for (int index = 1; index <= 10; ++index)
-        language_->setColour(categories[index - 1], settings_.Colours[index]);
+        language_->setColour(LanguageCategory::ByColourIndex[index - 1], settings_.Colours[index]);
     lexer_->refresh();
 }
 

@@ -5,6 +5,7 @@
 #include "app/window_arrangement.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -129,6 +130,7 @@ TEST_F(MainWindowDocuments, ToolBarActsOnTheActiveDocumentAloneAndWithoutOneOnly
     module.applyStartDefaults();
     module.settings().LineNumbers = false;
     module.settings().Colours[0] = 0x0000FF;
+    module.settings().EditorFont.Name = "No Such Font"; // shows as the fixed-pitch font, kept
     module.start();
     frmMain &w = main();
     frmDocument &first = active();
@@ -151,11 +153,15 @@ TEST_F(MainWindowDocuments, ToolBarActsOnTheActiveDocumentAloneAndWithoutOneOnly
     }
     EXPECT_TRUE(first.NavigatorVisible());
     prompts.fontAnswers = {std::nullopt, FontChoice{"DejaVu Serif", 14, false, true}};
+    QByteArray shownFont(64, '\0');
+    first.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, 0ul,
+                                 static_cast<void *>(shownFont.data()));
+    EXPECT_EQ(shownFont.constData(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     w.toolbarButton("Font")->trigger(); // cancelled: nothing changes
-    EXPECT_EQ(module.settings().EditorFont.Size, 8);
+    EXPECT_EQ(module.settings().EditorFont, (EditorFontSetting{"No Such Font", 10}));
     w.toolbarButton("Font")->trigger();
     EXPECT_EQ(second.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 14);
-    EXPECT_EQ(first.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 8);
+    EXPECT_EQ(first.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 10);
 
     for (frmDocument *document : w.documents())
         closeAndDelete(document->parentWidget());

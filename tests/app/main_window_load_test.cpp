@@ -1,9 +1,11 @@
 #include "main_window_fixture.h"
 
+#include "analysis/document_language.h"
 #include "app/settings_file.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -85,25 +87,46 @@ TEST_F(MainWindowLoad, SettingsFileShowsRecentFilesAndKeepsTranslatorItemsWhenIt
     }
 }
 
-TEST_F(MainWindowLoad, PartialSettingsFileKeepsWhatWasReadAndDisablesTranslator) {
+TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTheLanguage) {
+    DocumentLanguage language;
+    ASSERT_TRUE(language.load(programDir.filePath("opl.xml")));
     AppSettings file;
     file.RecentFiles[1] = "/src/first.opl";
     file.Paths = {"", makeTranslator(programDir), "/inc", "/out", "/conv"};
     file.WaitSeconds = 2.5f;
-    file.EditorFont.Name = "Courier";
+    file.EditorFont = {"Courier", 9.5};
+    file.Colours = {1, 0, 0x123456, 3, 4, 5, 6, 7, 8, 9, 10}; // black is a colour as stored
     const QList<QByteArray> lines = formatSettingsFile(file).split('\n');
-    QFile cut(module.settingsPath());
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 8; ++i)
-        cut.write(lines[i] + '\n');
-    cut.close();
+    const EditorFontSetting fixedFont{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+                                      10};
+    for (const int kept : {0, 8, 14}) { // no file; up to the wait; up to colour 2
+        SCOPED_TRACE(kept);
+        QFile::remove(module.settingsPath());
+        QFile cut(module.settingsPath());
+        ASSERT_TRUE(kept == 0 || cut.open(QIODevice::WriteOnly));
+        for (int i = 0; i < kept; ++i)
+            cut.write(lines[i] + '\n');
+        cut.close();
 
-    frmMain &w = start();
-    EXPECT_EQ(module.settings().WaitSeconds, 2.5f);
-    EXPECT_EQ(module.settings().EditorFont.Name, "Arial");
-    EXPECT_TRUE(w.mnuFileMRU[1]->isVisible());
-    EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
-    EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
+        mdlMAIN run(programDir.path(), prompts);
+        run.applyStartDefaults();
+        run.start();
+        const AppSettings &s = run.settings();
+        EXPECT_EQ(s.WaitSeconds, kept ? 2.5f : 6.0f);
+        EXPECT_EQ(s.EditorFont, kept > 8 ? file.EditorFont : fixedFont);
+        for (int i = 1; i <= 10; ++i)
+            EXPECT_EQ(s.Colours[i],
+                      i <= kept - 12
+                          ? file.Colours[i]
+                          : language.colour(LanguageCategory::ByColourIndex[i - 1]).value())
+                << i;
+        EXPECT_EQ(run.MainWindow()->mnuFileMRU[1]->isVisible(), kept > 0);
+        EXPECT_FALSE(run.MainWindow()->mnuFileTranslate->isEnabled());
+        ASSERT_TRUE(run.MainWindow()->close());
+        AppSettings written;
+        ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));
+        EXPECT_EQ(written.Colours, s.Colours);
+    }
 }
 
 TEST_F(MainWindowLoad, QuitStoresMovedValuesInTwipsAndUnchangedOnesAsTheyWereRead) {

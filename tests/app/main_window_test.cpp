@@ -1,5 +1,9 @@
 #include "main_window_fixture.h"
 
+#include "document/frm_document.h"
+#include "document/rtf_text.h"
+
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -9,6 +13,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -100,30 +105,37 @@ TEST_F(MainWindow, MenuTreeShowsTheTextsOfItsEntriesAfterLoad) {
     EXPECT_FALSE(w.mnuFileBar5->isVisible());
 }
 
-TEST_F(MainWindow, ToolBarHoldsNumbersAtDesignAndTextsAfterLoad) {
+TEST_F(MainWindow, ToolBarHoldsNumbersAtDesignAndTextsAfterLoadAndIsAnnouncedInEnglish) {
     {
         frmMain design(module);
         EXPECT_EQ(design.toolbarButton("Speichern")->toolTip(), "1037");
         EXPECT_EQ(design.toolbarButton("Navi")->toolTip(), "1078");
     }
     frmMain &w = start();
+    // Per button: the name a screen reader announces, then the tooltip.
+    const auto announced = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
     QStringList shown;
     for (QAction *action : w.tbToolBar->actions()) {
         if (action->isSeparator()) {
             shown << "-";
             continue;
         }
-        shown << action->objectName() + ':' + w.tbToolBar->widgetForAction(action)->toolTip();
-        EXPECT_EQ(action->toolTip(), w.tbToolBar->widgetForAction(action)->toolTip());
+        QWidget *button = w.tbToolBar->widgetForAction(action);
+        shown << announced(button) + ':' + button->toolTip();
+        EXPECT_EQ(action->toolTip(), button->toolTip());
         EXPECT_FALSE(action->icon().isNull());
     }
     EXPECT_EQ(shown.join('|'),
-              QStringLiteral("Neu:New|Öffnen:Open|Speichern:Save - ASCII|-|Translate:Translate|-|"
-                             "Drucken:Print|-|Rückgängig:Undo|Wiederherstellen:Redo|-|"
-                             "Suchen:Search|-|Ausschneiden:Cut|Kopieren:Copy|Einfügen:Paste|-|"
-                             "Einrücken:Increase Indent|Rausrücken:Decrease Indent|-|"
-                             "Kommentieren:Comment|UnKommentieren:Uncomment|-|Font:Font:|"
-                             "Line:Line numbers|Navi:Navigator"));
+              QStringLiteral("New:New|Open:Open|Save:Save - ASCII|-|Translate:Translate|-|"
+                             "Print:Print|-|Undo:Undo|Redo:Redo|-|Search:Search|-|Cut:Cut|"
+                             "Copy:Copy|Paste:Paste|-|Increase Indent:Increase Indent|"
+                             "Decrease Indent:Decrease Indent|-|Comment:Comment|"
+                             "Uncomment:Uncomment|-|Font::Font:|Line numbers:Line numbers|"
+                             "Navigator:Navigator"));
+    const frmDocument &document = *w.activeDocument();
+    EXPECT_EQ(announced(document.rtfText) + '|' + announced(document.Tree), "Editor|Navigator");
 }
 
 TEST_F(MainWindow, SaveFormatDropDownSetsEncodingAndTooltipWithoutSaving) {

@@ -1,8 +1,11 @@
 #include "main_window_fixture.h"
 
+#include "app/qt_prompts.h"
 #include "app/settings_file.h"
 
 #include <QDir>
+#include <QFontDialog>
+#include <QTimer>
 
 using Module = MainWindowFixture;
 
@@ -21,6 +24,41 @@ TEST_F(Module, FontDialogIsSeededAndItsChoiceCopiedCancelKeepsTheFont) {
     EXPECT_DOUBLE_EQ(s.EditorFont.Size, 10.1235);
     EXPECT_FALSE(s.EditorFont.Bold);
     EXPECT_TRUE(s.EditorFont.Italic);
+}
+
+TEST_F(Module, TheRealFontDialogOffersTheFontsOwnStyleAndOkWithoutAChangeKeepsTheFont) {
+    QtPrompts real;
+    mdlMAIN withDialog(programDir.path(), real);
+    EditorFontSetting &font = withDialog.settings().EditorFont;
+    const struct {
+        EditorFontSetting before;
+        QString pick; // a family picked in the dialog before OK
+        EditorFontSetting after;
+    } rows[] = {
+        {{"DejaVu Sans Mono", 10}, {}, {"DejaVu Sans Mono", 10}},
+        {{"DejaVu Sans Mono", 9.75, true, true}, {}, {"DejaVu Sans Mono", 9.75, true, true}},
+        {{"No Such Font", 8}, {}, {"No Such Font", 8}},
+        {{"DejaVu Sans Mono", 10, false, true}, "DejaVu Serif", {"DejaVu Serif", 11, true}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.before.Name.toStdString());
+        font = row.before;
+        std::optional<QFont> offered;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            offered = dialog->currentFont();
+            if (!row.pick.isEmpty())
+                dialog->setCurrentFont(QFont(row.pick, 11, QFont::Bold));
+            dialog->accept();
+        });
+        withDialog.ChooseEditorFont();
+        ASSERT_TRUE(offered);
+        EXPECT_EQ(offered->bold(), row.before.Bold);
+        EXPECT_EQ(offered->italic(), row.before.Italic);
+        EXPECT_EQ(font, row.after);
+    }
 }
 
 TEST_F(Module, SaveSettingsEnablesTranslatorItemsOnlyWhenWrittenAndTheTranslatorExists) {

@@ -47,8 +47,7 @@ QByteArray defaultsWithLine(int line, const char *text) {
 } // namespace
 
 TEST(SettingsFileFormat, DefaultsAndNumbersAreSpelledExactly) {
-    const QString expected =
-        R"("" "" "" "" "" "" "/" 6 "Arial" 8 "On" 8421504 0 0 0 0 0 0 0 0 0 0)";
+    const QString expected = R"("" "" "" "" "" "" "/" 6 "" 10 "On" 8421504 0 0 0 0 0 0 0 0 0 0)";
     EXPECT_EQ(formatSettingsFile(defaults()), joined(expected.split(' ')));
 
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
@@ -63,7 +62,7 @@ TEST(SettingsFileFormat, DefaultsAndNumbersAreSpelledExactly) {
         {1e10f, 1e12, "10000000000", "1000000000000"},
         {1e-5f, 0.00004, "0.00001", "0"},
         // No number form: stored as the default, or every later line would be lost.
-        {nan, std::numeric_limits<double>::infinity(), "6", "8"},
+        {nan, std::numeric_limits<double>::infinity(), "6", "10"},
     };
     for (const auto &row : rows) {
         AppSettings s = defaults();

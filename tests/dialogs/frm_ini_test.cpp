@@ -82,15 +82,15 @@ TEST_F(FrmIniTest, OkStoresOffANewColourAndFontKeepsAWaitThatIsNoNumberAndWrites
     EXPECT_EQ(dialog.windowTitle() + cell(dialog, 0, 0) + cell(dialog, 0) + cell(dialog, 4, 0) +
                   cell(dialog, 17, 0),
               "SettingsNameValueTime to wait for OPLTRAN.EXE [sec.]:Color of Numbers");
-    prompts.colourAnswers = {0u, 0x3366FFu}; // black is never taken
+    prompts.colourAnswers = {0x3366FFu, 0u}; // black is a colour like any other
     prompts.fontAnswers.push_back(FontChoice{"DejaVu Sans Mono", 9.75, true, false});
     prompts.inputAnswers = {"abc", std::nullopt};
     doubleClick(dialog, {6, 9, 9, 5, 4, 4});
     EXPECT_EQ(cell(dialog, 6) + '|' + cell(dialog, 5) + '|' + cell(dialog, 4),
               "Off|DejaVu Sans Mono - 9.75 Pt.|abc");
     EXPECT_TRUE(dialog.Files->item(5, 1)->font().bold());
-    EXPECT_EQ(dialog.Files->item(9, 1)->background().color(), QColor(0xFF, 0x66, 0x33));
-    EXPECT_EQ(prompts.calls[1].colour, 0x111111u) << "the dialog starts at the cell's colour";
+    EXPECT_EQ(dialog.Files->item(9, 1)->background().color(), QColor(Qt::black));
+    EXPECT_EQ(prompts.calls[1].colour, 0x3366FFu) << "the dialog starts at the cell's colour";
     const ScriptedPrompts::Call &input = prompts.calls[3];
     EXPECT_EQ(input.text + '|' + input.title + '|' + input.file.fileName,
               "Time to wait for OPLTRAN.EXE [sec.]:|Time to wait for OPLTRAN.EXE [sec.]:|6");
@@ -98,8 +98,8 @@ TEST_F(FrmIniTest, OkStoresOffANewColourAndFontKeepsAWaitThatIsNoNumberAndWrites
     EXPECT_EQ(settings.EditorFont, (EditorFontSetting{"DejaVu Sans Mono", 9.75, true, false}));
     const QStringList lines = writtenLines();
     ASSERT_EQ(lines.size(), 23);
-    EXPECT_EQ(lines.mid(7, 7), (QStringList{"6", "\"DejaVu Sans Mono\"", "9.75", "\"Off\"",
-                                            "8421504", "0", QString::number(0x3366FF)}));
+    EXPECT_EQ(lines.mid(7, 7),
+              (QStringList{"6", "\"DejaVu Sans Mono\"", "9.75", "\"Off\"", "8421504", "0", "0"}));
 }
 
 // A path holding a double quote could not be stored: it is refused with a message.

@@ -1,4 +1,6 @@
+#include "analysis/document_language.h"
 #include "common/scripted_prompts.h"
+#include "document/opl_lexer.h"
 #include "document/rtf_text.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,8 @@ using Sci = QsciScintillaBase;
 class RtfTextCompletion : public ::testing::Test {
 protected:
     RtfTextCompletion() {
+        // As in a document window: the OPL lexer, which brings its own case rule.
+        editor.SetLanguage(new OplLexer(std::make_shared<DocumentLanguage>(), &editor));
         editor.resize(400, 200);
         editor.show();
         QObject::connect(&editor, &rtfText::completionListRequested, &editor, [this] {
@@ -41,17 +45,20 @@ protected:
     };
 };
 
-TEST_F(RtfTextCompletion, CtrlSpaceOffersTheListForThePartialName) {
-    QTest::keyClicks(&editor, QStringLiteral("x=cal"));
+TEST_F(RtfTextCompletion, CtrlSpaceOffersTheEntriesInCaseBlindOrderAndReturnInsertsOne) {
+    QTest::keyClicks(&editor, QStringLiteral("x=c"));
     EXPECT_EQ(requests, 0); // typing asks only when the flag is set
     QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(requests, 1);
-    ASSERT_TRUE(listShown());
-    EXPECT_EQ(chosenEntry(), QStringLiteral("calc%:"));
-
-    // Choosing inserts the whole name and shows its parameters and description.
+    QStringList order{chosenEntry()};
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(&editor, Qt::Key_Down);
+        order << chosenEntry();
+    }
+    EXPECT_EQ(order, (QStringList{"calc%:", "CALL", "count%"}));
+    // Choosing inserts the whole name and shows its description.
     QTest::keyClick(&editor, Qt::Key_Return);
-    EXPECT_EQ(editor.GetLine(0), QStringLiteral("x=calc%:"));
+    EXPECT_EQ(editor.GetLine(0), QStringLiteral("x=count%"));
     EXPECT_TRUE(tipShown());
 }
 
@@ -68,6 +75,27 @@ TEST_F(RtfTextCompletion, TypingAThirdLetterOffersTheListWhenTheFlagIsSet) {
     EXPECT_EQ(requests, 1);
     QTest::keyClicks(&editor, QStringLiteral(" 123"));
     EXPECT_EQ(requests, 1); // numbers are no names
+}
+
+TEST_F(RtfTextCompletion, TypingIgnoresCaseAndTheWholeNameOfTheOnlyEntryLeftClosesTheList) {
+    entries += {{"PRINT", "", 1, ""}, {"ENDP", "", 1, ""}, {"ENDV", "", 1, ""}};
+    editor.SetCompletionWhileTyping(true);
+    const struct {
+        const char *typed;
+        const char *text; // after Return and "x"
+    } rows[] = {
+        {"pri", "PRINTx"},     // chosen as the list spells it
+        {"ENDP", "ENDP\r\nx"}, // nothing left to choose: Return ends the line
+        {"endv", "endv\r\nx"}, // the same ignoring case
+        {"END", "ENDPx"},      // two left: Return chooses
+    };
+    for (const auto &row : rows) {
+        editor.SetText({});
+        QTest::keyClicks(&editor, row.typed);
+        QTest::keyClick(&editor, Qt::Key_Return);
+        QTest::keyClicks(&editor, QStringLiteral("x"));
+        EXPECT_EQ(editor.Text(), row.text) << row.typed;
+    }
 }
 
 TEST_F(RtfTextCompletion, NoAnswerShowsNothing) {
