@@ -1,12 +1,53 @@
 #include "analysis/name_set.h"
 
-std::size_t NameSet::Hash::operator()(QStringView name) const noexcept {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (QChar c : name) {
-        hash ^= c.unicode();
-        hash *= 1099511628211ull;
+#include <algorithm>
+
+void NameSet::insert(QStringView name) {
+    const std::uint32_t h = hash(name);
+    if (contains(name, h))
+        return;
+    // At most half the slots in use keeps the probes short.
+    if ((m_entries.size() + 1) * 2 > m_slots.size())
+        rehash(std::max<std::size_t>(16, m_slots.size() * 2));
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t slot = h & mask;
+    while (m_slots[slot])
+        slot = (slot + 1) & mask;
+    m_entries.push_back({m_text.size(), std::uint32_t(name.size()), h});
+    m_text.append(reinterpret_cast<const char16_t *>(name.utf16()), std::size_t(name.size()));
+    m_slots[slot] = std::uint32_t(m_entries.size());
+}
+
+bool NameSet::contains(QStringView name, std::uint32_t hash) const {
+    if (m_slots.empty())
+        return false;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask) {
+        const std::uint32_t index = m_slots[slot] - 1;
+        if (m_entries[index].hash == hash && this->name(index) == name)
+            return true;
     }
-    return std::size_t(hash ^ (hash >> 29));
+    return false;
+}
+
+void NameSet::reserve(qsizetype count) {
+    m_entries.reserve(std::size_t(count));
+    std::size_t slots = 16;
+    while (slots < std::size_t(count) * 2)
+        slots *= 2;
+    if (slots > m_slots.size())
+        rehash(slots);
+}
+
+void NameSet::rehash(std::size_t slotCount) {
+    m_slots.assign(slotCount, 0);
+    const std::size_t mask = slotCount - 1;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        std::size_t slot = m_entries[i].hash & mask;
+        while (m_slots[slot])
+            slot = (slot + 1) & mask;
+        m_slots[slot] = std::uint32_t(i + 1);
+    }
 }
 
 QStringView NameSet::fold(QStringView name, std::u16string &buffer) {

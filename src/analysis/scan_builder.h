@@ -4,10 +4,11 @@
 #include "analysis/scan_result.h"
 #include "analysis/vocabulary_names.h"
 
-#include <QSet>
 #include <QString>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Registers the names one scan finds: the name check, the duplicate reports, the counters
 // and keys of the navigator, lstProc, the word lists and the completion entries. The
@@ -49,11 +50,29 @@ private:
     void addCompletion(const QString &name, const QString &parameters, int icon,
                        const QString &description);
 
+    // Child numbers taken under one owner. Numbers are taken one after the other from where
+    // the counter stands, so they form a few runs; a run is kept as its first and last.
+    class NumberRuns {
+    public:
+        bool contains(int number) const;
+        void insert(int number);
+        void clear() { m_runs.clear(); }
+
+    private:
+        std::vector<std::pair<int, int>> m_runs;
+    };
+
+    // The top-level keys, made once and shared by every node under them.
+    struct TopKeys {
+        QString labels, globals, constants, procedures;
+    };
+
     const VocabularyNames &m_vocabulary;
     DeclaredNames m_declared;
     ScanResult m_result;
-    QString m_procKey;            // key of the procedure or function that owns children
-    QSet<int> m_usedChildNumbers; // of that procedure
+    TopKeys m_topKeys;
+    QString m_procKey;             // key of the procedure or function that owns children
+    NumberRuns m_usedChildNumbers; // of that procedure
     std::u16string m_foldBuffer;
     bool m_labelsNode = false;
     Owner m_owner = Owner::None;

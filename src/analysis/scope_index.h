@@ -26,7 +26,10 @@ public:
     // For many lookups in one procedure: fetch its members once, then ask with them.
     const NameSet *membersOf(const QString &procName) const;
     bool isDeclared(QStringView name, const NameSet *members) const {
-        return m_everywhere.contains(name) || (members && members->contains(name));
+        return isDeclared(name, NameSet::hash(name), members);
+    }
+    bool isDeclared(QStringView name, std::uint32_t hash, const NameSet *members) const {
+        return m_everywhere.contains(name, hash) || (members && members->contains(name, hash));
     }
 
 private:
