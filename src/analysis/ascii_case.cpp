@@ -34,8 +34,7 @@ template <typename Drop> QString without(QStringView text, Drop drop) {
     return out;
 }
 
-template <typename Drop>
-QStringView without(QStringView text, Drop drop, std::u16string &buffer) {
+template <typename Drop> QStringView without(QStringView text, Drop drop, std::u16string &buffer) {
     buffer.resize(std::size_t(text.size()));
     std::size_t size = 0;
     for (QChar c : text)

@@ -101,7 +101,8 @@ LineKeywords::LineKeywords(QStringView line) {
     for (; i + 8 <= n; i += 8) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + i));
         const __m128i blanks = _mm_cmpeq_epi16(chunk, blank);
-        auto mask = unsigned(_mm_movemask_epi8(_mm_or_si128(blanks, _mm_cmpeq_epi16(chunk, colon))));
+        auto mask =
+            unsigned(_mm_movemask_epi8(_mm_or_si128(blanks, _mm_cmpeq_epi16(chunk, colon))));
         while (mask) {
             const qsizetype at = i + std::countr_zero(mask) / 2;
             mask &= mask - 1; // each character sets two bits

@@ -15,9 +15,10 @@ constexpr int kLabelIcon = 12;
 
 ScanBuilder::ScanBuilder(const VocabularyNames &vocabulary, const QString &caption, bool labelsNode,
                          bool globalsNode)
-    : m_vocabulary(vocabulary),
-      m_topKeys{Keys::topLevel(Keys::kLabels), Keys::topLevel(Keys::kGlobals),
-                Keys::topLevel(Keys::kConstants), Keys::topLevel(Keys::kProcedures)},
+    : m_vocabulary(vocabulary), m_topKeys{Keys::topLevel(Keys::kLabels),
+                                          Keys::topLevel(Keys::kGlobals),
+                                          Keys::topLevel(Keys::kConstants),
+                                          Keys::topLevel(Keys::kProcedures)},
       m_labelsNode(labelsNode) {
     addNode({}, Keys::topLevel(Keys::kProject),
             AnalysisTexts::project() + QStringLiteral(" -> ") + caption);

@@ -44,21 +44,22 @@ public:
                                 QStringConverter::Flag::Stateless |
                                     QStringConverter::Flag::ConvertInitialBom);
             QString buffer;
-            split(m_bytes.data(), m_bytes.size(), [&](const char *line, qsizetype size, qsizetype i) {
-                if (buffer.size() < size)
-                    buffer.resize(size);
-                QChar *out = buffer.data();
-                const QByteArrayView bytes(line, size);
-                const QChar *end = *m_encoding == Bytes::Windows1252
-                                       ? TextCodec::decodeWindows1252(bytes, out)
-                                       : utf8.appendToBuffer(out, bytes);
-                return visit(QStringView(out, end - out), i);
-            });
+            split(m_bytes.data(), m_bytes.size(),
+                  [&](const char *line, qsizetype size, qsizetype i) {
+                      if (buffer.size() < size)
+                          buffer.resize(size);
+                      QChar *out = buffer.data();
+                      const QByteArrayView bytes(line, size);
+                      const QChar *end = *m_encoding == Bytes::Windows1252
+                                             ? TextCodec::decodeWindows1252(bytes, out)
+                                             : utf8.appendToBuffer(out, bytes);
+                      return visit(QStringView(out, end - out), i);
+                  });
         } else {
-            split(m_text.utf16(), m_text.size(), [&](const char16_t *line, qsizetype size,
-                                                     qsizetype i) {
-                return visit(QStringView(line, size), i);
-            });
+            split(m_text.utf16(), m_text.size(),
+                  [&](const char16_t *line, qsizetype size, qsizetype i) {
+                      return visit(QStringView(line, size), i);
+                  });
         }
     }
 

@@ -5,7 +5,6 @@
 #include "analysis/line_keywords.h"
 #include "document/text_codec.h"
 
-
 using Origin = ScanBuilder::Origin;
 using Kw = LineKeywords;
 
@@ -192,7 +191,8 @@ void SourceScanner::addOpxFunction(QStringView line, Origin origin, int index) {
 void SourceScanner::addLabel(QStringView before) {
     const QStringView name = AsciiCase::withoutBlanksAndTabs(before, m_buffer);
     if (AsciiCase::contains(name, QLatin1StringView("ONERR")) ||
-        AsciiCase::contains(name, QLatin1StringView("GOTO")) || AsciiCase::indexOfChar(name, u'"') >= 0)
+        AsciiCase::contains(name, QLatin1StringView("GOTO")) ||
+        AsciiCase::indexOfChar(name, u'"') >= 0)
         return;
     m_builder->addLabel(name.toString() + QStringLiteral("::"));
 }

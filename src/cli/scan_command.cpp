@@ -62,7 +62,8 @@ int ScanCommand::run(const QStringList &arguments, const QList<QByteArray> &nati
     bool undefinedFound = false;
     const QList<QByteArray> native = nativeNames(options->files, arguments, nativeArguments);
     for (qsizetype i = 0; i < options->files.size(); ++i) {
-        unreadable = !scanFile(options->files[i], native[i], *options, undefinedFound) || unreadable;
+        unreadable =
+            !scanFile(options->files[i], native[i], *options, undefinedFound) || unreadable;
         if (!outputWritten())
             return Failed;
     }

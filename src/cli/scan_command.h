@@ -3,9 +3,9 @@
 #include "analysis/vocabulary_names.h"
 #include "cli/scan_options.h"
 
-#include <QString>
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <QStringList>
 #include <QTextStream>
 

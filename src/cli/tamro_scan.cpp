@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <unistd.h>
 #include <QTextStream>
+#include <unistd.h>
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);

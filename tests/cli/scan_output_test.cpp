@@ -41,7 +41,9 @@ TEST(ScanOutput, FindingsAreOneLineEachWithTheGivenNameAndLinesFromOne) {
         {ScanReport::Kind::DuplicateName, 2, "n%", "Name n% allready reserved!"},
         {ScanReport::Kind::UnreadableInclude, 6, "/i/b.oph", "/i/b.oph\r\nPermission denied"},
     };
-    file.undefined = [](const UndefinedVisitor &visit) { return visit(0, u"foo"); };
+    file.undefined = [](const UndefinedVisitor &visit) {
+        return visit(0, u"foo");
+    };
     EXPECT_EQ(written([&](QTextStream &out) { ScanText::writeFindings(out, file); }),
               "dir/%1 x.opl:3: Name n% allready reserved!\n"
               "dir/%1 x.opl:7: /i/b.oph Permission denied\n"
@@ -54,8 +56,8 @@ TEST(ScanOutput, FindingsAreOneLineEachWithTheGivenNameAndLinesFromOne) {
 // The JSON is written piece by piece; it must be what QJsonDocument writes for the same
 // object, byte for byte, escapes included.
 TEST(ScanJson, IsQtsCompactFormByteForByte) {
-    const QString odd = QStringView(u"q\"\\/\b\f\n\r\t\x01\x1f\x7f\u00e9\u20ac").toString() + QChar(0xD83D) +
-                        QChar(0xDE00) + QChar(0xDC00) + u'x' + QChar(0xD800);
+    const QString odd = QStringView(u"q\"\\/\b\f\n\r\t\x01\x1f\x7f\u00e9\u20ac").toString() +
+                        QChar(0xD83D) + QChar(0xDE00) + QChar(0xDC00) + u'x' + QChar(0xD800);
     FileScan file;
     file.absolutePath = odd;
     file.scan.nodes = {{"A", "", odd}, {"F", "", "Procedures"}};
@@ -63,7 +65,9 @@ TEST(ScanJson, IsQtsCompactFormByteForByte) {
     file.scan.completions = {{odd, "(a%)", 9, "User function " + odd}};
     file.scan.reports = {{ScanReport::Kind::IncludedDuplicateName, 0, odd, odd}};
     file.scan.labels = {"samplelabel"};
-    file.undefined = [&](const UndefinedVisitor &visit) { return visit(4, odd) && visit(9, u"b"); };
+    file.undefined = [&](const UndefinedVisitor &visit) {
+        return visit(4, odd) && visit(9, u"b");
+    };
     const QByteArray json = ScanJson::line(file);
     const QJsonObject object = QJsonDocument::fromJson(json).object();
     EXPECT_EQ(QJsonDocument(object).toJson(QJsonDocument::Compact), json);
