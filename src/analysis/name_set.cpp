@@ -13,7 +13,7 @@ void NameSet::insert(QStringView name) {
     std::size_t slot = h & mask;
     while (m_slots[slot])
         slot = (slot + 1) & mask;
-    m_entries.push_back({m_text.size(), std::uint32_t(name.size()), h});
+    m_entries.push_back({std::uint32_t(m_text.size()), std::uint32_t(name.size()), h});
     m_text.append(reinterpret_cast<const char16_t *>(name.utf16()), std::size_t(name.size()));
     m_slots[slot] = std::uint32_t(m_entries.size());
 }

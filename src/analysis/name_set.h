@@ -42,7 +42,7 @@ private:
 
     // The names stand one after the other in one buffer: no allocation per name.
     struct Entry {
-        std::size_t offset;
+        std::uint32_t offset; // a source is at most a few hundred megabytes
         std::uint32_t length;
         std::uint32_t hash;
     };

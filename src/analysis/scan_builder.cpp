@@ -53,6 +53,15 @@ void ScanBuilder::NumberRuns::insert(int number) {
     m_runs.emplace_back(number, number);
 }
 
+QString ScanBuilder::TextPool::shared(const QString &text) {
+    constexpr std::size_t kMaxTexts = 4096;
+    if (const auto found = m_texts.find(QStringView(text)); found != m_texts.end())
+        return *found;
+    if (m_texts.size() < kMaxTexts)
+        m_texts.insert(text);
+    return text;
+}
+
 bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
     if (IsNameFree(name, m_vocabulary, m_declared, m_foldBuffer))
         return true;
@@ -119,7 +128,7 @@ void ScanBuilder::addChild(const QString &text) {
         return;
     ++m_subCount;
     m_usedChildNumbers.insert(m_subCount);
-    addNode(m_procKey, Keys::member(m_procCount, m_subCount), text);
+    addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
 }
 
 void ScanBuilder::addParameters(const QString &parameters) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -67,8 +68,28 @@ private:
         QString labels, globals, constants, procedures;
     };
 
+    // Member names repeat from procedure to procedure ("i%" in every one): each text is kept
+    // once and shared by its nodes. Bounded, so a document of only distinct names does not
+    // pay for a table that never helps.
+    class TextPool {
+    public:
+        QString shared(const QString &text);
+
+    private:
+        struct Hash {
+            using is_transparent = void;
+            std::size_t operator()(QStringView text) const { return NameSet::hash(text); }
+        };
+        struct Equal {
+            using is_transparent = void;
+            bool operator()(QStringView a, QStringView b) const { return a == b; }
+        };
+        std::unordered_set<QString, Hash, Equal> m_texts;
+    };
+
     const VocabularyNames &m_vocabulary;
     DeclaredNames m_declared;
+    TextPool m_memberTexts;
     ScanResult m_result;
     TopKeys m_topKeys;
     QString m_procKey;             // key of the procedure or function that owns children

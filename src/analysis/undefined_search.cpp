@@ -2,7 +2,6 @@
 
 #include "analysis/analysis_texts.h"
 #include "analysis/ascii_case.h"
-#include "analysis/declared_names.h"
 #include "analysis/scope_index.h"
 
 #include <array>
@@ -71,21 +70,23 @@ std::pair<qsizetype, qsizetype> remAndProc(QStringView line) {
 bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
                      const QStringList &lstProc, const QList<NavigatorNode> &nodes,
                      const UndefinedVisitor &visit) {
-    const DeclaredNames declared(lstProc);
-    const ScopeIndex scope(nodes);
-    QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
-    const NameSet *members = scope.membersOf(procedure);
     std::u16string textBuffer;
     std::u16string foldBuffer;
+    NameSet declared; // lstProc, upper-cased
+    declared.reserve(lstProc.size());
+    for (const QString &name : lstProc)
+        declared.insert(NameSet::fold(name, foldBuffer));
+    const ScopeIndex scope(nodes);
+    QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
+    int owner = scope.ownerOf(procedure);
     // IsNameFree and the scope lookup, with each of the word's two forms hashed once.
     const auto isUndefined = [&](QStringView word) {
         const QStringView folded = NameSet::fold(word, foldBuffer);
         const std::uint32_t foldedHash = NameSet::hash(folded);
-        if (vocabulary.containsFolded(folded, foldedHash) ||
-            declared.containsFolded(folded, foldedHash))
+        if (vocabulary.containsFolded(folded, foldedHash) || declared.contains(folded, foldedHash))
             return false;
         const std::uint32_t hash = folded == word ? foldedHash : NameSet::hash(word);
-        return !scope.isDeclared(word, hash, members);
+        return !scope.isDeclared(word, hash, owner);
     };
     bool complete = true;
     lines.forEach([&](QStringView line, qsizetype i) {
@@ -102,7 +103,7 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
             changed = true;
         }
         if (changed)
-            members = scope.membersOf(procedure);
+            owner = scope.ownerOf(procedure);
         const QStringView text = dropStrings(line, textBuffer);
 
         qsizetype start = 0;
