@@ -24,7 +24,10 @@ bool NameSet::contains(QStringView name, std::uint32_t hash) const {
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask) {
         const std::uint32_t index = m_slots[slot] - 1;
-        if (m_entries[index].hash == hash && this->name(index) == name)
+        const Entry &entry = m_entries[index];
+        // Names are short: an inline comparison beats a call into the library.
+        if (entry.hash == hash && entry.length == std::uint32_t(name.size()) &&
+            std::equal(name.utf16(), name.utf16() + name.size(), m_text.data() + entry.offset))
             return true;
     }
     return false;
@@ -63,4 +66,27 @@ QStringView NameSet::fold(QStringView name, std::u16string &buffer) {
         buffer[std::size_t(i)] = (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
     }
     return QStringView(buffer.data(), qsizetype(buffer.size()));
+}
+
+NameSet::Folded NameSet::foldAndHash(QStringView name, std::u16string &buffer) {
+    buffer.resize(std::size_t(name.size()));
+    std::uint64_t h = 14695981039346656037ull;
+    bool changed = false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char16_t c = name[i].unicode();
+        if (c >= 128) {
+            const QStringView folded = fold(name, buffer);
+            return {folded, hash(folded), hash(name)};
+        }
+        if (c >= u'a' && c <= u'z') {
+            c = char16_t(c - 32);
+            changed = true;
+        }
+        buffer[std::size_t(i)] = c;
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    const auto folded = std::uint32_t(h ^ (h >> 32));
+    return {QStringView(buffer.data(), qsizetype(buffer.size())), folded,
+            changed ? hash(name) : folded};
 }

@@ -32,6 +32,15 @@ public:
     // names are folded into `buffer` without allocating; others go through QString.
     static QStringView fold(QStringView name, std::u16string &buffer);
 
+    // fold() and the hash of its result in one pass, for the many words of a search; also
+    // the hash of `name` itself, which equals the first unless a letter changed.
+    struct Folded {
+        QStringView text;
+        std::uint32_t hash;
+        std::uint32_t originalHash;
+    };
+    static Folded foldAndHash(QStringView name, std::u16string &buffer);
+
 private:
     void rehash(std::size_t slotCount);
 

@@ -81,12 +81,11 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
     int owner = scope.ownerOf(procedure);
     // IsNameFree and the scope lookup, with each of the word's two forms hashed once.
     const auto isUndefined = [&](QStringView word) {
-        const QStringView folded = NameSet::fold(word, foldBuffer);
-        const std::uint32_t foldedHash = NameSet::hash(folded);
-        if (vocabulary.containsFolded(folded, foldedHash) || declared.contains(folded, foldedHash))
+        const NameSet::Folded folded = NameSet::foldAndHash(word, foldBuffer);
+        if (vocabulary.containsFolded(folded.text, folded.hash) ||
+            declared.contains(folded.text, folded.hash))
             return false;
-        const std::uint32_t hash = folded == word ? foldedHash : NameSet::hash(word);
-        return !scope.isDeclared(word, hash, owner);
+        return !scope.isDeclared(word, folded.originalHash, owner);
     };
     bool complete = true;
     lines.forEach([&](QStringView line, qsizetype i) {
