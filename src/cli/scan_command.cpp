@@ -116,13 +116,14 @@ bool ScanCommand::scanFile(const QString &name, const QByteArray &nativeName,
     const SourceLines lines = source.lines();
     const FileScan scan =
         FileScan::run(name, lines, m_vocabulary, m_includeFolder, options.undefined);
+    bool found = false;
     if (options.json) {
-        ScanJson::write(m_out, scan);
+        found = ScanJson::write(m_out, scan);
         m_out << u'\n';
     } else {
-        ScanText::write(m_out, scan);
+        found = ScanText::write(m_out, scan);
     }
-    undefinedFound = undefinedFound || scan.undefinedFound();
+    undefinedFound = undefinedFound || found;
     return true;
 }
 

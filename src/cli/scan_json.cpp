@@ -106,8 +106,9 @@ QLatin1StringView kindName(ScanReport::Kind kind) {
 namespace ScanJson {
 
 // Keys in the order QJsonObject keeps them: sorted.
-void write(QTextStream &out, const FileScan &file) {
+bool write(QTextStream &out, const FileScan &file) {
     const ScanResult &scan = file.scan;
+    const bool found = file.undefinedFound();
     out << u'{';
     Separated members(out);
 
@@ -127,8 +128,7 @@ void write(QTextStream &out, const FileScan &file) {
     writeStrings(members.key(QLatin1StringView("declared")), scan.lstProc);
     writeString(members.key(QLatin1StringView("file")), file.absolutePath);
     if (file.undefined)
-        writeString(members.key(QLatin1StringView("message")),
-                    undefinedSearchMessage(file.undefinedFound()));
+        writeString(members.key(QLatin1StringView("message")), undefinedSearchMessage(found));
 
     members.key(QLatin1StringView("nodes")) << u'[';
     Separated nodes(out);
@@ -174,6 +174,7 @@ void write(QTextStream &out, const FileScan &file) {
     writeStrings(words.key(QLatin1StringView("labels")), scan.labels);
     writeStrings(words.key(QLatin1StringView("variables")), scan.variables);
     out << QStringLiteral("}}");
+    return found;
 }
 
 QByteArray line(const FileScan &file) {

@@ -14,8 +14,9 @@
 // order, the same escapes.
 namespace ScanJson {
 
-// The object in compact form: one line, without its line end.
-void write(QTextStream &out, const FileScan &file);
+// The object in compact form: one line, without its line end. True when the search found
+// an undefined name.
+bool write(QTextStream &out, const FileScan &file);
 
 // The same as UTF-8 bytes.
 QByteArray line(const FileScan &file);

@@ -63,22 +63,25 @@ void writeOutline(QTextStream &out, const QList<NavigatorNode> &nodes) {
         add(add, i, 0);
 }
 
-void writeFindings(QTextStream &out, const FileScan &file) {
+bool writeFindings(QTextStream &out, const FileScan &file) {
     for (const ScanReport &report : file.scan.reports) {
         writeLocated(out, file, report.line);
         out << oneLine(report.message) << u'\n';
     }
+    bool found = false;
     if (file.undefined)
         file.undefined([&](int line, QStringView word) {
+            found = true;
             writeLocated(out, file, line);
             out << QStringLiteral("undefined name '") << word << QStringLiteral("'\n");
             return out.status() == QTextStream::Ok;
         });
+    return found;
 }
 
-void write(QTextStream &out, const FileScan &file) {
+bool write(QTextStream &out, const FileScan &file) {
     writeOutline(out, file.scan.nodes);
-    writeFindings(out, file);
+    return writeFindings(out, file);
 }
 
 } // namespace ScanText

@@ -16,10 +16,10 @@ namespace ScanText {
 void writeOutline(QTextStream &out, const QList<NavigatorNode> &nodes);
 
 // The reports, then the undefined names, with 1-based lines. A message's line break
-// becomes a blank, so each stays one line.
-void writeFindings(QTextStream &out, const FileScan &file);
+// becomes a blank, so each stays one line. True when an undefined name was written.
+bool writeFindings(QTextStream &out, const FileScan &file);
 
-// The outline and the findings, each line ended by "\n".
-void write(QTextStream &out, const FileScan &file);
+// The outline and the findings, each line ended by "\n". True as writeFindings().
+bool write(QTextStream &out, const FileScan &file);
 
 } // namespace ScanText
