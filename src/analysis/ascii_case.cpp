@@ -34,7 +34,31 @@ template <typename Drop> QString without(QStringView text, Drop drop) {
     return out;
 }
 
+template <typename Drop> QStringView without(QStringView text, Drop drop, std::u16string &buffer) {
+    buffer.resize(std::size_t(text.size()));
+    std::size_t size = 0;
+    for (QChar c : text)
+        if (!drop(c))
+            buffer[size++] = c.unicode();
+    return QStringView(buffer.data(), qsizetype(size));
+}
+
+bool isBlank(QChar c) {
+    return c == u' ';
+}
+bool isBlankOrTab(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
 } // namespace
+
+QStringView withoutBlanks(QStringView text, std::u16string &buffer) {
+    return without(text, isBlank, buffer);
+}
+
+QStringView withoutBlanksAndTabs(QStringView text, std::u16string &buffer) {
+    return without(text, isBlankOrTab, buffer);
+}
 
 QString withoutBlanks(QStringView text) {
     return without(text, [](QChar c) { return c == u' '; });

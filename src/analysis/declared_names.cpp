@@ -8,7 +8,7 @@ DeclaredNames::DeclaredNames(const QStringList &names) {
 
 void DeclaredNames::append(const QString &name) {
     m_names.append(name);
-    m_folded.insert(name.toUpper());
+    m_folded.insert(NameSet::fold(name, m_foldBuffer));
 }
 
 bool IsNameFree(QStringView name, const VocabularyNames &vocabulary, const DeclaredNames &declared,

@@ -17,11 +17,15 @@ public:
 
     void append(const QString &name);
     bool containsFolded(QStringView foldedName) const { return m_folded.contains(foldedName); }
+    bool containsFolded(QStringView foldedName, std::uint32_t hash) const {
+        return m_folded.contains(foldedName, hash);
+    }
     const QStringList &names() const { return m_names; }
 
 private:
     QStringList m_names;
     NameSet m_folded;
+    std::u16string m_foldBuffer;
 };
 
 // IsNameFree: false when `name` equals, ignoring case, a name of the fixed vocabulary or

@@ -3,7 +3,8 @@
 #include <QStringView>
 #include <array>
 
-// Where the scanner's keywords first occur in a line, ignoring case, found in one pass.
+// Where the scanner's keywords and colons first occur in a line, ignoring case, found in one
+// pass.
 // Every keyword but "END DECLARE" ends with a blank and "END DECLARE" holds one, so only
 // the blanks of a line need a closer look; this keeps the dozen keyword tests per line
 // cheap on large files.
@@ -35,11 +36,21 @@ public:
     // keyword). Only for a keyword that occurs.
     QStringView rest(QStringView line, Keyword keyword) const;
 
-    // Forgets every occurrence that does not lie wholly before `end` (the line was cut there).
+    // Where the line's first ":" and first "::" stand, or -1.
+    qsizetype firstColon() const { return m_colon; }
+    qsizetype firstDoubleColon() const { return m_doubleColon; }
+
+    // Forgets every occurrence that does not lie wholly before `end` (the line was cut there),
+    // colons included.
     void cutAt(qsizetype end);
 
     static qsizetype length(Keyword keyword);
 
 private:
+    void atBlank(QStringView line, qsizetype i);
+    void atColon(QStringView line, qsizetype i);
+
     std::array<qsizetype, Count> m_position;
+    qsizetype m_colon = -1;
+    qsizetype m_doubleColon = -1;
 };

@@ -2,31 +2,60 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 // A set of names looked up by view, so that checking a word cut from a line needs no copy
-// of it. The hash is a plain FNV-1a: names are short and come from the user's own file,
-// and Qt's seeded string hash cost more than everything else the searches do.
+// of it. Open addressing over one array of indices into the names: a lookup touches one or
+// two cache lines, and a caller that asks several sets about one word hashes it once. The
+// hash is a plain FNV-1a: names are short and come from the user's own file, and Qt's seeded
+// string hash cost more than everything else the searches do.
 class NameSet {
 public:
-    void insert(const QString &name) { m_names.insert(name); }
-    bool contains(QStringView name) const { return m_names.find(name) != m_names.end(); }
-    void reserve(qsizetype count) { m_names.reserve(std::size_t(count)); }
-    qsizetype size() const { return qsizetype(m_names.size()); }
+    void insert(QStringView name);
+    bool contains(QStringView name) const { return contains(name, hash(name)); }
+    bool contains(QStringView name, std::uint32_t hash) const;
+    void reserve(qsizetype count);
+    qsizetype size() const { return qsizetype(m_entries.size()); }
+
+    static std::uint32_t hash(QStringView name) {
+        std::uint64_t h = 14695981039346656037ull;
+        for (QChar c : name) {
+            h ^= c.unicode();
+            h *= 1099511628211ull;
+        }
+        return std::uint32_t(h ^ (h >> 32));
+    }
 
     // `name` upper-cased, the form in which names are compared ignoring case. Pure ASCII
     // names are folded into `buffer` without allocating; others go through QString.
     static QStringView fold(QStringView name, std::u16string &buffer);
 
+    // fold() and the hash of its result in one pass, for the many words of a search; also
+    // the hash of `name` itself, which equals the first unless a letter changed.
+    struct Folded {
+        QStringView text;
+        std::uint32_t hash;
+        std::uint32_t originalHash;
+    };
+    static Folded foldAndHash(QStringView name, std::u16string &buffer);
+
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(QStringView name) const noexcept;
+    void rehash(std::size_t slotCount);
+
+    QStringView name(std::size_t index) const {
+        const Entry &entry = m_entries[index];
+        return QStringView(m_text.data() + entry.offset, qsizetype(entry.length));
+    }
+
+    // The names stand one after the other in one buffer: no allocation per name.
+    struct Entry {
+        std::uint32_t offset; // a source is at most a few hundred megabytes
+        std::uint32_t length;
+        std::uint32_t hash;
     };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
-    };
-    std::unordered_set<QString, Hash, Equal> m_names;
+    std::u16string m_text;
+    std::vector<Entry> m_entries;
+    std::vector<std::uint32_t> m_slots; // index + 1 into m_entries; 0 is free
 };

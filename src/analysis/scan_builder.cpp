@@ -15,22 +15,51 @@ constexpr int kLabelIcon = 12;
 
 ScanBuilder::ScanBuilder(const VocabularyNames &vocabulary, const QString &caption, bool labelsNode,
                          bool globalsNode)
-    : m_vocabulary(vocabulary), m_labelsNode(labelsNode) {
+    : m_vocabulary(vocabulary), m_topKeys{Keys::topLevel(Keys::kLabels),
+                                          Keys::topLevel(Keys::kGlobals),
+                                          Keys::topLevel(Keys::kConstants),
+                                          Keys::topLevel(Keys::kProcedures)},
+      m_labelsNode(labelsNode) {
     addNode({}, Keys::topLevel(Keys::kProject),
             AnalysisTexts::project() + QStringLiteral(" -> ") + caption);
     if (labelsNode)
-        addNode({}, Keys::topLevel(Keys::kLabels), AnalysisTexts::labels());
+        addNode({}, m_topKeys.labels, AnalysisTexts::labels());
     else
         m_result.labels = QStringList{QStringLiteral("samplelabel")};
     if (globalsNode)
-        addNode({}, Keys::topLevel(Keys::kGlobals), AnalysisTexts::globalVariables());
+        addNode({}, m_topKeys.globals, AnalysisTexts::globalVariables());
     else
         m_result.variables = QStringList{QStringLiteral("samplevar")};
-    addNode({}, Keys::topLevel(Keys::kConstants), AnalysisTexts::constants());
+    addNode({}, m_topKeys.constants, AnalysisTexts::constants());
     m_result.constants = QStringList{QStringLiteral("sampleconst")};
     m_result.functions = QStringList{QStringLiteral("samplefunc")};
-    addNode({}, Keys::topLevel(Keys::kProcedures), AnalysisTexts::procedures());
+    addNode({}, m_topKeys.procedures, AnalysisTexts::procedures());
     m_result.rebuilt = true;
+}
+
+bool ScanBuilder::NumberRuns::contains(int number) const {
+    for (const auto &[first, last] : m_runs)
+        if (number >= first && number <= last)
+            return true;
+    return false;
+}
+
+void ScanBuilder::NumberRuns::insert(int number) {
+    for (auto &run : m_runs)
+        if (run.second + 1 == number) {
+            run.second = number;
+            return;
+        }
+    m_runs.emplace_back(number, number);
+}
+
+QString ScanBuilder::TextPool::shared(const QString &text) {
+    constexpr std::size_t kMaxTexts = 4096;
+    if (const auto found = m_texts.find(QStringView(text)); found != m_texts.end())
+        return *found;
+    if (m_texts.size() < kMaxTexts)
+        m_texts.insert(text);
+    return text;
 }
 
 bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
@@ -68,7 +97,7 @@ void ScanBuilder::addGlobal(const QString &name, const std::optional<QString> &b
     } else {
         addCompletion(name, {}, kVariableIcon, QStringLiteral("User variable ") + name);
     }
-    addNode(Keys::topLevel(Keys::kGlobals), Keys::symbol(Keys::kGlobals, ++m_globalCount), name);
+    addNode(m_topKeys.globals, Keys::symbol(Keys::kGlobals, ++m_globalCount), name);
 }
 
 void ScanBuilder::addConstant(const QString &name, Origin origin, int line) {
@@ -80,7 +109,7 @@ void ScanBuilder::addConstant(const QString &name, Origin origin, int line) {
                                     ? QStringLiteral("Constants ") + name
                                     : QStringLiteral("OPX INCLUDED CONST ") + name;
     addCompletion(name, {}, kVariableIcon, description);
-    addNode(Keys::topLevel(Keys::kConstants), Keys::symbol(Keys::kConstants, ++m_constCount), name);
+    addNode(m_topKeys.constants, Keys::symbol(Keys::kConstants, ++m_constCount), name);
 }
 
 void ScanBuilder::addMember(const QString &name, int line) {
@@ -99,7 +128,7 @@ void ScanBuilder::addChild(const QString &text) {
         return;
     ++m_subCount;
     m_usedChildNumbers.insert(m_subCount);
-    addNode(m_procKey, Keys::member(m_procCount, m_subCount), text);
+    addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
 }
 
 void ScanBuilder::addParameters(const QString &parameters) {
@@ -116,7 +145,7 @@ void ScanBuilder::addOwner(const QString &name) {
     m_procKey = Keys::symbol(Keys::kProcedures, ++m_procCount);
     m_usedChildNumbers.clear();
     m_owner = Owner::Accepted;
-    addNode(Keys::topLevel(Keys::kProcedures), m_procKey, name);
+    addNode(m_topKeys.procedures, m_procKey, name);
 }
 
 void ScanBuilder::addProcedure(const QString &name, const QString &parameters, int line) {
@@ -153,12 +182,12 @@ void ScanBuilder::addLabel(const QString &label) {
     // group; it is made here, late, and the window shows it second all the same.
     if (!m_labelsNode) {
         m_labelsNode = true;
-        addNode({}, Keys::topLevel(Keys::kLabels), AnalysisTexts::labels());
+        addNode({}, m_topKeys.labels, AnalysisTexts::labels());
         m_result.labels.clear();
     }
     m_result.labels.append(label);
     addCompletion(label, {}, kLabelIcon, QStringLiteral("Label ") + label);
-    addNode(Keys::topLevel(Keys::kLabels), Keys::symbol(Keys::kLabels, ++m_labelCount), label);
+    addNode(m_topKeys.labels, Keys::symbol(Keys::kLabels, ++m_labelCount), label);
 }
 
 ScanResult ScanBuilder::finish() {

@@ -4,10 +4,12 @@
 #include "analysis/scan_result.h"
 #include "analysis/vocabulary_names.h"
 
-#include <QSet>
 #include <QString>
 #include <optional>
 #include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 // Registers the names one scan finds: the name check, the duplicate reports, the counters
 // and keys of the navigator, lstProc, the word lists and the completion entries. The
@@ -49,11 +51,49 @@ private:
     void addCompletion(const QString &name, const QString &parameters, int icon,
                        const QString &description);
 
+    // Child numbers taken under one owner. Numbers are taken one after the other from where
+    // the counter stands, so they form a few runs; a run is kept as its first and last.
+    class NumberRuns {
+    public:
+        bool contains(int number) const;
+        void insert(int number);
+        void clear() { m_runs.clear(); }
+
+    private:
+        std::vector<std::pair<int, int>> m_runs;
+    };
+
+    // The top-level keys, made once and shared by every node under them.
+    struct TopKeys {
+        QString labels, globals, constants, procedures;
+    };
+
+    // Member names repeat from procedure to procedure ("i%" in every one): each text is kept
+    // once and shared by its nodes. Bounded, so a document of only distinct names does not
+    // pay for a table that never helps.
+    class TextPool {
+    public:
+        QString shared(const QString &text);
+
+    private:
+        struct Hash {
+            using is_transparent = void;
+            std::size_t operator()(QStringView text) const { return NameSet::hash(text); }
+        };
+        struct Equal {
+            using is_transparent = void;
+            bool operator()(QStringView a, QStringView b) const { return a == b; }
+        };
+        std::unordered_set<QString, Hash, Equal> m_texts;
+    };
+
     const VocabularyNames &m_vocabulary;
     DeclaredNames m_declared;
+    TextPool m_memberTexts;
     ScanResult m_result;
-    QString m_procKey;            // key of the procedure or function that owns children
-    QSet<int> m_usedChildNumbers; // of that procedure
+    TopKeys m_topKeys;
+    QString m_procKey;             // key of the procedure or function that owns children
+    NumberRuns m_usedChildNumbers; // of that procedure
     std::u16string m_foldBuffer;
     bool m_labelsNode = false;
     Owner m_owner = Owner::None;

@@ -10,14 +10,27 @@ ScopeIndex::ScopeIndex(const QList<NavigatorNode> &nodes) {
         const bool member = NavigatorKeys::isMember(node.key);
         if (!member && NavigatorKeys::kind(node.key) == NavigatorKeys::kProcedures)
             owner = node.text;
-        if (member)
-            m_members[owner].insert(node.text);
-        else
+        if (member) {
+            auto found = m_owners.constFind(owner);
+            if (found == m_owners.cend())
+                found = m_owners.insert(owner, int(m_owners.size()));
+            m_members.insert(memberKey(*found, node.text));
+        } else {
             m_everywhere.insert(node.text);
+        }
     }
 }
 
-const NameSet *ScopeIndex::membersOf(const QString &procName) const {
-    const auto it = m_members.constFind(procName);
-    return it == m_members.cend() ? nullptr : &it.value();
+QStringView ScopeIndex::memberKey(int owner, QStringView name) const {
+    m_keyBuffer.resize(std::size_t(name.size()) + 2);
+    m_keyBuffer[0] = char16_t(owner & 0xFFFF);
+    m_keyBuffer[1] = char16_t(unsigned(owner) >> 16);
+    std::copy(name.utf16(), name.utf16() + name.size(), m_keyBuffer.begin() + 2);
+    return QStringView(m_keyBuffer.data(), qsizetype(m_keyBuffer.size()));
+}
+
+bool ScopeIndex::isDeclared(QStringView name, std::uint32_t hash, int owner) const {
+    if (m_everywhere.contains(name, hash))
+        return true;
+    return owner >= 0 && m_members.contains(memberKey(owner, name));
 }

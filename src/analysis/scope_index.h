@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <string>
 
 // IsDeclaredInScope over the navigator's nodes, indexed once. A word is declared when a
 // global, constant, procedure or label node carries it, or a member node of the procedure
@@ -20,16 +21,21 @@ public:
     explicit ScopeIndex(const QList<NavigatorNode> &nodes);
 
     bool IsDeclaredInScope(QStringView name, const QString &procName) const {
-        return isDeclared(name, membersOf(procName));
+        return isDeclared(name, NameSet::hash(name), ownerOf(procName));
     }
 
-    // For many lookups in one procedure: fetch its members once, then ask with them.
-    const NameSet *membersOf(const QString &procName) const;
-    bool isDeclared(QStringView name, const NameSet *members) const {
-        return m_everywhere.contains(name) || (members && members->contains(name));
-    }
+    // For many lookups in one procedure: fetch its number once, then ask with it (-1: a
+    // procedure without members).
+    int ownerOf(const QString &procName) const { return m_owners.value(procName, -1); }
+    bool isDeclared(QStringView name, std::uint32_t hash, int owner) const;
 
 private:
+    // The members of every procedure in one set, each name behind its owner's number: one
+    // table for the whole document rather than one per procedure.
+    QStringView memberKey(int owner, QStringView name) const;
+
     NameSet m_everywhere;
-    QHash<QString, NameSet> m_members; // by owner procedure
+    NameSet m_members;
+    QHash<QString, int> m_owners; // owner procedure text -> number
+    mutable std::u16string m_keyBuffer;
 };

@@ -5,8 +5,6 @@
 #include "analysis/line_keywords.h"
 #include "document/text_codec.h"
 
-#include <algorithm>
-
 using Origin = ScanBuilder::Origin;
 using Kw = LineKeywords;
 
@@ -31,6 +29,17 @@ bool mentionsGlobal(QStringView line) {
     return AsciiCase::contains(line, QLatin1StringView("GLOBAL "));
 }
 
+// Calls `visit` with each part of `text` between `separator`s, empty parts included.
+template <typename Visit> void forEachPart(QStringView text, char16_t separator, Visit visit) {
+    qsizetype start = 0;
+    for (qsizetype at = AsciiCase::indexOfChar(text, separator); at >= 0;
+         at = AsciiCase::indexOfChar(text, separator, start)) {
+        visit(text.sliced(start, at - start));
+        start = at + 1;
+    }
+    visit(text.sliced(start));
+}
+
 } // namespace
 
 SourceScanner::SourceScanner(const VocabularyNames &vocabulary, const QString &includeFolder,
@@ -41,15 +50,22 @@ SourceScanner::SourceScanner(const VocabularyNames &vocabulary, const QString &i
 
 SourceScanner::~SourceScanner() = default;
 
-ScanResult SourceScanner::scan(const QStringList &lines) {
-    if (lines.size() < 2)
+ScanResult SourceScanner::scan(const SourceLines &lines) {
+    if (!lines.hasSecondLine())
         return {};
-    const bool labels = std::any_of(lines.begin(), lines.end(), isLabelLine);
-    const bool globals = std::any_of(lines.begin(), lines.end(), mentionsGlobal);
+    bool labels = false;
+    bool globals = false;
+    lines.forEach([&](QStringView line, qsizetype) {
+        labels = labels || isLabelLine(line);
+        globals = globals || mentionsGlobal(line);
+        return !(labels && globals);
+    });
     m_builder = std::make_unique<ScanBuilder>(m_vocabulary, m_caption, labels, globals);
     m_inDeclareBlock = false;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        scanLine(lines[i], int(i));
+    lines.forEach([this](QStringView line, qsizetype index) {
+        scanLine(line, int(index));
+        return true;
+    });
     ScanResult result = m_builder->finish();
     m_builder.reset();
     return result;
@@ -77,26 +93,30 @@ void SourceScanner::scanLine(QStringView line, int index) {
         if (keywords.has(open))
             addLogicalFile(keywords.rest(line, open), index);
     if (keywords.has(Kw::Use)) {
-        const QString name = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Use));
+        const QStringView name = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Use), m_buffer);
         if (name.size() == 1)
-            m_builder->addMember(name, index);
+            m_builder->addMember(name.toString(), index);
     }
     if (AsciiCase::equals(line, QLatin1StringView("ENDP")))
         m_builder->endProcedure();
     if (keywords.has(Kw::Proc)) {
-        const QString text = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Proc));
-        const qsizetype colon = text.indexOf(u':');
-        const QString name = colon < 0 ? text : text.first(colon);
-        const QString parameters =
-            colon < 0 ? QString() : text.sliced(colon + 1).section(u':', 0, 0);
+        const QStringView text = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Proc), m_buffer);
+        const qsizetype colon = AsciiCase::indexOfChar(text, u':');
+        const QStringView name = colon < 0 ? text : text.first(colon);
+        QStringView parameters;
+        if (colon >= 0) {
+            parameters = text.sliced(colon + 1);
+            if (const qsizetype end = AsciiCase::indexOfChar(parameters, u':'); end >= 0)
+                parameters = parameters.first(end);
+        }
         if (!name.isEmpty())
-            m_builder->addProcedure(name + u':', parameters, index);
+            m_builder->addProcedure(name.toString() + u':', parameters.toString(), index);
     }
     declareBlock(keywords);
-    if (m_inDeclareBlock && line.contains(u':'))
+    if (m_inDeclareBlock && keywords.firstColon() >= 0)
         addOpxFunction(line, Origin::Document, index);
-    if (line.contains(QStringView(u"::")))
-        addLabel(line);
+    if (const qsizetype at = keywords.firstDoubleColon(); at >= 0)
+        addLabel(line.first(at));
 }
 
 void SourceScanner::scanIncludedLine(QStringView line, int includeLine) {
@@ -108,7 +128,7 @@ void SourceScanner::scanIncludedLine(QStringView line, int includeLine) {
     if (keywords.has(Kw::Const))
         addConstant(keywords.rest(line, Kw::Const), Origin::Included, includeLine);
     declareBlock(keywords);
-    if (m_inDeclareBlock && line.contains(u':'))
+    if (m_inDeclareBlock && keywords.firstColon() >= 0)
         addOpxFunction(line, Origin::Included, includeLine);
 }
 
@@ -120,55 +140,61 @@ void SourceScanner::declareBlock(const LineKeywords &keywords) {
 }
 
 void SourceScanner::addVariables(QStringView rest, bool global, int index) {
-    const QString text = AsciiCase::withoutBlanks(rest);
-    for (QStringView item : QStringView(text).split(u',')) {
-        const qsizetype colon = item.indexOf(u':');
+    forEachPart(AsciiCase::withoutBlanks(rest, m_buffer), u',', [&](QStringView item) {
+        const qsizetype colon = AsciiCase::indexOfChar(item, u':');
         if (colon >= 0)
             item = item.first(colon);
-        const qsizetype paren = item.indexOf(u'(');
+        const qsizetype paren = AsciiCase::indexOfChar(item, u'(');
         std::optional<QString> bounds;
         if (paren >= 0) {
             bounds = item.sliced(paren + 1).toString();
             item = item.first(paren);
-        } else if (item.contains(u')')) {
-            continue; // the tail of a multi-dimensional array: "3)" of "a%(2,3)"
+        } else if (AsciiCase::indexOfChar(item, u')') >= 0) {
+            return; // the tail of a multi-dimensional array: "3)" of "a%(2,3)"
         }
+        if (item.isEmpty())
+            return;
         if (global)
             m_builder->addGlobal(item.toString(), bounds, index);
         else
             m_builder->addMember(item.toString(), index);
-    }
+    });
 }
 
 void SourceScanner::addConstant(QStringView rest, Origin origin, int index) {
-    const QString text = AsciiCase::withoutBlanks(rest);
-    const qsizetype equals = text.indexOf(u'=');
+    const QStringView text = AsciiCase::withoutBlanks(rest, m_buffer);
+    const qsizetype equals = AsciiCase::indexOfChar(text, u'=');
     if (equals >= 0)
-        m_builder->addConstant(text.first(equals), origin, index);
+        m_builder->addConstant(text.first(equals).toString(), origin, index);
 }
 
 void SourceScanner::addLogicalFile(QStringView rest, int index) {
-    const QString text = AsciiCase::withoutBlanks(rest);
-    const QList<QStringView> parts = QStringView(text).split(u',');
-    if (parts.size() >= 3)
-        m_builder->addMember(parts[1].toString(), index);
+    const QStringView text = AsciiCase::withoutBlanks(rest, m_buffer);
+    const qsizetype first = AsciiCase::indexOfChar(text, u',');
+    const qsizetype second = first < 0 ? -1 : AsciiCase::indexOfChar(text, u',', first + 1);
+    if (second >= 0)
+        m_builder->addMember(text.sliced(first + 1, second - first - 1).toString(), index);
 }
 
 void SourceScanner::addOpxFunction(QStringView line, Origin origin, int index) {
-    const QString text = AsciiCase::withoutBlanksAndTabs(line);
-    const QList<QStringView> parts = QStringView(text).split(u':');
-    if (parts[0].isEmpty())
+    const QStringView text = AsciiCase::withoutBlanksAndTabs(line, m_buffer);
+    const qsizetype colon = AsciiCase::indexOfChar(text, u':');
+    if (colon <= 0)
         return;
-    m_builder->addOpxFunction(parts[0].toString() + u':', parts[1].toString(), origin, index);
+    QStringView parameters = text.sliced(colon + 1);
+    if (const qsizetype end = AsciiCase::indexOfChar(parameters, u':'); end >= 0)
+        parameters = parameters.first(end);
+    m_builder->addOpxFunction(text.first(colon + 1).toString(), parameters.toString(), origin,
+                              index);
 }
 
-void SourceScanner::addLabel(QStringView line) {
-    const QStringView before = line.first(line.indexOf(QStringView(u"::")));
-    const QString label = AsciiCase::withoutBlanksAndTabs(before) + QStringLiteral("::");
-    if (AsciiCase::contains(label, QLatin1StringView("ONERR")) ||
-        AsciiCase::contains(label, QLatin1StringView("GOTO")) || label.contains(u'"'))
+void SourceScanner::addLabel(QStringView before) {
+    const QStringView name = AsciiCase::withoutBlanksAndTabs(before, m_buffer);
+    if (AsciiCase::contains(name, QLatin1StringView("ONERR")) ||
+        AsciiCase::contains(name, QLatin1StringView("GOTO")) ||
+        AsciiCase::indexOfChar(name, u'"') >= 0)
         return;
-    m_builder->addLabel(label);
+    m_builder->addLabel(name.toString() + QStringLiteral("::"));
 }
 
 void SourceScanner::followInclude(QStringView rest, int index) {
@@ -192,7 +218,7 @@ void SourceScanner::followInclude(QStringView rest, int index) {
     TextCodec::forEachLine(text, [&](QStringView line) { scanIncludedLine(line, index); });
 }
 
-ScanResult scanSource(const QStringList &lines, const VocabularyNames &vocabulary,
+ScanResult scanSource(const SourceLines &lines, const VocabularyNames &vocabulary,
                       const QString &includeFolder, const IncludeReader &readFile,
                       const QString &caption) {
     return SourceScanner(vocabulary, includeFolder, readFile, caption).scan(lines);

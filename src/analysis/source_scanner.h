@@ -3,12 +3,14 @@
 #include "analysis/include_file.h"
 #include "analysis/scan_builder.h"
 #include "analysis/scan_result.h"
+#include "analysis/source_lines.h"
 #include "analysis/vocabulary_names.h"
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <memory>
+#include <string>
 
 class LineKeywords;
 
@@ -22,7 +24,7 @@ public:
                   IncludeReader readFile, const QString &caption);
     ~SourceScanner();
 
-    ScanResult scan(const QStringList &lines);
+    ScanResult scan(const SourceLines &lines);
 
 private:
     void scanLine(QStringView line, int index);
@@ -32,7 +34,7 @@ private:
     void addConstant(QStringView rest, ScanBuilder::Origin origin, int index);
     void addLogicalFile(QStringView rest, int index);
     void addOpxFunction(QStringView line, ScanBuilder::Origin origin, int index);
-    void addLabel(QStringView line);
+    void addLabel(QStringView before); // the text before the line's first "::"
     void followInclude(QStringView rest, int index);
 
     const VocabularyNames &m_vocabulary;
@@ -40,11 +42,18 @@ private:
     IncludeReader m_readFile;
     QString m_caption;
     std::unique_ptr<ScanBuilder> m_builder;
+    std::u16string m_buffer; // a line's part without its blanks
     bool m_inDeclareBlock = false;
 };
 
 // The scan as the document window and the command-line tool run it.
-ScanResult scanSource(const QStringList &lines, const VocabularyNames &vocabulary,
+ScanResult scanSource(const SourceLines &lines, const VocabularyNames &vocabulary,
                       const QString &includeFolder,
                       const IncludeReader &readFile = &IncludeFile::read,
                       const QString &caption = {});
+inline ScanResult scanSource(const QStringList &lines, const VocabularyNames &vocabulary,
+                             const QString &includeFolder,
+                             const IncludeReader &readFile = &IncludeFile::read,
+                             const QString &caption = {}) {
+    return scanSource(SourceLines(lines), vocabulary, includeFolder, readFile, caption);
+}

@@ -2,8 +2,9 @@
 
 VocabularyNames::VocabularyNames(const QStringList &names) {
     m_folded.reserve(names.size());
+    std::u16string buffer;
     for (const QString &name : names)
-        m_folded.insert(name.toUpper());
+        m_folded.insert(NameSet::fold(name, buffer));
 }
 
 bool VocabularyNames::contains(QStringView name) const {

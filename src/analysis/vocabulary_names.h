@@ -15,6 +15,9 @@ public:
 
     bool contains(QStringView name) const;
     bool containsFolded(QStringView foldedName) const { return m_folded.contains(foldedName); }
+    bool containsFolded(QStringView foldedName, std::uint32_t hash) const {
+        return m_folded.contains(foldedName, hash);
+    }
     qsizetype size() const { return m_folded.size(); }
 
 private:

@@ -1,11 +1,20 @@
 #include "cli/file_scan.h"
 
 #include "analysis/source_scanner.h"
-#include "analysis/undefined_search.h"
 
 #include <QDir>
 
-FileScan FileScan::run(const QString &name, const QStringList &lines,
+qsizetype FileScan::undefinedCount() const {
+    qsizetype count = 0;
+    if (undefined)
+        undefined([&count](int, QStringView) {
+            ++count;
+            return true;
+        });
+    return count;
+}
+
+FileScan FileScan::run(const QString &name, const SourceLines &lines,
                        const VocabularyNames &vocabulary, const QString &includeFolder,
                        bool searchUndefined) {
     FileScan result;
@@ -14,7 +23,10 @@ FileScan FileScan::run(const QString &name, const QStringList &lines,
     result.scan =
         scanSource(lines, vocabulary, includeFolder, &IncludeFile::read, result.absolutePath);
     if (searchUndefined)
-        result.undefined = findUndefined(lines, vocabulary, result.scan.lstProc, result.scan.nodes);
+        result.undefined = [lines, &vocabulary, lstProc = result.scan.lstProc,
+                            nodes = result.scan.nodes](const UndefinedVisitor &visit) {
+            return ::searchUndefined(lines, vocabulary, lstProc, nodes, visit);
+        };
     return result;
 }
 

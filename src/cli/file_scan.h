@@ -1,23 +1,31 @@
 #pragma once
 
 #include "analysis/scan_result.h"
-#include "analysis/undefined_search_result.h"
+#include "analysis/source_lines.h"
+#include "analysis/undefined_search.h"
 #include "analysis/vocabulary_names.h"
 
 #include <QString>
-#include <QStringList>
-#include <optional>
+#include <functional>
 
 // One source file as tamro-scan reports it: the scan the document window would make of it,
 // titled with the file's absolute path, and optionally the search for undefined names.
 struct FileScan {
+    // Hands the findings of the search in order to `visit` until it returns false; returns
+    // false then. A file may hold more findings than memory, so they are made while written.
+    using Findings = std::function<bool(const UndefinedVisitor &visit)>;
+
     QString name;         // as given on the command line
     QString absolutePath; // absolute and cleaned; symbolic links are not resolved
     ScanResult scan;      // empty when the file has fewer than 2 lines
-    std::optional<UndefinedSearchResult> undefined;
+    Findings undefined;   // empty when the search was not asked for
 
-    // The search runs over every line even when the file was too short to scan.
-    static FileScan run(const QString &name, const QStringList &lines,
+    // The number of findings, by a pass that keeps none of them.
+    qsizetype undefinedCount() const;
+
+    // The search runs over every line even when the file was too short to scan. `lines` and
+    // `vocabulary` must outlive the result when `searchUndefined`.
+    static FileScan run(const QString &name, const SourceLines &lines,
                         const VocabularyNames &vocabulary, const QString &includeFolder,
                         bool searchUndefined);
 

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -14,21 +15,31 @@ QString oneLine(QString text) {
     return text;
 }
 
-QString located(const FileScan &file, int line, const QString &text) {
-    // One arg() call, so a "%1" in a file name is not filled in again.
-    return QStringLiteral("%1:%2: %3").arg(file.name, QString::number(line + 1), text);
+void writeLocated(QTextStream &out, const FileScan &file, int line) {
+    out << file.name << u':' << (line + 1) << QStringLiteral(": ");
 }
 
 } // namespace
 
 namespace ScanText {
 
-QStringList outline(const QList<NavigatorNode> &nodes) {
-    QHash<QString, QList<qsizetype>> children; // by parent key, in insertion order
-    for (qsizetype i = 0; i < nodes.size(); ++i)
-        children[nodes[i].parentKey].append(i);
+void writeOutline(QTextStream &out, const QList<NavigatorNode> &nodes) {
+    // The children of each parent key, in insertion order, as a chain through `next`: one
+    // number per node instead of a list per parent, and a table only as long as the parents.
+    struct Chain {
+        qsizetype first = -1, last = -1;
+    };
+    QHash<QString, Chain> children;
+    std::vector<qsizetype> next(std::size_t(nodes.size()), -1);
+    for (qsizetype i = 0; i < nodes.size(); ++i) {
+        Chain &chain = children[nodes[i].parentKey];
+        (chain.last < 0 ? chain.first : next[std::size_t(chain.last)]) = i;
+        chain.last = i;
+    }
 
-    QList<qsizetype> top = children.value(QString());
+    QList<qsizetype> top;
+    for (qsizetype i = children.value(QString()).first; i >= 0; i = next[std::size_t(i)])
+        top.append(i);
     const QString labelsKey = NavigatorKeys::topLevel(NavigatorKeys::kLabels);
     const auto labels = std::find_if(top.begin(), top.end(),
                                      [&](qsizetype i) { return nodes[i].key == labelsKey; });
@@ -38,33 +49,39 @@ QStringList outline(const QList<NavigatorNode> &nodes) {
         top.insert(1, index);
     }
 
-    QStringList lines;
     auto add = [&](auto &self, qsizetype i, int depth) -> void {
-        lines.append(QString(depth * 2, u' ') + nodes[i].text);
-        for (qsizetype child : children.value(nodes[i].key))
+        for (int blank = 0; blank < depth * 2; ++blank)
+            out << u' ';
+        out << nodes[i].text << u'\n';
+        const auto chain = children.constFind(nodes[i].key);
+        if (chain == children.cend())
+            return;
+        for (qsizetype child = chain->first; child >= 0; child = next[std::size_t(child)])
             self(self, child, depth + 1);
     };
     for (qsizetype i : top)
         add(add, i, 0);
-    return lines;
 }
 
-QStringList findings(const FileScan &file) {
-    QStringList lines;
-    for (const ScanReport &report : file.scan.reports)
-        lines.append(located(file, report.line, oneLine(report.message)));
+bool writeFindings(QTextStream &out, const FileScan &file) {
+    for (const ScanReport &report : file.scan.reports) {
+        writeLocated(out, file, report.line);
+        out << oneLine(report.message) << u'\n';
+    }
+    bool found = false;
     if (file.undefined)
-        for (const UndefinedFinding &finding : file.undefined->findings)
-            lines.append(located(file, finding.line,
-                                 QStringLiteral("undefined name '%1'").arg(finding.word)));
-    return lines;
+        file.undefined([&](int line, QStringView word) {
+            found = true;
+            writeLocated(out, file, line);
+            out << QStringLiteral("undefined name '") << word << QStringLiteral("'\n");
+            return out.status() == QTextStream::Ok;
+        });
+    return found;
 }
 
-QString format(const FileScan &file) {
-    QString text;
-    for (const QString &line : outline(file.scan.nodes) + findings(file))
-        text += line + u'\n';
-    return text;
+bool write(QTextStream &out, const FileScan &file) {
+    writeOutline(out, file.scan.nodes);
+    return writeFindings(out, file);
 }
 
 } // namespace ScanText

@@ -4,22 +4,22 @@
 #include "cli/file_scan.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
+#include <QTextStream>
 
 // tamro-scan's text form: the navigator as an indented tree, shown as the window shows it,
-// then one "FILE:LINE: text" line per report and per undefined name.
+// then one "FILE:LINE: text" line per report and per undefined name. Written line by line,
+// so the output is never held whole.
 namespace ScanText {
 
 // One line per node, two blanks of indent per level; children in insertion order, the
 // top level in display order ("Labels" second, wherever the scan made it).
-QStringList outline(const QList<NavigatorNode> &nodes);
+void writeOutline(QTextStream &out, const QList<NavigatorNode> &nodes);
 
 // The reports, then the undefined names, with 1-based lines. A message's line break
-// becomes a blank, so each stays one line.
-QStringList findings(const FileScan &file);
+// becomes a blank, so each stays one line. True when an undefined name was written.
+bool writeFindings(QTextStream &out, const FileScan &file);
 
-// The outline and the findings, each line ended by "\n".
-QString format(const FileScan &file);
+// The outline and the findings, each line ended by "\n". True as writeFindings().
+bool write(QTextStream &out, const FileScan &file);
 
 } // namespace ScanText

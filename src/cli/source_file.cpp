@@ -5,30 +5,69 @@
 #include <QFile>
 #include <QFileInfo>
 
-SourceFile SourceFile::read(const QString &path) {
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
     SourceFile result;
     auto fail = [&](const QString &reason) {
         result.error = QStringLiteral("%1: %2").arg(path, reason);
         return result;
     };
-    if (QFileInfo(path).isDir())
-        return fail(QStringLiteral("is a folder, not a file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened by the bytes of its name, so a name that is no text in the locale still opens.
+    const QByteArray native = nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return fail(file.errorString());
-    // Read in pieces rather than by the reported size, which pipes and devices lack.
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        return fail(QStringLiteral("is a folder, not a file"));
+    // Read in pieces rather than by the reported size, which pipes and devices lack; a
+    // regular file's size only reserves the room.
     QByteArray bytes;
+    if (S_ISREG(info.st_mode) && info.st_size <= kMaxBytes)
+        bytes.reserve(qsizetype(info.st_size) + 1);
     while (true) {
-        const QByteArray piece = file.read(qint64(1) << 20);
-        if (piece.isEmpty())
+        const qsizetype room = qMin<qsizetype>(qsizetype(1) << 20, kMaxBytes + 1 - bytes.size());
+        const qsizetype at = bytes.size();
+        bytes.resize(at + room);
+        const qint64 got = file.read(bytes.data() + at, room);
+        bytes.resize(at + qMax<qint64>(got, 0));
+        if (got <= 0)
             break;
-        bytes += piece;
         if (bytes.size() > kMaxBytes)
             return fail(QStringLiteral("larger than %1 MB").arg(kMaxBytes >> 20));
     }
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     result.ok = true;
-    result.lines = TextCodec::splitLines(TextCodec::decodeText(bytes));
+    const bool utf8Bom = bytes.startsWith("\xEF\xBB\xBF");
+    const QByteArrayView body = QByteArrayView(bytes).sliced(utf8Bom ? 3 : 0);
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    if (!utf16 && body.isValidUtf8()) {
+        result.m_encoding = SourceLines::Bytes::Utf8;
+        result.m_skip = utf8Bom ? 3 : 0;
+    } else if (!utf16 && !utf8Bom) {
+        result.m_encoding = SourceLines::Bytes::Windows1252;
+    } else {
+        result.m_text = TextCodec::decodeText(bytes);
+        return result;
+    }
+    bytes.squeeze();
+    result.m_bytes = std::move(bytes);
     return result;
+}
+
+SourceLines SourceFile::lines() const {
+    if (m_encoding)
+        return SourceLines(QByteArrayView(m_bytes).sliced(m_skip), *m_encoding);
+    return SourceLines(QStringView(m_text));
 }

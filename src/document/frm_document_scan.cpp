@@ -47,8 +47,9 @@ void frmDocument::RESCAN() {
     if (rtfText->LineCount() < 2)
         return;
     try {
-        const ScanResult result =
-            scanSource(lines(), vocabulary_, settings_.Paths[2], &IncludeFile::read, windowTitle());
+        const QString text = rtfText->Text();
+        const ScanResult result = scanSource(SourceLines(text), vocabulary_, settings_.Paths[2],
+                                             &IncludeFile::read, windowTitle());
         applyScan(result);
     } catch (const std::exception &error) {
         reportFailure(QString::fromLocal8Bit(error.what()));
@@ -172,7 +173,9 @@ bool frmDocument::IsDeclaredInScope(const QString &name, const QString &procName
 
 void frmDocument::FindUndefined() {
     rtfText->setFocus();
-    const UndefinedSearchResult result = findUndefined(lines(), vocabulary_, lstProc, nodes_);
+    const QString text = rtfText->Text();
+    const UndefinedSearchResult result =
+        findUndefined(SourceLines(text), vocabulary_, lstProc, nodes_);
     // Only lines that carry a colour need it taken off.
     for (int line = 0, count = rtfText->LineCount(); line < count; ++line)
         if (rtfText->LineColor(line) != ::rtfText::NormalLineColour)

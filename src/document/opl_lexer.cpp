@@ -5,6 +5,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QColor>
+#include <cstring>
 
 namespace {
 
@@ -91,22 +92,31 @@ void OplLexer::styleText(int start, int end) {
     const char *text = m_buffer.constData();
     const int size = end - start;
 
-    startStyling(start);
+    // The styles of the range are gathered first and handed over in one call: one message
+    // per run cost more than the tokenizing itself on a large text.
+    m_styles.resize(size);
+    char *styles = m_styles.data();
     int pos = 0;
+    const auto fill = [&](int length, int style) {
+        std::memset(styles + pos, style, std::size_t(length));
+        pos += length;
+    };
     while (pos < size) {
         int lineEnd = pos;
         while (lineEnd < size && text[lineEnd] != '\n' && text[lineEnd] != '\r')
             ++lineEnd;
         m_tokenizer.styleLine(QByteArrayView(text + pos, lineEnd - pos), m_runs);
         for (const OplTokenizer::Run &run : m_runs)
-            setStyling(run.length, run.style);
+            fill(run.length, run.style);
         int eol = lineEnd;
         if (eol < size && text[eol] == '\r')
             ++eol;
         if (eol < size && text[eol] == '\n')
             ++eol;
         if (eol > lineEnd)
-            setStyling(eol - lineEnd, m_tokenizer.textStyle());
-        pos = eol;
+            fill(eol - lineEnd, m_tokenizer.textStyle());
     }
+    startStyling(start);
+    ed->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(size),
+                      m_styles.constData());
 }

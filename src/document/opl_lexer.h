@@ -42,5 +42,6 @@ private:
     quint64 m_revision = 0;
     OplTokenizer m_tokenizer;
     QByteArray m_buffer;
+    QByteArray m_styles; // one byte per byte of m_buffer
     std::vector<OplTokenizer::Run> m_runs;
 };

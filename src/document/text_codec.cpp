@@ -37,12 +37,16 @@ std::optional<QString> decodeStrict(QStringConverter::Encoding encoding, QByteAr
 
 QString decodeWindows1252(const QByteArray &bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
+    decodeWindows1252(bytes, text.data());
+    return text;
+}
+
+QChar *decodeWindows1252(QByteArrayView bytes, QChar *out) {
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(kHighControls[b - 0x80]) : QChar(b);
     }
-    return text;
+    return out;
 }
 
 std::optional<char> windows1252Byte(QChar c) {

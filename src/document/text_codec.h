@@ -18,6 +18,9 @@ enum Format { Ascii = 16, Utf8 = 32, Unicode = 64 };
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to U+0081 ... so that every byte round-trips.
 QString decodeWindows1252(const QByteArray &bytes);
 
+// The same into `out`, which has room for one character per byte; returns the end.
+QChar *decodeWindows1252(QByteArrayView bytes, QChar *out);
+
 // The Windows-1252 byte for `c`, or nothing when the code page cannot hold it.
 std::optional<char> windows1252Byte(QChar c);
 

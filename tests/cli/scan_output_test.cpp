@@ -2,9 +2,19 @@
 #include "cli/scan_text.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 namespace {
+
+template <typename Write> QString written(Write write) {
+    QString text;
+    QTextStream out(&text);
+    write(out);
+    out.flush();
+    return text;
+}
 
 TEST(ScanText, OutlineShowsLabelsSecondAndIndentsMembers) {
     // "Labels" made on demand comes late in insertion order.
@@ -19,9 +29,9 @@ TEST(ScanText, OutlineShowsLabelsSecondAndIndentsMembers) {
         {"L", "", "Labels"},
         {"L1", "L", "lbl::"},
     };
-    EXPECT_EQ(ScanText::outline(nodes),
-              QStringList({"Project -> /src/a.opl", "Labels", "  lbl::", "Constants", "  KMax%",
-                           "Procedures", "  main:", "    i%", "  other:"}));
+    EXPECT_EQ(written([&](QTextStream &out) { ScanText::writeOutline(out, nodes); }),
+              "Project -> /src/a.opl\nLabels\n  lbl::\nConstants\n  KMax%\nProcedures\n"
+              "  main:\n    i%\n  other:\n");
 }
 
 TEST(ScanOutput, FindingsAreOneLineEachWithTheGivenNameAndLinesFromOne) {
@@ -31,19 +41,49 @@ TEST(ScanOutput, FindingsAreOneLineEachWithTheGivenNameAndLinesFromOne) {
         {ScanReport::Kind::DuplicateName, 2, "n%", "Name n% allready reserved!"},
         {ScanReport::Kind::UnreadableInclude, 6, "/i/b.oph", "/i/b.oph\r\nPermission denied"},
     };
-    file.undefined = UndefinedSearchResult{{{0, "foo"}}, true, "done"};
-    EXPECT_EQ(ScanText::findings(file), QStringList({"dir/%1 x.opl:3: Name n% allready reserved!",
-                                                     "dir/%1 x.opl:7: /i/b.oph Permission denied",
-                                                     "dir/%1 x.opl:1: undefined name 'foo'"}));
+    file.undefined = [](const UndefinedVisitor &visit) {
+        return visit(0, u"foo");
+    };
+    EXPECT_EQ(written([&](QTextStream &out) { ScanText::writeFindings(out, file); }),
+              "dir/%1 x.opl:3: Name n% allready reserved!\n"
+              "dir/%1 x.opl:7: /i/b.oph Permission denied\n"
+              "dir/%1 x.opl:1: undefined name 'foo'\n");
     const QByteArray json = ScanJson::line(file);
     EXPECT_FALSE(json.contains('\n'));
     EXPECT_TRUE(json.contains(R"({"kind":"missing-include","line":7,"text":"/i/b.oph\r\nPer)"));
 }
 
+// The JSON is written piece by piece; it must be what QJsonDocument writes for the same
+// object, byte for byte, escapes included.
+TEST(ScanJson, IsQtsCompactFormByteForByte) {
+    const QString odd = QStringView(u"q\"\\/\b\f\n\r\t\x01\x1f\x7f\u00e9\u20ac").toString() +
+                        QChar(0xD83D) + QChar(0xDE00) + QChar(0xDC00) + u'x' + QChar(0xD800);
+    FileScan file;
+    file.absolutePath = odd;
+    file.scan.nodes = {{"A", "", odd}, {"F", "", "Procedures"}};
+    file.scan.lstProc = {odd, ""};
+    file.scan.completions = {{odd, "(a%)", 9, "User function " + odd}};
+    file.scan.reports = {{ScanReport::Kind::IncludedDuplicateName, 0, odd, odd}};
+    file.scan.labels = {"samplelabel"};
+    file.undefined = [&](const UndefinedVisitor &visit) {
+        return visit(4, odd) && visit(9, u"b");
+    };
+    const QByteArray json = ScanJson::line(file);
+    const QJsonObject object = QJsonDocument::fromJson(json).object();
+    EXPECT_EQ(QJsonDocument(object).toJson(QJsonDocument::Compact), json);
+    EXPECT_EQ(object["nodes"][0]["text"].toString(), odd);
+    EXPECT_EQ(object["undefined"][1]["line"].toInt(), 10);
+}
+
 TEST(ScanJson, ShortFileIsNotScannedButSearched) {
     const VocabularyNames vocabulary(QStringList{"PRINT"});
-    const QJsonObject searched =
-        ScanJson::toObject(FileScan::run("one.opl", {"PRINT foo"}, vocabulary, "/inc", true));
+    const QStringList lines{"PRINT foo"};
+    const auto object = [&](bool search) {
+        return QJsonDocument::fromJson(
+                   ScanJson::line(FileScan::run("one.opl", lines, vocabulary, "/inc", search)))
+            .object();
+    };
+    const QJsonObject searched = object(true);
     for (const char *key : {"nodes", "declared", "completions", "reports"})
         EXPECT_TRUE(searched[key].toArray().isEmpty()) << key;
     for (const char *list : {"variables", "labels", "constants", "functions"})
@@ -51,8 +91,7 @@ TEST(ScanJson, ShortFileIsNotScannedButSearched) {
     EXPECT_EQ(searched["undefined"].toArray(),
               QJsonArray({QJsonObject{{"line", 1}, {"word", "foo"}}}));
 
-    const QJsonObject plain =
-        ScanJson::toObject(FileScan::run("one.opl", {"PRINT foo"}, vocabulary, "/inc", false));
+    const QJsonObject plain = object(false);
     EXPECT_FALSE(plain.contains("undefined") || plain.contains("message"));
 }
 

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Runs the built tamro-scan from a temporary program folder (it reads global.xml beside
@@ -49,6 +52,39 @@ TEST(TamroScanProcess, JsonOfOneFileEndToEndAndMissingVocabulary) {
     const QByteArray err = process.readAllStandardError();
     EXPECT_TRUE(err.startsWith("tamro-scan: " + program.filePath("global.xml").toUtf8()));
     EXPECT_EQ(err.count('\n'), 1);
+}
+
+// Hostile surroundings: output to a full device, and a file name whose bytes are not text in
+// the locale's encoding (Latin-1 on a UTF-8 system), which the shell passes as it stands.
+TEST(TamroScanProcess, FullDeviceFailsAndByteNamesOpen) {
+    QTemporaryDir program, sources;
+    const QString binary = program.filePath("tamro-scan");
+    ASSERT_TRUE(QFile::copy(TAMRO_SCAN_BINARY, binary));
+    ASSERT_TRUE(QFile::copy(testDataDir() + "/cli/global.xml", program.filePath("global.xml")));
+    const QByteArray latin1 = QFile::encodeName(sources.path()) + "/lat\xE9in1.opl";
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "PROC main:\r\nENDP\r\n", 18), 18);
+    ::close(fd);
+
+    QProcess process;
+    process.setWorkingDirectory(sources.path());
+    process.start("/bin/sh",
+                  {"-c", R"sh(exec "$0" --undefined "$(printf 'lat\351in1.opl')")sh", binary});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.readAllStandardError(), "");
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardOutput().contains("\n  main:\n"));
+
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    process.setStandardOutputFile("/dev/full");
+    process.start("/bin/sh",
+                  {"-c", R"sh(exec "$0" --json "$(printf 'lat\351in1.opl')")sh", binary});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(process.readAllStandardError(),
+              "tamro-scan: cannot write the output: No space left on device\n");
 }
 
 } // namespace

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "document/text_codec.h"
+
+#include <QByteArrayView>
+#include <QStringConverter>
+#include <QStringDecoder>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+// The lines of a document as the analysis reads them: a list of lines, one whole text, or a
+// file's bytes, split at CR LF, LF or CR as the editor splits them (a final line end leaves
+// an empty last line). None is copied, so a large document is held once, not once more as
+// lines; bytes are decoded one line at a time, so a file is not held twice as large either.
+class SourceLines {
+public:
+    // How bytes are decoded: UTF-8 that is known to be valid, or Windows-1252.
+    enum class Bytes { Utf8, Windows1252 };
+
+    SourceLines(const QStringList &lines) : m_list(&lines) {} // NOLINT: a list is lines
+    explicit SourceLines(QStringView text) : m_text(text) {}
+    SourceLines(QByteArrayView bytes, Bytes encoding) : m_bytes(bytes), m_encoding(encoding) {}
+
+    // True when there are at least two lines.
+    bool hasSecondLine() const {
+        if (m_list)
+            return m_list->size() >= 2;
+        if (m_encoding)
+            return anyLineEnd(m_bytes.data(), m_bytes.size());
+        return anyLineEnd(m_text.utf16(), m_text.size());
+    }
+
+    // Calls `visit(line, index)` for each line in order while it returns true.
+    template <typename Visit> void forEach(Visit visit) const {
+        if (m_list) {
+            for (qsizetype i = 0; i < m_list->size(); ++i)
+                if (!visit(QStringView((*m_list)[i]), i))
+                    return;
+        } else if (m_encoding) {
+            // Valid UTF-8 split at ASCII line ends decodes line by line as it does whole; a
+            // byte order mark inside the text stays a character, as it does whole.
+            QStringDecoder utf8(QStringConverter::Utf8,
+                                QStringConverter::Flag::Stateless |
+                                    QStringConverter::Flag::ConvertInitialBom);
+            QString buffer;
+            split(m_bytes.data(), m_bytes.size(),
+                  [&](const char *line, qsizetype size, qsizetype i) {
+                      if (buffer.size() < size)
+                          buffer.resize(size);
+                      QChar *out = buffer.data();
+                      const QByteArrayView bytes(line, size);
+                      const QChar *end = *m_encoding == Bytes::Windows1252
+                                             ? TextCodec::decodeWindows1252(bytes, out)
+                                             : utf8.appendToBuffer(out, bytes);
+                      return visit(QStringView(out, end - out), i);
+                  });
+        } else {
+            split(m_text.utf16(), m_text.size(),
+                  [&](const char16_t *line, qsizetype size, qsizetype i) {
+                      return visit(QStringView(line, size), i);
+                  });
+        }
+    }
+
+private:
+    template <typename Char> static bool anyLineEnd(const Char *data, qsizetype n) {
+        for (qsizetype i = 0; i < n; ++i)
+            if (data[i] == '\r' || data[i] == '\n')
+                return true;
+        return false;
+    }
+
+    template <typename Char, typename Visit>
+    static void split(const Char *data, qsizetype n, Visit visit) {
+        qsizetype start = 0;
+        qsizetype index = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            const auto c = data[i];
+            // Both line ends lie below the blank: one compare keeps ordinary characters fast.
+            if (c > '\r' || (c != '\r' && c != '\n'))
+                continue;
+            if (!visit(data + start, i - start, index++))
+                return;
+            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        visit(data + start, n - start, index);
+    }
+
+    const QStringList *m_list = nullptr;
+    QStringView m_text;
+    QByteArrayView m_bytes;
+    std::optional<Bytes> m_encoding;
+};
