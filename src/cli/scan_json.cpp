@@ -108,6 +108,7 @@ namespace ScanJson {
 // Keys in the order QJsonObject keeps them: sorted.
 bool write(QTextStream &out, const FileScan &file) {
     const ScanResult &scan = file.scan;
+    const qsizetype found = file.undefinedCount();
     out << u'{';
     Separated members(out);
 
@@ -128,7 +129,7 @@ bool write(QTextStream &out, const FileScan &file) {
     writeString(members.key(QLatin1StringView("file")), file.absolutePath);
     if (file.undefined)
         writeString(members.key(QLatin1StringView("message")),
-                    undefinedSearchMessage(file.undefinedCount()));
+                    undefinedSearchMessage(found));
 
     members.key(QLatin1StringView("nodes")) << u'[';
     Separated nodes(out);
@@ -174,7 +175,7 @@ bool write(QTextStream &out, const FileScan &file) {
     writeStrings(words.key(QLatin1StringView("labels")), scan.labels);
     writeStrings(words.key(QLatin1StringView("variables")), scan.variables);
     out << QStringLiteral("}}");
-    return found;
+    return found > 0;
 }
 
 QByteArray line(const FileScan &file) {
