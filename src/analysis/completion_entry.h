@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTypeInfo>
 
 // One entry of a completion list: the fixed vocabulary and the names a scan adds.
 struct CompletionEntry {
@@ -10,3 +11,5 @@ struct CompletionEntry {
     QString description;
     bool operator==(const CompletionEntry &) const = default;
 };
+// Lists of them grow by moving their bytes, as QString itself allows.
+Q_DECLARE_TYPEINFO(CompletionEntry, Q_RELOCATABLE_TYPE);

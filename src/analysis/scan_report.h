@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTypeInfo>
 
 // Something the scan has to tell the user, in the order it happened. The window plays each
 // one: a duplicate in the document moves to its line and colours it while the message is up.
@@ -22,3 +23,4 @@ struct ScanReport {
 // Line colours for playing a duplicate report (0x00BBGGRR).
 inline constexpr unsigned kDuplicateLineColour = 56540; // yellow
 inline constexpr unsigned kPlainLineColour = 16777215;  // white
+Q_DECLARE_TYPEINFO(ScanReport, Q_RELOCATABLE_TYPE);
