@@ -53,6 +53,10 @@ void frmMain::NewDocument() {
     QMdiSubWindow *child = mdiArea->addSubWindow(document);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->show();
+    // A document alone in the frame fills it, keeping its own title bar (and so its
+    // unsaved-changes mark); later ones keep their size and cascade as usual.
+    if (mdiArea->subWindowList().size() == 1)
+        child->setGeometry(mdiArea->viewport()->rect());
     mdiArea->setActiveSubWindow(child);
 }
 

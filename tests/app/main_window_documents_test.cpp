@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -40,12 +41,16 @@ TEST(WindowArrangement, PiecesFillTheAreaAndIconsRowUpFromTheBottom) {
 
 TEST_F(MainWindowDocuments, NumbersAreNeverUsedTwice) {
     frmMain &w = start();
+    w.show();
     w.mnuWindowNewWindow->trigger();
+    // The second document keeps its own size; one alone in the frame (below) fills it.
+    EXPECT_NE(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
     EXPECT_EQ(captions(w), (QStringList{"Document 1", "Document 2"}));
     for (frmDocument *document : w.documents())
         closeAndDelete(document->parentWidget());
     w.mnuFileNew->trigger();
     EXPECT_EQ(captions(w), QStringList{"Document 3"});
+    EXPECT_EQ(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
     EXPECT_EQ(w.activeDocument(), w.documents().constFirst());
 }
 
