@@ -13,6 +13,8 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
 
 // The commands that make document windows and act on the active one. The documents do the
 // work; this file only finds the document and calls it.
@@ -54,9 +56,15 @@ void frmMain::NewDocument() {
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->show();
     // A document alone in the frame fills it, keeping its own title bar (and so its
-    // unsaved-changes mark); later ones keep their size and cascade as usual.
-    if (mdiArea->subWindowList().size() == 1)
-        child->setGeometry(mdiArea->viewport()->rect());
+    // unsaved-changes mark); later ones keep their size and cascade as usual. Before the main
+    // window is first shown the frame has no size yet, so the fill is done again once it has.
+    const auto fill = [this, sole = QPointer<QMdiSubWindow>(child)] {
+        if (sole && mdiArea->subWindowList() == QList<QMdiSubWindow *>{sole.data()})
+            sole->setGeometry(mdiArea->viewport()->rect());
+    };
+    fill();
+    if (!isVisible())
+        QTimer::singleShot(0, this, fill);
     mdiArea->setActiveSubWindow(child);
 }
 
