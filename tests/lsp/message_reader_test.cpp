@@ -70,7 +70,6 @@ TEST(MessageReader, SkipsAnOversizedBodyWithoutHoldingIt) {
     kinds += readAll("x" + framed("{}"), 0, reader);
     EXPECT_EQ(kinds, "FM");
     EXPECT_FALSE(reader.midMessage());
-    EXPECT_EQ(MessageReader::frame(QJsonObject{{"a", 1}}), "Content-Length: 7\r\n\r\n{\"a\":1}");
 }
 
 } // namespace
