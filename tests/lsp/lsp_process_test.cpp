@@ -40,6 +40,15 @@ TEST(LspProcess, ExitsOnExitOrClosedInputWhateverArrives) {
          1,
          {R"("id":1)"},
          "input ended inside a message"},
+        {"a 50 MB document is refused",
+         request(1, "initialize") +
+             framed(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":)"
+                    R"({"uri":"file:///big.opl","version":1,"text":")" +
+                    QByteArray(50 * 1024 * 1024, 'x') + "\"}}}") +
+             request(2, "shutdown") + kExit,
+         0,
+         {"larger than 16 MB", R"("id":2,)"},
+         ""},
         {"junk, a huge header and bad JSON first",
          "junk\r\n" + QByteArray(1100 * 1024, 'h') + framed("{\"id\":") + request(4, "initialize"),
          1,
