@@ -80,8 +80,8 @@ QJsonObject DocumentAnalysis::range(int line, int start, int end) {
              QJsonObject{{QStringLiteral("line"), line}, {QStringLiteral("character"), end}}}};
 }
 
-DocumentAnalysis::Declaration DocumentAnalysis::declarationOf(const LspDocument &document,
-                                                              int node) const {
+DocumentAnalysis::Declaration DocumentAnalysis::declarationOf(const LspDocument &document, int node,
+                                                              bool intoHeaders) const {
     const NavigatorNode &n = m_scan.nodes[node];
     const int lineIndex = qMax(0, m_scan.nodeLines.value(node));
     const QStringView line = document.line(lineIndex);
@@ -89,11 +89,15 @@ DocumentAnalysis::Declaration DocumentAnalysis::declarationOf(const LspDocument 
     Declaration result{{}, lineIndex, 0, int(line.size()), line.toString()};
     const LineKeywords keywords(line);
     if (keywords.has(LineKeywords::Include) && !Keys::isMember(n.key)) {
-        // A name from a header: its own line there, found as the navigator finds declarations.
+        if (!intoHeaders)
+            return result;
+        // A name from a header: its own line there. Headers are read once per analysis.
         QString file = keywords.rest(line, LineKeywords::Include).toString();
         file.remove(u'"');
         const QString path = m_includeFolder + u'/' + file;
-        const QStringList lines = headerLines(path);
+        const auto cached = m_headers.find(path);
+        const QStringList &lines =
+            cached != m_headers.end() ? *cached : *m_headers.insert(path, headerLines(path));
         for (qsizetype i = 0; i < lines.size(); ++i)
             if (const qsizetype at = wordColumn(lines[i], name); at >= 0)
                 return {path, int(i), int(at), int(at + name.size()), lines[i]};
@@ -108,15 +112,13 @@ DocumentAnalysis::Declaration DocumentAnalysis::declarationOf(const LspDocument 
 
 QJsonObject DocumentAnalysis::symbol(const LspDocument &document, int node, int kind,
                                      const QString &detail) const {
-    const Declaration at = declarationOf(document, node);
-    const int line = at.path.isEmpty() ? at.line : qMax(0, m_scan.nodeLines.value(node));
-    const int length = int(document.line(line).size());
+    // A name from a header is shown at its INCLUDE line: the outline is of this document.
+    const Declaration at = declarationOf(document, node, false);
+    const int length = int(document.line(at.line).size());
     QJsonObject symbol{{QStringLiteral("name"), m_scan.nodes[node].text},
                        {QStringLiteral("kind"), kind},
-                       {QStringLiteral("range"), range(line, 0, length)},
-                       {QStringLiteral("selectionRange"), at.path.isEmpty()
-                                                              ? range(line, at.start, at.end)
-                                                              : range(line, 0, length)}};
+                       {QStringLiteral("range"), range(at.line, 0, length)},
+                       {QStringLiteral("selectionRange"), range(at.line, at.start, at.end)}};
     if (!detail.isEmpty())
         symbol.insert(QStringLiteral("detail"), detail);
     return symbol;

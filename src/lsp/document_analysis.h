@@ -4,6 +4,7 @@
 #include "analysis/undefined_finding.h"
 #include "lsp/lsp_document.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -47,11 +48,12 @@ public:
 
 private:
     int nodeIndexFor(QStringView word, int line) const;
-    Declaration declarationOf(const LspDocument &document, int node) const;
+    Declaration declarationOf(const LspDocument &document, int node, bool intoHeaders = true) const;
     QJsonObject symbol(const LspDocument &document, int node, int kind,
                        const QString &detail) const;
 
     QString m_includeFolder;
     ScanResult m_scan;
     QList<UndefinedFinding> m_undefined;
+    mutable QHash<QString, QStringList> m_headers; // the lines of each header read so far
 };

@@ -321,6 +321,7 @@ LspServer::Document *LspServer::document(const QJsonObject &params) {
 const DocumentAnalysis &LspServer::analysis(const QString &uri, Document &document) {
     if (document.stale || !document.analysis) {
         const QString caption = QUrl(uri).fileName();
+        document.analysis.reset(); // two analyses of a large document need not meet in memory
         document.analysis = std::make_shared<const DocumentAnalysis>(document.text, m_language,
                                                                      m_includeFolder, caption);
         document.stale = false;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
 StdioConnection::StdioConnection(LspServer &server, int input, int output)
@@ -21,7 +22,7 @@ void StdioConnection::readInput() {
     if (count <= 0) {
         // The client is gone: nobody is left to answer.
         if (m_reader.midMessage())
-            ::write(STDERR_FILENO, "tamro-lsp: input ended inside a message\n", 40);
+            std::fputs("tamro-lsp: input ended inside a message\n", stderr);
         finish(1);
         return;
     }
