@@ -170,18 +170,20 @@ TEST_F(LspServerTest, ChangesApplyAtUtf16PositionsOrAreRefused) {
     }
 }
 
-// The outline, one symbol per line: name, kind, line of its range, selection columns.
+// The outline, one symbol per line: name, kind, lines of its range, selection columns.
 void outline(const QJsonArray &symbols, const QString &indent, QStringList &out) {
     for (const QJsonValue &value : symbols) {
         const QJsonObject symbol = value.toObject();
         const QJsonObject selection = symbol["selectionRange"].toObject();
-        out << QString("%1%2 k%3 %4 %5-%6 %7")
+        const QJsonObject range = symbol["range"].toObject();
+        out << QString("%1%2 k%3 %4-%8 %5-%6 %7")
                    .arg(indent, symbol["name"].toString())
                    .arg(symbol["kind"].toInt())
-                   .arg(symbol["range"].toObject()["start"].toObject()["line"].toInt())
+                   .arg(range["start"].toObject()["line"].toInt())
                    .arg(selection["start"].toObject()["character"].toInt())
                    .arg(selection["end"].toObject()["character"].toInt())
-                   .arg(symbol["detail"].toString());
+                   .arg(symbol["detail"].toString())
+                   .arg(range["end"].toObject()["line"].toInt());
         outline(symbol["children"].toArray(), indent + "  ", out);
     }
 }
@@ -192,22 +194,22 @@ TEST_F(LspServerTest, OutlineAndDiagnosticsOfAProgram) {
     outline(
         ask("textDocument/documentSymbol", {{"textDocument", QJsonObject{{"uri", uri}}}}).toArray(),
         "", symbols);
-    EXPECT_EQ(symbols.join("\n").toStdString(), R"(Global Variables k3 1 0-0 
-  count% k13 1 7-13 
-  name$ k13 1 15-20 
-Constants k3 0 0-0 
-  KMax% k14 0 0-20 
-  Limit% k14 2 6-12 
-Labels k3 8 0-0 
-  top:: k20 8 0-3 
-Procedures k3 3 0-0 
-  main: k12 3 5-9 
-    i% k13 4 8-10 local
-    txt$ k13 4 12-16 local
-    A k1 7 15-16 logical file
-  helper%: k12 11 5-12 
-    n% k13 11 14-16 parameter
-    i% k13 12 8-10 local)");
+    EXPECT_EQ(symbols.join("\n").toStdString(), R"(Global Variables k3 1-1 0-0 
+  count% k13 1-1 7-13 
+  name$ k13 1-1 15-20 
+Constants k3 0-2 0-0 
+  KMax% k14 0-0 0-20 
+  Limit% k14 2-2 6-12 
+Labels k3 8-8 0-0 
+  top:: k20 8-8 0-3 
+Procedures k3 3-15 0-0 
+  main: k12 3-10 5-9 
+    i% k13 4-4 8-10 local
+    txt$ k13 4-4 12-16 local
+    A k1 7-7 15-16 logical file
+  helper%: k12 11-15 5-12 
+    n% k13 11-11 14-16 parameter
+    i% k13 12-12 8-10 local)");
     ASSERT_TRUE(server->diagnosticsDue());
     const QList<QJsonObject> published = server->publishDiagnostics();
     EXPECT_FALSE(server->diagnosticsDue());
