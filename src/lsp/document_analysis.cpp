@@ -42,10 +42,20 @@ qsizetype wordColumn(QStringView line, QStringView name, qsizetype from = 0) {
     return -1;
 }
 
-// Skips quoted strings, where the search for undefined names never looks.
-qsizetype wordOutsideStrings(QStringView line, QStringView word, int occurrence) {
-    for (qsizetype at = wordColumn(line, word); at >= 0; at = wordColumn(line, word, at + 1)) {
-        if (line.first(at).count(u'"') % 2 == 0 && occurrence-- == 0)
+// Where the search for undefined names ends a word, and a quote, which ends a string it drops.
+bool endsFinding(QChar c) {
+    return QStringView(u".;,()+-/*^[]<>= \t~\"").contains(c);
+}
+
+// The next place of a finding on its line, from `from` on, outside strings: findings come in
+// the order of the line, so one forward walk per line finds them all. `inString` carries
+// whether `from` lies inside a string. -1 when it is not there.
+qsizetype findingColumn(QStringView line, QStringView word, qsizetype &from, bool &inString) {
+    for (qsizetype at = line.indexOf(word, from); at >= 0; at = line.indexOf(word, from)) {
+        inString ^= line.sliced(from, at - from).count(u'"') % 2 == 1;
+        from = at + word.size();
+        if (!inString && (at == 0 || endsFinding(line[at - 1])) &&
+            (from == line.size() || endsFinding(line[from])))
             return at;
     }
     return -1;
@@ -261,15 +271,17 @@ QJsonArray DocumentAnalysis::diagnostics(const LspDocument &document) const {
             word ? int(start + bareName(report.subject).size()) : int(line.size()),
             report.kind == ScanReport::Kind::IncludedDuplicateName ? Warning : Error, message);
     }
-    // The same word twice on a line is two findings at its two places.
     int previousLine = -1;
-    QHash<QString, int> seen;
+    qsizetype from = 0;
+    bool inString = false;
     for (const UndefinedFinding &finding : m_undefined) {
-        if (finding.line != previousLine)
-            seen.clear();
+        if (finding.line != previousLine) {
+            from = 0;
+            inString = false;
+        }
         previousLine = finding.line;
         const QStringView line = document.line(finding.line);
-        const qsizetype at = wordOutsideStrings(line, finding.word, seen[finding.word]++);
+        const qsizetype at = findingColumn(line, finding.word, from, inString);
         const int start = at < 0 ? 0 : int(at);
         const int end = at < 0 ? int(line.size()) : int(at + finding.word.size());
         add(finding.line, start, end, Warning,

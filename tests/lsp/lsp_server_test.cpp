@@ -11,13 +11,13 @@
 namespace {
 
 // A program with a header, a duplicate, an undefined name after non-ASCII text (the emoji is
-// two UTF-16 units), the same local in two procedures and a missing header.
+// two UTF-16 units) and in a string, the same local in two procedures and a missing header.
 const QString kProgram = QString::fromUtf8(R"(INCLUDE "consts.oph"
 GLOBAL count%, name$(20), count%
 CONST Limit%=10
 PROC main:
   LOCAL i%, txt$(5)
-  PRINT "äöü😀", undefinedA
+  PRINT "äöü😀 undefinedA", undefinedA+undefinedA
   i% = helper%:(Limit%)
   OPEN "data", A, f1%
 top::
@@ -228,7 +228,8 @@ Procedures k3 3-15 0-0
     EXPECT_EQ(diagnostics.join("\n"), QString(R"(1:7-13 s1 Name count% allready reserved!
 15:0-21 s1 %1/missing.oph
 File not found!
-5:17-27 s2 "undefinedA" is not declared
+5:28-38 s2 "undefinedA" is not declared
+5:39-49 s2 "undefinedA" is not declared
 7:18-21 s2 "f1%" is not declared
 9:7-10 s2 "top" is not declared)")
                                           .arg(dir.path()));
