@@ -91,17 +91,22 @@ QJsonObject DocumentAnalysis::range(int line, int start, int end) {
 }
 
 DocumentAnalysis::Declaration DocumentAnalysis::declarationOf(const LspDocument &document, int node,
-                                                              bool intoHeaders) const {
+                                                              bool intoHeaders, Walk *walk) const {
     const NavigatorNode &n = m_scan.nodes[node];
     const int lineIndex = qMax(0, m_scan.nodeLines.value(node));
     const QStringView line = document.line(lineIndex);
     const QStringView name = bareName(n.text);
-    Declaration result{{}, lineIndex, 0, int(line.size()), line.toString()};
-    const LineKeywords keywords(line);
-    if (keywords.has(LineKeywords::Include) && !Keys::isMember(n.key)) {
+    Walk single;
+    if (!walk)
+        walk = &single;
+    if (walk->line != lineIndex)
+        *walk = Walk{lineIndex, 0, LineKeywords(line).has(LineKeywords::Include)};
+    Declaration result{{}, lineIndex, 0, int(line.size()), {}};
+    if (walk->include && !Keys::isMember(n.key)) {
         if (!intoHeaders)
             return result;
         // A name from a header: its own line there. Headers are read once per analysis.
+        const LineKeywords keywords(line);
         QString file = keywords.rest(line, LineKeywords::Include).toString();
         file.remove(u'"');
         const QString path = m_includeFolder + u'/' + file;
@@ -113,17 +118,18 @@ DocumentAnalysis::Declaration DocumentAnalysis::declarationOf(const LspDocument 
                 return {path, int(i), int(at), int(at + name.size()), lines[i]};
         return result;
     }
-    if (const qsizetype at = wordColumn(line, name); at >= 0) {
+    if (const qsizetype at = wordColumn(line, name, walk->from); at >= 0) {
         result.start = int(at);
         result.end = int(at + name.size());
+        walk->from = result.end;
     }
     return result;
 }
 
 QJsonObject DocumentAnalysis::symbol(const LspDocument &document, int node, int kind,
-                                     const QString &detail) const {
+                                     const QString &detail, Walk &walk) const {
     // A name from a header is shown at its INCLUDE line: the outline is of this document.
-    const Declaration at = declarationOf(document, node, false);
+    const Declaration at = declarationOf(document, node, false, &walk);
     const int length = int(document.line(at.line).size());
     QJsonObject symbol{{QStringLiteral("name"), m_scan.nodes[node].text},
                        {QStringLiteral("kind"), kind},
@@ -154,7 +160,10 @@ QJsonArray DocumentAnalysis::documentSymbols(const LspDocument &document) const 
     };
     QList<Procedure> procedures;
     bool procedureOpen = false;
-    for (int i = 0; i < m_scan.nodes.size(); ++i) {
+    Walk walk;
+    int filesLine = -1;
+    bool opensFiles = false;
+    for (int i = 0, shown = 0; i < m_scan.nodes.size(); ++i) {
         const NavigatorNode &node = m_scan.nodes[i];
         const int line = m_scan.nodeLines.value(i);
         if (Keys::isTopLevel(node.key)) {
@@ -163,19 +172,25 @@ QJsonArray DocumentAnalysis::documentSymbols(const LspDocument &document) const 
                     group.text = node.text;
             continue;
         }
+        if (++shown > kMaxSymbols)
+            break;
         if (Keys::isMember(node.key)) {
             if (!procedureOpen)
                 continue;
-            const QStringView text = document.line(line);
-            const LineKeywords keywords(text);
-            const bool file =
-                node.text.size() == 1 &&
-                (keywords.has(LineKeywords::Open) || keywords.has(LineKeywords::OpenR) ||
-                 keywords.has(LineKeywords::Create) || keywords.has(LineKeywords::Use));
+            if (line != filesLine) {
+                // A line is looked at once, however many names it declares.
+                const LineKeywords keywords(document.line(line));
+                filesLine = line;
+                opensFiles = keywords.has(LineKeywords::Open) ||
+                             keywords.has(LineKeywords::OpenR) ||
+                             keywords.has(LineKeywords::Create) || keywords.has(LineKeywords::Use);
+            }
+            const bool file = node.text.size() == 1 && opensFiles;
             const QString detail = file                             ? QStringLiteral("logical file")
                                    : line == procedures.last().line ? QStringLiteral("parameter")
                                                                     : QStringLiteral("local");
-            procedures.last().members.append(symbol(document, i, file ? File : Variable, detail));
+            procedures.last().members.append(
+                symbol(document, i, file ? File : Variable, detail, walk));
             continue;
         }
         const QChar kind = Keys::kind(node.key);
@@ -188,14 +203,14 @@ QJsonArray DocumentAnalysis::documentSymbols(const LspDocument &document) const 
         group->first = qMin(group->first, line);
         group->last = qMax(group->last, line);
         if (kind == Keys::kProcedures) {
-            procedures.append({symbol(document, i, Function, {}), {}, line});
+            procedures.append({symbol(document, i, Function, {}, walk), {}, line});
             procedureOpen = true;
         } else {
             group->children.append(symbol(document, i,
                                           kind == Keys::kGlobals     ? Variable
                                           : kind == Keys::kConstants ? Constant
                                                                      : Key,
-                                          {}));
+                                          {}, walk));
         }
     }
     for (qsizetype p = 0; p < procedures.size(); ++p) {
@@ -232,12 +247,13 @@ QJsonArray DocumentAnalysis::documentSymbols(const LspDocument &document) const 
 
 void DocumentAnalysis::workspaceSymbols(const LspDocument &document, const QString &uri,
                                         const QString &query, QJsonArray &into) const {
+    Walk walk;
     for (int i = 0; i < m_scan.nodes.size(); ++i) {
         const NavigatorNode &node = m_scan.nodes[i];
         if (!Keys::isSymbol(node.key) || !node.text.contains(query, Qt::CaseInsensitive))
             continue;
         const QChar kind = Keys::kind(node.key);
-        const Declaration at = declarationOf(document, i);
+        const Declaration at = declarationOf(document, i, true, &walk);
         const QString target = at.path.isEmpty() ? uri : QUrl::fromLocalFile(at.path).toString();
         into.append(QJsonObject{
             {QStringLiteral("name"), node.text},

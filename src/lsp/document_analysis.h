@@ -20,6 +20,8 @@ class DocumentAnalysis {
 public:
     // Editors bog down on more diagnostics than this; the rest are left out.
     static constexpr int kMaxUndefined = 5000;
+    // An outline larger than this helps nobody and would take more memory than the document.
+    static constexpr int kMaxSymbols = 100000;
 
     DocumentAnalysis(const LspDocument &document, const LanguageData &language,
                      const QString &includeFolder, const QString &caption);
@@ -37,7 +39,7 @@ public:
         int line = 0;
         int start = 0; // the name's columns on the line
         int end = 0;
-        QString lineText;
+        QString lineText; // for a header's line; a document's line is read from the document
     };
     // The declaration of the word at `position`: a member of the procedure around it first,
     // then a global, constant, procedure, OPX function or label.
@@ -48,9 +50,17 @@ public:
 
 private:
     int nodeIndexFor(QStringView word, int line) const;
-    Declaration declarationOf(const LspDocument &document, int node, bool intoHeaders = true) const;
-    QJsonObject symbol(const LspDocument &document, int node, int kind,
-                       const QString &detail) const;
+    // Where a walk over the nodes has got to: names declared on one line come in the line's
+    // order, so each is looked for after the one before, and a line is read once.
+    struct Walk {
+        int line = -1;
+        qsizetype from = 0;
+        bool include = false; // the line is an INCLUDE statement
+    };
+    Declaration declarationOf(const LspDocument &document, int node, bool intoHeaders = true,
+                              Walk *walk = nullptr) const;
+    QJsonObject symbol(const LspDocument &document, int node, int kind, const QString &detail,
+                       Walk &walk) const;
 
     QString m_includeFolder;
     ScanResult m_scan;

@@ -421,7 +421,10 @@ LspServer::Result LspServer::hover(const QJsonObject &params) {
                            .arg(entry->name, entry->params, entry->description);
     } else if (const auto declaration =
                    analysis(uriOf(params), *open).declarationAt(open->text, place)) {
-        markdown = QStringLiteral("```opl\n%1\n```").arg(declaration->lineText.trimmed());
+        const QString line = declaration->path.isEmpty()
+                                 ? open->text.line(declaration->line).toString()
+                                 : declaration->lineText;
+        markdown = QStringLiteral("```opl\n%1\n```").arg(line.trimmed());
     } else {
         return QJsonValue(QJsonValue::Null);
     }
