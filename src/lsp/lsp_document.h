@@ -38,7 +38,8 @@ public:
     bool replace(TextPosition start, TextPosition end, QStringView with);
 
 private:
-    void indexLines(qsizetype from);
+    // Adds the starts of the lines after the line ends found from `from` to before `until`.
+    void indexLines(qsizetype from, qsizetype until);
 
     QString m_text;
     QList<qsizetype> m_lineStarts{0};

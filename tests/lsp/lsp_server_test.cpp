@@ -170,6 +170,28 @@ TEST_F(LspServerTest, ChangesApplyAtUtf16PositionsOrAreRefused) {
     }
 }
 
+// Random edits with every kind of line end: the lines kept up to date edit by edit are the
+// lines of the text read afresh.
+TEST(LspDocumentTest, EditsKeepTheLinesOfTheText) {
+    const QStringList pieces{"a", "\r", "\n", "\r\n", "é😀", ""};
+    LspDocument document("x\r\ny\rz\n");
+    quint32 seed = 7;
+    const auto next = [&seed](int n) {
+        return int((seed = seed * 1103515245 + 12345) >> 16) % n;
+    };
+    for (int i = 0; i < 2000; ++i) {
+        TextPosition start{next(document.lineCount()), next(4)};
+        TextPosition end{start.line + next(document.lineCount() - start.line), next(4)};
+        if (end.line == start.line)
+            end.character = qMax(end.character, start.character);
+        ASSERT_TRUE(document.replace(start, end, pieces[next(6)] + pieces[next(6)]));
+        const LspDocument fresh(document.text());
+        ASSERT_EQ(document.lineCount(), fresh.lineCount()) << i;
+        for (int line = 0; line < fresh.lineCount(); ++line)
+            ASSERT_EQ(document.line(line), fresh.line(line)) << i;
+    }
+}
+
 // The outline, one symbol per line: name, kind, lines of its range, selection columns.
 void outline(const QJsonArray &symbols, const QString &indent, QStringList &out) {
     for (const QJsonValue &value : symbols) {
