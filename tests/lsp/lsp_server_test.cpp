@@ -58,9 +58,12 @@ protected:
     void start(const QString &text = kProgram) {
         ask("initialize", {{"initializationOptions", QJsonObject{{"includeFolder", dir.path()}}}});
         send("initialized", QJsonObject());
-        send("textDocument/didOpen",
-             QJsonObject{
-                 {"textDocument", QJsonObject{{"uri", uri}, {"version", 1}, {"text", text}}}});
+        open(uri, text);
+    }
+    QList<QJsonObject> open(const QString &name, const QString &text) {
+        return send("textDocument/didOpen",
+                    QJsonObject{{"textDocument",
+                                 QJsonObject{{"uri", name}, {"version", 1}, {"text", text}}}});
     }
     QJsonObject at(int line, int character) {
         return {{"textDocument", QJsonObject{{"uri", uri}}},
@@ -155,9 +158,7 @@ TEST_F(LspServerTest, ChangesApplyAtUtf16PositionsOrAreRefused) {
     };
     start(text);
     for (const auto &row : rows) {
-        send("textDocument/didOpen",
-             QJsonObject{
-                 {"textDocument", QJsonObject{{"uri", uri}, {"version", 1}, {"text", text}}}});
+        open(uri, text);
         const QList<QJsonObject> out =
             send("textDocument/didChange",
                  QJsonObject{{"textDocument", QJsonObject{{"uri", uri}, {"version", 2}}},
@@ -339,11 +340,7 @@ TEST_F(LspServerTest, RefusesPositionsOutsideAndHugeDocuments) {
              {"textDocument/hover", "textDocument/completion", "textDocument/definition"})
             EXPECT_EQ(ask(method, place), QJsonObject({{"error", -32602}})) << method;
     EXPECT_NE(ask("textDocument/hover", at(15, 999)), QJsonObject({{"error", -32602}}));
-    const QList<QJsonObject> out =
-        send("textDocument/didOpen",
-             QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///big.opl"},
-                                                      {"version", 1},
-                                                      {"text", QString(50 * 1024 * 1024, u'x')}}}});
+    const QList<QJsonObject> out = open("file:///big.opl", QString(50 * 1024 * 1024, u'x'));
     ASSERT_EQ(out.size(), 1);
     EXPECT_EQ(out[0]["method"], "window/showMessage");
     EXPECT_EQ(server->openDocument("file:///big.opl"), nullptr);
