@@ -40,12 +40,13 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@test -f $(FUZZ_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMRO_FUZZ=ON -DTAMRO_BUILD_TESTS=OFF -DTAMRO_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_scanner fuzz_undefined_search fuzz_rtf_reader fuzz_settings_round_trip
-	mkdir -p $(FUZZ_DIR)/corpus-scanner $(FUZZ_DIR)/corpus-undefined $(FUZZ_DIR)/corpus-rtf $(FUZZ_DIR)/corpus-settings
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_scanner fuzz_undefined_search fuzz_rtf_reader fuzz_settings_round_trip fuzz_message_reader
+	mkdir -p $(FUZZ_DIR)/corpus-scanner $(FUZZ_DIR)/corpus-undefined $(FUZZ_DIR)/corpus-rtf $(FUZZ_DIR)/corpus-settings $(FUZZ_DIR)/corpus-lsp
 	$(FUZZ_DIR)/fuzz/fuzz_scanner -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/opl.dict $(FUZZ_DIR)/corpus-scanner tests/data/analysis/fuzz
 	$(FUZZ_DIR)/fuzz/fuzz_undefined_search -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/opl.dict $(FUZZ_DIR)/corpus-undefined tests/data/analysis/fuzz
 	$(FUZZ_DIR)/fuzz/fuzz_rtf_reader -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/rtf.dict $(FUZZ_DIR)/corpus-rtf tests/data/dialogs/rtf-fuzz
 	$(FUZZ_DIR)/fuzz/fuzz_settings_round_trip -max_total_time=$(FUZZ_SECONDS) $(FUZZ_DIR)/corpus-settings tests/data/app/settings-fuzz
+	$(FUZZ_DIR)/fuzz/fuzz_message_reader -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/lsp.dict $(FUZZ_DIR)/corpus-lsp tests/data/lsp/fuzz
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

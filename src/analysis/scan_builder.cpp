@@ -77,6 +77,7 @@ bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
 
 void ScanBuilder::addNode(const QString &parentKey, const QString &key, const QString &text) {
     m_result.nodes.append(NavigatorNode{key, parentKey, text});
+    m_result.nodeLines.append(parentKey.isEmpty() ? -1 : m_line);
 }
 
 void ScanBuilder::addCompletion(const QString &name, const QString &parameters, int icon,

@@ -34,6 +34,9 @@ public:
     // A report the scanner makes itself (an include that could not be read).
     void addReport(const ScanReport &report) { m_result.reports.append(report); }
 
+    // The document line the next names come from (for a header: its INCLUDE line).
+    void setLine(int line) { m_line = line; }
+
     // A line that is exactly "ENDP": the next child is numbered from 1 again.
     void endProcedure() { m_subCount = 0; }
 
@@ -102,4 +105,5 @@ private:
     int m_procCount = 0;
     int m_subCount = 0;
     int m_labelCount = 0;
+    int m_line = -1;
 };

@@ -17,6 +17,9 @@ struct ScanResult {
     // Insertion order. The "Labels" node may come late (when only a label on a line with a
     // quote created it); it is still shown as the second top-level node.
     QList<NavigatorNode> nodes;
+    // Per node, the 0-based document line that declared it: the INCLUDE line for a name
+    // from a header, -1 for a group.
+    QList<int> nodeLines;
     QStringList lstProc;
 
     // Word lists of the categories "variables", "labels", "constants", "functions".

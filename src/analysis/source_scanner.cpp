@@ -72,6 +72,7 @@ ScanResult SourceScanner::scan(const SourceLines &lines) {
 }
 
 void SourceScanner::scanLine(QStringView line, int index) {
+    m_builder->setLine(index);
     LineKeywords keywords(line);
     // A comment is cut wherever "REM " stands, inside words and strings too.
     if (keywords.has(Kw::Rem)) {
