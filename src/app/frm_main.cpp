@@ -2,10 +2,10 @@
 
 #include "app/caption_localiser.h"
 #include "app/file_commands.h"
-#include "app/file_drop_filter.h"
+#include "app/help_commands.h"
 #include "app/mdl_main.h"
-#include "app/string_table.h"
-#include "dialogs/help_commands.h"
+#include "base/string_table.h"
+#include "document/file_drop_filter.h"
 #include "document/frm_document.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/toolbar_layout.h"
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 
 #include <QMainWindow>
 #include <QTimer>

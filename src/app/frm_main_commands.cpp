@@ -1,8 +1,9 @@
 #include "app/frm_main.h"
 
+#include "app/dialog_commands.h"
 #include "app/mdl_main.h"
-#include "dialogs/dialog_commands.h"
-#include "translator/translation_run.h"
+#include "app/translation_run.h"
+#include "document/command_catalogue.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -56,11 +57,11 @@ void frmMain::runToolbarCommand(ToolbarCommand command) {
     case ToolbarCommand::Print:
         return mnuFilePrint_Click();
     case ToolbarCommand::Undo:
-        return ExecuteEditorCommand(129);
+        return ExecuteEditorCommand(CommandCatalogue::Undo);
     case ToolbarCommand::Redo:
-        return ExecuteEditorCommand(139);
+        return ExecuteEditorCommand(CommandCatalogue::Redo);
     case ToolbarCommand::Find:
-        return ExecuteEditorCommand(178);
+        return ExecuteEditorCommand(CommandCatalogue::Find);
     case ToolbarCommand::Cut:
         return mnuEditCut_Click();
     case ToolbarCommand::Copy:
@@ -68,9 +69,9 @@ void frmMain::runToolbarCommand(ToolbarCommand command) {
     case ToolbarCommand::Paste:
         return mnuEditPaste_Click();
     case ToolbarCommand::IncreaseIndent:
-        return ExecuteEditorCommand(163);
+        return ExecuteEditorCommand(CommandCatalogue::Indent);
     case ToolbarCommand::DecreaseIndent:
-        return ExecuteEditorCommand(127);
+        return ExecuteEditorCommand(CommandCatalogue::Unindent);
     case ToolbarCommand::Comment:
         return mnuEditCom_Click();
     case ToolbarCommand::Uncomment:

@@ -1,18 +1,19 @@
 #include "app/frm_main.h"
 
 #include "app/file_commands.h"
-#include "app/file_dialogs.h"
-#include "app/file_filter.h"
 #include "app/mdl_main.h"
-#include "app/settings_file.h"
 #include "app/toolbar_icons.h"
 #include "app/window_arranger.h"
+#include "base/file_dialogs.h"
+#include "base/file_filter.h"
+#include "base/settings_file.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -50,6 +51,13 @@ QList<frmDocument *> frmMain::documents() const {
 void frmMain::NewDocument() {
     ++documentCount_;
     auto *document = new frmDocument(module_);
+    connect(document, &frmDocument::editMenuRequested, this,
+            [this](const QPoint &at) { mnuEdit->popup(at); });
+    connect(document, &frmDocument::nodeMenuRequested, this,
+            [this](const QPoint &at) { mnuNode->popup(at); });
+    connect(document, &frmDocument::barsRestoreRequested, this, &frmMain::restoreBarsAfterViewer);
+    connect(document, &frmDocument::statusTextChanged, this, &frmMain::setStatusPanelText);
+    connect(document, &frmDocument::filesDropped, this, &frmMain::OpenFiles);
     document->setWindowTitle(QStringLiteral("Document ") + QString::number(documentCount_));
     document->setWindowIcon(QIcon(ToolbarIcons::image(1)));
     QMdiSubWindow *child = mdiArea->addSubWindow(document);
@@ -79,7 +87,7 @@ void frmMain::reopenMostRecentFile() {
 }
 
 void frmMain::mnuFileOpen_Click() {
-    const QString folder = DocumentFolder(module_); // before the new document becomes active
+    const QString folder = module_.documentFolder(); // before the new document becomes active
     NewDocument();
     frmDocument *document = activeDocument();
     if (!document)

@@ -1,10 +1,12 @@
 #include "app/mdl_main.h"
 
 #include "analysis/document_language.h"
-#include "app/editor_fonts.h"
 #include "app/frm_main.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
+#include "base/document_identity.h"
+#include "base/prompts.h"
+#include "base/settings_file.h"
+#include "document/editor_fonts.h"
+#include "document/frm_document.h"
 
 #include <QDir>
 #include <cmath>
@@ -16,6 +18,12 @@ mdlMAIN::~mdlMAIN() = default;
 
 QString mdlMAIN::settingsPath() const {
     return QDir(programFolder_).filePath(QStringLiteral("tamro.ini"));
+}
+
+QString mdlMAIN::documentFolder() const {
+    const frmDocument *active = mainWindow_ ? mainWindow_->activeDocument() : nullptr;
+    return DocumentIdentity::dialogFolder(active ? active->windowTitle() : QString(),
+                                          settings_.RecentFiles[1]);
 }
 
 void mdlMAIN::applyStartDefaults() {

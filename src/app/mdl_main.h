@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/app_settings.h"
+#include "base/app_host.h"
+#include "base/app_settings.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,16 +12,15 @@ class frmMain;
 
 // The application module: the settings record, the program folder, the dialogs and the one
 // main window, for the life of the process.
-class mdlMAIN {
+class mdlMAIN : public AppHost {
 public:
     mdlMAIN(const QString &programFolder, Prompts &prompts);
     ~mdlMAIN();
-    mdlMAIN(const mdlMAIN &) = delete;
-    mdlMAIN &operator=(const mdlMAIN &) = delete;
 
-    AppSettings &settings() { return settings_; }
-    Prompts &prompts() { return prompts_; }
-    QString programFolder() const { return programFolder_; }
+    AppSettings &settings() override { return settings_; }
+    Prompts &prompts() override { return prompts_; }
+    QString programFolder() const override { return programFolder_; }
+    QString documentFolder() const override;
     QString settingsPath() const;
     frmMain *MainWindow() const { return mainWindow_.get(); }
 
@@ -37,10 +37,10 @@ public:
     void LoadSettings();
     // Writes tamro.ini. The translator commands are enabled when the translator exists, and
     // disabled when the file could not be written.
-    void SaveSettings();
+    void SaveSettings() override;
 
     // The font dialog seeded with the editor font; a choice replaces it, Cancel keeps it.
-    void ChooseEditorFont();
+    void ChooseEditorFont() override;
 
 private:
     QString programFolder_;

@@ -1,6 +1,6 @@
 #include "app/qt_prompts.h"
 
-#include "app/editor_fonts.h"
+#include "document/editor_fonts.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,16 +1,16 @@
 #include "dialogs/frm_ini.h"
 
-#include "app/editor_fonts.h"
-#include "app/file_dialogs.h"
-#include "app/mdl_main.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
-#include "app/string_table.h"
-#include "app/window_placement.h"
+#include "base/app_host.h"
+#include "base/file_dialogs.h"
+#include "base/prompts.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
+#include "base/twips_rect.h"
+#include "base/window_placement.h"
 #include "dialogs/frm_path.h"
 #include "dialogs/settings_grid.h"
 #include "dialogs/settings_layout.h"
-#include "dialogs/twips_rect.h"
+#include "document/editor_fonts.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -38,11 +38,10 @@ QColor toQColor(std::uint32_t colour) {
 
 } // namespace
 
-frmINI::frmINI(mdlMAIN &module, QWidget *parent)
+frmINI::frmINI(AppHost &host, QWidget *parent)
     : QDialog(parent), Files(new QTableWidget(SettingsGrid::kRowCount, 2, this)),
       btnOK(new QPushButton(QStringLiteral("OK"), this)), btnCancel(new QPushButton(this)),
-      runModal([](QDialog &dialog) { dialog.exec(); }), module_(module),
-      settings_(module.settings()) {
+      runModal([](QDialog &dialog) { dialog.exec(); }), host_(host), settings_(host.settings()) {
     setObjectName(QStringLiteral("frmINI"));
     Files->setObjectName(QStringLiteral("Files"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -186,7 +185,7 @@ void frmINI::Files_DblClick() {
         return;
     case SettingsGrid::RowKind::File:
         newValue = chooseTranslator();
-        if (refusedPath(module_.prompts(), newValue))
+        if (refusedPath(host_.prompts(), newValue))
             return;
         break;
     case SettingsGrid::RowKind::Folder:
@@ -196,7 +195,7 @@ void frmINI::Files_DblClick() {
         newValue = askWaitTime();
         break;
     case SettingsGrid::RowKind::Font:
-        module_.ChooseEditorFont();
+        host_.ChooseEditorFont();
         Files->setCurrentCell(row, kValueColumn);
         showFont();
         break;
@@ -214,31 +213,31 @@ void frmINI::Files_DblClick() {
 QString frmINI::chooseTranslator() {
     // The shared open dialog adds every file after the translator's own name: on this platform
     // the translator may be a wrapper of any name.
-    return ChooseOpenFile(module_, QStringLiteral("OPLTRAN.EXE (opltran.exe)|opltran.exe|"),
+    return ChooseOpenFile(host_, QStringLiteral("OPLTRAN.EXE (opltran.exe)|opltran.exe|"),
                           SettingsGrid::rowName(1));
 }
 
 void frmINI::chooseFolder(int row) {
-    frmPath chooser(settings_, module_.prompts(), QString::number(row), this);
+    frmPath chooser(settings_, host_.prompts(), QString::number(row), this);
     chooser.setWindowTitle(SettingsGrid::rowName(row));
     const QString before = settings_.Paths[row];
     chooser.setPath(before);
     runModal(chooser);
-    if (settings_.PathChosen && refusedPath(module_.prompts(), settings_.Paths[row]))
+    if (settings_.PathChosen && refusedPath(host_.prompts(), settings_.Paths[row]))
         settings_.Paths[row] = before;
     else if (settings_.PathChosen)
         valueCell(row)->setText(settings_.Paths[row]);
 }
 
 QString frmINI::askWaitTime() {
-    return module_.prompts()
+    return host_.prompts()
         .input(StringTable::text(1071), SettingsGrid::rowName(4), valueCell(4)->text())
         .value_or(QString());
 }
 
 void frmINI::chooseColour(int row) {
     Files->setCurrentCell(row, kValueColumn);
-    if (const std::optional<std::uint32_t> colour = module_.prompts().colour(colourCell(row)))
+    if (const std::optional<std::uint32_t> colour = host_.prompts().colour(colourCell(row)))
         setColourCell(row, *colour);
 }
 
@@ -251,7 +250,7 @@ void frmINI::btnOK_Click() {
     for (int i = 0; i <= 10; ++i)
         grid.colours[i] = colourCell(SettingsGrid::kFirstColourRow + i);
     grid.applyTo(settings_, locale());
-    module_.SaveSettings();
+    host_.SaveSettings();
     accept();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/app_settings.h"
+#include "base/app_settings.h"
 
 #include <QDialog>
 #include <functional>
 
-class mdlMAIN;
+class AppHost;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -19,7 +19,7 @@ class QTableWidgetItem;
 class frmINI : public QDialog {
     Q_OBJECT
 public:
-    explicit frmINI(mdlMAIN &module, QWidget *parent = nullptr);
+    explicit frmINI(AppHost &host, QWidget *parent = nullptr);
     // A dialog that goes without being closed counts as cancelled.
     ~frmINI() override;
 
@@ -58,7 +58,7 @@ private:
     QString askWaitTime();
     void chooseColour(int row);
 
-    mdlMAIN &module_;
+    AppHost &host_;
     AppSettings &settings_;
     EditorFontSetting savedFont_;
     bool closed_ = false;

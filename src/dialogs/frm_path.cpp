@@ -1,8 +1,8 @@
 #include "dialogs/frm_path.h"
 
-#include "app/app_settings.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/app_settings.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "document/command_dispatcher.h"
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "document/editor_search.h"
 #include "document/find_dialog.h"
 #include "document/rtf_text.h"
@@ -164,20 +164,20 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
     case CommandCatalogue::Indent:
         indentSelectedLines(call.command->number == CommandCatalogue::Indent);
         break;
-    case 155:
+    case CommandCatalogue::JoinLines:
         sciCall(e, Sci::SCI_TARGETFROMSELECTION);
         sciCall(e, Sci::SCI_LINESJOIN);
         break;
-    case 162:
+    case CommandCatalogue::SelectLine:
         e.SelectLine(e.GetSel(false).endLine, true);
         break;
-    case 164: {
+    case CommandCatalogue::SelectWord: {
         const long caret = sciCall(e, Sci::SCI_GETCURRENTPOS);
         const long start = sciCall(e, Sci::SCI_WORDSTARTPOSITION, caret, 1);
         sciCall(e, Sci::SCI_SETSEL, start, sciCall(e, Sci::SCI_WORDENDPOSITION, caret, 1));
         break;
     }
-    case 165:
+    case CommandCatalogue::SelectToMatchingBracket:
         e.selectToMatchingBrace();
         break;
     case CommandCatalogue::GoToMatchingBracket:
@@ -193,69 +193,70 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
     case CommandCatalogue::Find:
         showFindDialog(call.command->number == CommandCatalogue::FindAndReplace);
         break;
-    case 175:
-    case 176:
-        findAgain(call.command->number == 176);
+    case CommandCatalogue::FindNext:
+    case CommandCatalogue::FindPrevious:
+        findAgain(call.command->number == CommandCatalogue::FindPrevious);
         break;
-    case 177:
+    case CommandCatalogue::FindSelectedText:
         findSelectedText();
         break;
-    case 179: {
+    case CommandCatalogue::ToggleLineMark: {
         const int line = e.GetSel(false).endLine;
         e.SetLineMark(line, !e.LineMarked(line));
         break;
     }
-    case 180:
-    case 181:
-        jumpToMark(call.command->number == 180);
+    case CommandCatalogue::NextLineMark:
+    case CommandCatalogue::PreviousLineMark:
+        jumpToMark(call.command->number == CommandCatalogue::NextLineMark);
         break;
-    case 182:
+    case CommandCatalogue::ClearLineMarks:
         for (int line = 0; line < e.LineCount(); ++line)
             e.SetLineMark(line, false);
         break;
-    case 185:
-    case 186:
+    case CommandCatalogue::ResetZoom:
+    case CommandCatalogue::SetZoom:
         sciCall(e, Sci::SCI_SETZOOM,
-                static_cast<unsigned long>(call.command->number == 185 ? 0 : call.integer));
+                static_cast<unsigned long>(
+                    call.command->number == CommandCatalogue::ResetZoom ? 0 : call.integer));
         break;
-    case 187:
+    case CommandCatalogue::ShowBlanks:
         sciCall(e, Sci::SCI_SETVIEWWS,
                 sciCall(e, Sci::SCI_GETVIEWWS) ? Sci::SCWS_INVISIBLE : Sci::SCWS_VISIBLEALWAYS);
         break;
-    case 188:
+    case CommandCatalogue::ShowLineEnds:
         sciCall(e, Sci::SCI_SETVIEWEOL, sciCall(e, Sci::SCI_GETVIEWEOL) ? 0 : 1);
         break;
-    case 189:
+    case CommandCatalogue::WordWrap:
         sciCall(e, Sci::SCI_SETWRAPMODE,
                 sciCall(e, Sci::SCI_GETWRAPMODE) ? Sci::SC_WRAP_NONE : Sci::SC_WRAP_WORD);
         break;
-    case 190:
+    case CommandCatalogue::LineNumbers:
         e.SetLineNumbering(!e.LineNumbering());
         break;
-    case 191:
+    case CommandCatalogue::IndentationGuides:
         sciCall(e, Sci::SCI_SETINDENTATIONGUIDES,
                 sciCall(e, Sci::SCI_GETINDENTATIONGUIDES) ? Sci::SC_IV_NONE : Sci::SC_IV_LOOKBOTH);
         break;
-    case 192:
+    case CommandCatalogue::SetTabWidth:
         sciCall(e, Sci::SCI_SETTABWIDTH, static_cast<unsigned long>(call.integer));
         break;
-    case 193:
+    case CommandCatalogue::IndentWithBlanks:
         sciCall(e, Sci::SCI_SETUSETABS, sciCall(e, Sci::SCI_GETUSETABS) ? 0 : 1);
         break;
-    case 194:
-    case 195:
-        editSelectedLines(call.command->number == 194);
+    case CommandCatalogue::TabsToBlanks:
+    case CommandCatalogue::RemoveTrailingBlanks:
+        editSelectedLines(call.command->number == CommandCatalogue::TabsToBlanks);
         break;
-    case 196:
+    case CommandCatalogue::InsertText:
         e.SetSelText(call.text);
         break;
-    case 199:
+    case CommandCatalogue::ShowCompletionList:
         e.ShowCompletionList();
         break;
-    case 201:
+    case CommandCatalogue::ReadOnly:
         e.setReadOnly(!e.isReadOnly());
         break;
-    case 222:
+    case CommandCatalogue::ClearLineColours:
         for (int line = 0; line < e.LineCount(); ++line)
             e.SetLineColor(line, rtfText::NormalLineColour);
         break;
@@ -322,7 +323,7 @@ void CommandDispatcher::findAgain(bool backwards) {
 
 void CommandDispatcher::findSelectedText() {
     if (editor_.SelText().isEmpty())
-        runOwn(CommandCatalogue::check(164));
+        runOwn(CommandCatalogue::check(CommandCatalogue::SelectWord));
     const QString selected = editor_.SelText();
     if (selected.isEmpty()) {
         showFindDialog(false);

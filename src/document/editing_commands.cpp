@@ -1,6 +1,6 @@
 #include "document/editing_commands.h"
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "document/line_block_edits.h"
 #include "document/rtf_text.h"
 

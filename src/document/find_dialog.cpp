@@ -1,6 +1,6 @@
 #include "document/find_dialog.h"
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "document/editor_search.h"
 #include "document/rtf_text.h"
 

@@ -1,8 +1,8 @@
 #include "document/frm_com.h"
 
-#include "app/prompts.h"
-#include "app/string_table.h"
-#include "app/window_placement.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
+#include "base/window_placement.h"
 #include "document/command_catalogue.h"
 #include "document/rtf_text.h"
 

@@ -3,16 +3,15 @@
 #include "analysis/completion_list.h"
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
-#include "app/document_identity.h"
-#include "app/editor_fonts.h"
-#include "app/file_dialogs.h"
-#include "app/file_drop_filter.h"
-#include "app/file_filter.h"
-#include "app/frm_main.h"
-#include "app/mdl_main.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/app_host.h"
+#include "base/document_identity.h"
+#include "base/file_dialogs.h"
+#include "base/file_filter.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 #include "document/document_layout.h"
+#include "document/editor_fonts.h"
+#include "document/file_drop_filter.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
 
@@ -21,11 +20,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
-#include <QMenu>
 #include <QSet>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -41,9 +37,9 @@ bool firstReportOf(const QString &path) {
 
 } // namespace
 
-frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
-    : QWidget(parent), rtfText(new ::rtfText(module.prompts(), this)), Tree(new QTreeWidget(this)),
-      module_(module), settings_(module.settings()), prompts_(module.prompts()),
+frmDocument::frmDocument(AppHost &host, QWidget *parent)
+    : QWidget(parent), rtfText(new ::rtfText(host.prompts(), this)), Tree(new QTreeWidget(this)),
+      host_(host), settings_(host.settings()), prompts_(host.prompts()),
       language_(std::make_shared<DocumentLanguage>()),
       globalList_(std::make_shared<CompletionList>()) {
     setObjectName(QStringLiteral("frmDocument"));
@@ -101,18 +97,14 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
     }
     connect(rtfText, &::rtfText::contextMenuRequested, this, &frmDocument::showEditMenu);
     connect(rtfText, &::rtfText::caretMoved, this, &frmDocument::ShowCaretPosition);
-    connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::restoreBars);
+    connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::barsRestoreRequested);
     connect(rtfText, &::rtfText::completionListRequested, this,
             &frmDocument::answerCompletionRequest);
     connect(rtfText, &QsciScintilla::modificationChanged, this,
             [this] { setWindowModified(rtfText->Modified()); });
     // Drops reach the editor's text area, or the editor itself, whichever accepts them.
-    auto *drops = new FileDropFilter(
-        [this](const QStringList &files) {
-            if (frmMain *main = mainWindow())
-                main->OpenFiles(files);
-        },
-        this);
+    auto *drops =
+        new FileDropFilter([this](const QStringList &files) { Q_EMIT filesDropped(files); }, this);
     rtfText->installEventFilter(drops);
     rtfText->viewport()->installEventFilter(drops);
     layOut();
@@ -141,7 +133,7 @@ bool frmDocument::LoadFile(const QString &path) {
 }
 
 void frmDocument::loadLanguage() {
-    const QDir folder(module_.programFolder());
+    const QDir folder(host_.programFolder());
     const auto load = [this](auto &object, const QString &path) {
         if (!object.load(path) && firstReportOf(path))
             prompts_.message(path + QStringLiteral("\r\n") + StringTable::text(1067),
@@ -161,10 +153,6 @@ void frmDocument::loadLanguage() {
 
     lexer_ = new OplLexer(language_, this);
     rtfText->SetLanguage(lexer_);
-}
-
-frmMain *frmDocument::mainWindow() const {
-    return module_.MainWindow();
 }
 
 void frmDocument::Navigator() {
@@ -212,7 +200,7 @@ bool frmDocument::askToSave() {
         return false;
     QString path = windowTitle();
     if (DocumentIdentity::isUntitled(path)) {
-        path = ChooseSaveFile(module_, FileFilter::sourceFiles(settings_));
+        path = ChooseSaveFile(host_, FileFilter::sourceFiles(settings_));
         if (path.isEmpty())
             return false; // a cancelled save dialog keeps the window, as Cancel does
     }
@@ -226,14 +214,5 @@ void frmDocument::answerCompletionRequest() {
 
 void frmDocument::showEditMenu(const QPoint &globalPos) {
     rtfText->PrepareContextMenu();
-    if (frmMain *main = mainWindow())
-        main->mnuEdit->popup(globalPos);
-}
-
-// A click in the text brings back what the command reference viewer hides.
-void frmDocument::restoreBars() {
-    if (frmMain *main = mainWindow()) {
-        main->mnuViewStatusBar->setVisible(true);
-        main->tbToolBar->setVisible(main->mnuViewToolbar->isChecked());
-    }
+    Q_EMIT editMenuRequested(globalPos);
 }

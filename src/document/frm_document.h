@@ -2,7 +2,7 @@
 
 #include "analysis/navigator_node.h"
 #include "analysis/vocabulary_names.h"
-#include "app/disk_watch.h"
+#include "document/disk_watch.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 
+class AppHost;
 class CompletionList;
 class DocumentLanguage;
 class OplLexer;
@@ -19,8 +20,6 @@ class Prompts;
 class QTreeWidget;
 class QTimer;
 class QTreeWidgetItem;
-class frmMain;
-class mdlMAIN;
 class rtfText;
 struct AppSettings;
 struct ScanResult;
@@ -28,7 +27,8 @@ struct ScanResult;
 // A document window: the editor `rtfText` with the navigator `Tree` on its left. Its caption
 // is "Document " + a number while untitled, else the full path of its file. It owns its
 // language definition and completion lists, registered under names no other window uses, so
-// a scan of one document never reaches another.
+// a scan of one document never reaches another. What it asks of the main window (its menus,
+// status bar and tool bar) it asks by signal.
 class frmDocument : public QWidget {
     Q_OBJECT
 
@@ -36,7 +36,7 @@ public:
     // The window load: editor font, line numbers and their colour from the settings, the
     // language from opl.xml and the vocabulary from global.xml in the program folder. A file
     // that is missing or unreadable is reported once per run; the window opens without it.
-    explicit frmDocument(mdlMAIN &module, QWidget *parent = nullptr);
+    explicit frmDocument(AppHost &host, QWidget *parent = nullptr);
     ~frmDocument() override;
 
     // Re-reads the text into the navigator, lstProc, the language's word lists and a fresh
@@ -67,7 +67,7 @@ public:
     void FindUndefined();
 
     // A click on a navigator node: it becomes CurrentNode, and a global, constant, procedure
-    // or label pops up the main window's node menu at `globalPos`.
+    // or label asks for the node menu at `globalPos`.
     void Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos);
     // A double click on a node, or Return on it: a global, constant, procedure or label
     // becomes CurrentNode and the editor goes to its declaration, as the menu's Go To does.
@@ -92,6 +92,18 @@ public:
     // The node last clicked, or the last one the scan added.
     NavigatorNode CurrentNode;
 
+Q_SIGNALS:
+    // The editor's context menu (the main window's Edit menu) at `globalPos`.
+    void editMenuRequested(const QPoint &globalPos);
+    // The navigator's node menu at `globalPos`.
+    void nodeMenuRequested(const QPoint &globalPos);
+    // A click in the text: the bars the command reference viewer put away come back.
+    void barsRestoreRequested();
+    // The caret position for the status bar.
+    void statusTextChanged(const QString &text);
+    // Files dropped on the editor, to open as Open does.
+    void filesDropped(const QStringList &files);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -103,7 +115,6 @@ private:
     void layOut();
     bool askToSave();
     void showCaptionOnFrame();
-    frmMain *mainWindow() const;
 
     void applyScan(const ScanResult &result);
     void replaceCompletionList(const ScanResult &result);
@@ -118,11 +129,10 @@ private:
     void ShowCaretPosition();
     void answerCompletionRequest();
     void showEditMenu(const QPoint &globalPos);
-    void restoreBars();
 
     QStringList lines() const;
 
-    mdlMAIN &module_;
+    AppHost &host_;
     AppSettings &settings_;
     Prompts &prompts_;
     std::shared_ptr<DocumentLanguage> language_;

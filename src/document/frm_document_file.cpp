@@ -1,8 +1,8 @@
 #include "document/frm_document.h"
 
-#include "app/file_dialogs.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/file_dialogs.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 #include "document/rtf_text.h"
 
 #include <QEvent>

@@ -2,12 +2,10 @@
 
 #include "analysis/declaration_search.h"
 #include "analysis/navigator_keys.h"
-#include "app/frm_main.h"
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "document/rtf_text.h"
 
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -30,8 +28,7 @@ void frmDocument::Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos)
     CurrentNode = nodeOf(*item);
     if (!NavigatorKeys::isSymbol(CurrentNode.key))
         return;
-    if (frmMain *main = mainWindow())
-        main->mnuNode->popup(globalPos);
+    Q_EMIT nodeMenuRequested(globalPos);
 }
 
 void frmDocument::Tree_NodeDoubleClick(QTreeWidgetItem *item) {
@@ -99,11 +96,8 @@ void frmDocument::NodePaste() {
 }
 
 void frmDocument::ShowCaretPosition() {
-    frmMain *main = mainWindow();
-    if (!main)
-        return;
     const TextRange range = rtfText->GetSel(false);
-    main->setStatusPanelText(StringTable::text(1097) + QString::number(range.endLine + 1) +
+    Q_EMIT statusTextChanged(StringTable::text(1097) + QString::number(range.endLine + 1) +
                              QStringLiteral(", ") + StringTable::text(1098) +
                              QString::number(range.endColumn + 1));
 }

@@ -8,13 +8,13 @@
 #include "analysis/scope_index.h"
 #include "analysis/source_scanner.h"
 #include "analysis/undefined_search.h"
-#include "app/app_settings.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/app_settings.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
+#include "base/text_codec.h"
 #include "document/command_catalogue.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
-#include "document/text_codec.h"
 
 #include <QHash>
 #include <QTreeWidget>

@@ -1,12 +1,12 @@
 #include "document/rtf_text.h"
 
+#include "base/disk_file.h"
+#include "base/text_codec.h"
 #include "document/command_catalogue.h"
 #include "document/command_dispatcher.h"
 #include "document/completion_popup.h"
-#include "document/disk_file.h"
 #include "document/document_printer.h"
 #include "document/scintilla_call.h"
-#include "document/text_codec.h"
 #include "document/utf8_columns.h"
 
 #include <Qsci/qscilexer.h>

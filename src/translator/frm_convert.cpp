@@ -1,11 +1,11 @@
 #include "translator/frm_convert.h"
 
-#include "app/app_settings.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
-#include "app/string_table.h"
+#include "base/app_settings.h"
+#include "base/prompts.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
+#include "base/twips_rect.h"
 #include "dialogs/frm_path.h"
-#include "dialogs/twips_rect.h"
 #include "translator/command_line.h"
 #include "translator/conversion_report.h"
 

@@ -2,12 +2,12 @@
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
 #include "app/qt_test_print.h"
+#include "app/translation_run.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 #include "test_files.h"
-#include "translator/translation_run.h"
 
 #include <QAction>
 #include <QApplication>

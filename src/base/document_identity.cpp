@@ -1,6 +1,6 @@
-#include "app/document_identity.h"
+#include "base/document_identity.h"
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/disk_watch.h"
+#include "document/disk_watch.h"
 
 #include <QFileInfo>
 

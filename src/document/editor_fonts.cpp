@@ -1,4 +1,4 @@
-#include "app/editor_fonts.h"
+#include "document/editor_fonts.h"
 
 #include <QFontDatabase>
 #include <cmath>

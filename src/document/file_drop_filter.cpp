@@ -1,4 +1,4 @@
-#include "app/file_drop_filter.h"
+#include "document/file_drop_filter.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "app/file_filter.h"
+#include "base/file_filter.h"
 
 namespace FileFilter {
 

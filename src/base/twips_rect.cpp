@@ -1,6 +1,6 @@
-#include "dialogs/twips_rect.h"
+#include "base/twips_rect.h"
 
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 
 QRect twipsRect(int left, int top, int width, int height, QPointF dotsPerInch) {
     const double dx = dotsPerInch.x(), dy = dotsPerInch.y();

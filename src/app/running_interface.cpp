@@ -1,7 +1,7 @@
-#include "translator/running_interface.h"
+#include "app/running_interface.h"
 
 #include "app/frm_main.h"
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 

@@ -1,14 +1,14 @@
-#include "translator/translation_run.h"
+#include "app/translation_run.h"
 
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "app/running_interface.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 #include "document/command_catalogue.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 #include "translator/command_line.h"
-#include "translator/running_interface.h"
 #include "translator/translation_checks.h"
 #include "translator/translation_report.h"
 

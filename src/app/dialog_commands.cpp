@@ -1,4 +1,4 @@
-#include "dialogs/dialog_commands.h"
+#include "app/dialog_commands.h"
 
 #include "app/frm_main.h"
 #include "app/mdl_main.h"

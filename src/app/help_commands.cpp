@@ -1,4 +1,4 @@
-#include "dialogs/help_commands.h"
+#include "app/help_commands.h"
 
 #include "app/frm_main.h"
 #include "app/mdl_main.h"

@@ -1,7 +1,7 @@
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
-#include "document/disk_file.h"
-#include "document/text_codec.h"
+#include "base/disk_file.h"
+#include "base/text_codec.h"
 
 #include <QFileInfo>
 #include <QStringList>
