@@ -35,7 +35,7 @@ void AddRecentFile(frmMain &window, mdlMAIN &module, const QString &path) {
             window.showRecentFileEntry(i, settings.RecentFiles[i]);
 }
 
-bool ShowOpenDocument(frmMain &window, mdlMAIN &module, const QString &path) {
+bool showOpenDocument(frmMain &window, mdlMAIN &module, const QString &path) {
     for (frmDocument *document : window.documents()) {
         if (!DocumentIdentity::namesFile(document->windowTitle(), path))
             continue;
@@ -89,7 +89,7 @@ bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path) {
                                  MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
-    if (ShowOpenDocument(window, module, path))
+    if (showOpenDocument(window, module, path))
         return true;
     window.NewDocument();
     frmDocument *document = window.activeDocument();
@@ -97,7 +97,7 @@ bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path) {
         return false;
     // A file that cannot be loaded after all gets Open's report; the new document stays.
     if (!document->LoadFile(path)) {
-        ShowErrorReport(module.prompts(), document->rtfText->lastError());
+        showErrorReport(module.prompts(), document->rtfText->lastError());
         return false;
     }
     AddRecentFile(window, module, path);

@@ -28,7 +28,7 @@ void frmMain::connectCommands() {
     connect(mnuViewToolbar, &QAction::triggered, this, &frmMain::mnuViewToolbar_Click);
     connect(mnuViewStatusBar, &QAction::triggered, this, &frmMain::mnuViewStatusBar_Click);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::listChildWindows);
-    connectDialogCommands(*this, module_);
+    connectDialogCommands(*this, m_module);
     connectDocumentCommands();
     connectEditingCommands();
 }
@@ -57,11 +57,11 @@ void frmMain::runToolbarCommand(ToolbarCommand command) {
     case ToolbarCommand::Print:
         return mnuFilePrint_Click();
     case ToolbarCommand::Undo:
-        return ExecuteEditorCommand(CommandCatalogue::Undo);
+        return executeEditorCommand(CommandCatalogue::Undo);
     case ToolbarCommand::Redo:
-        return ExecuteEditorCommand(CommandCatalogue::Redo);
+        return executeEditorCommand(CommandCatalogue::Redo);
     case ToolbarCommand::Find:
-        return ExecuteEditorCommand(CommandCatalogue::Find);
+        return executeEditorCommand(CommandCatalogue::Find);
     case ToolbarCommand::Cut:
         return mnuEditCut_Click();
     case ToolbarCommand::Copy:
@@ -69,26 +69,26 @@ void frmMain::runToolbarCommand(ToolbarCommand command) {
     case ToolbarCommand::Paste:
         return mnuEditPaste_Click();
     case ToolbarCommand::IncreaseIndent:
-        return ExecuteEditorCommand(CommandCatalogue::Indent);
+        return executeEditorCommand(CommandCatalogue::Indent);
     case ToolbarCommand::DecreaseIndent:
-        return ExecuteEditorCommand(CommandCatalogue::Unindent);
+        return executeEditorCommand(CommandCatalogue::Unindent);
     case ToolbarCommand::Comment:
         return mnuEditCom_Click();
     case ToolbarCommand::Uncomment:
         return mnuEditUncom_Click();
     case ToolbarCommand::Font:
-        return FontCommand();
+        return fontCommand();
     case ToolbarCommand::LineNumbers:
-        return LineNumberSwitch();
+        return switchLineNumbers();
     case ToolbarCommand::Navigator:
-        return NavigatorCommand();
+        return navigatorCommand();
     case ToolbarCommand::None:
         return;
     }
 }
 
 void frmMain::tbToolBar_ButtonMenuClick(const QString &entryText) {
-    module_.settings().SaveEncoding = saveEncodingForEntry(entryText);
+    m_module.settings().SaveEncoding = saveEncodingForEntry(entryText);
     if (QAction *saveButton = toolbarButton(QStringLiteral("Speichern")))
         saveButton->setToolTip(saveButtonToolTip(entryText));
 }
@@ -103,5 +103,5 @@ void frmMain::mnuViewStatusBar_Click() {
 }
 
 void frmMain::mnuFileTranslate_Click() {
-    TranslationRun(*this, module_).exec();
+    TranslationRun(*this, m_module).exec();
 }

@@ -15,7 +15,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-HelpCommands::HelpCommands(frmMain &window, mdlMAIN &module) : window_(window), module_(module) {
+HelpCommands::HelpCommands(frmMain &window, mdlMAIN &module) : m_window(window), m_module(module) {
     connect(window.mnuHelpContents, &QAction::triggered, this,
             &HelpCommands::mnuHelpContents_Click);
     connect(window.mnuHelpAbout, &QAction::triggered, this, &HelpCommands::mnuHelpAbout_Click);
@@ -23,20 +23,20 @@ HelpCommands::HelpCommands(frmMain &window, mdlMAIN &module) : window_(window), 
     // F1 opens the reference at the command under the caret. While the viewer is open the
     // menu entry is greyed out, so a second action of the same key takes over meanwhile.
     window.mnuHelpContents->setShortcut(Qt::Key_F1);
-    helpOnWord_ = new QAction(this);
-    helpOnWord_->setShortcut(Qt::Key_F1);
-    helpOnWord_->setEnabled(false);
-    window.addAction(helpOnWord_);
-    connect(helpOnWord_, &QAction::triggered, this, [this] {
-        if (viewer_ && !viewer_->isLoading() && window_.activeDocument()) {
-            viewer_->goToCommand(wordAtCaret());
-            window_.mdiArea->setActiveSubWindow(viewerChild_);
+    m_helpOnWord = new QAction(this);
+    m_helpOnWord->setShortcut(Qt::Key_F1);
+    m_helpOnWord->setEnabled(false);
+    window.addAction(m_helpOnWord);
+    connect(m_helpOnWord, &QAction::triggered, this, [this] {
+        if (m_viewer && !m_viewer->isLoading() && m_window.activeDocument()) {
+            m_viewer->goToCommand(wordAtCaret());
+            m_window.mdiArea->setActiveSubWindow(m_viewerChild);
         }
     });
 }
 
 QString HelpCommands::wordAtCaret() const {
-    const frmDocument *document = window_.activeDocument();
+    const frmDocument *document = m_window.activeDocument();
     if (!document)
         return {};
     const TextRange caret = document->rtfText->GetSel(false);
@@ -44,41 +44,41 @@ QString HelpCommands::wordAtCaret() const {
 }
 
 void HelpCommands::mnuHelpContents_Click() {
-    if (viewerChild_) { // the entry is greyed out meanwhile; a direct call finds the open one
-        window_.mdiArea->setActiveSubWindow(viewerChild_);
+    if (m_viewerChild) { // the entry is greyed out meanwhile; a direct call finds the open one
+        m_window.mdiArea->setActiveSubWindow(m_viewerChild);
         return;
     }
     const QString word = wordAtCaret();
-    frmDesc *viewer = frmDesc::open(module_.programFolder(), module_.prompts());
+    frmDesc *viewer = frmDesc::open(m_module.programFolder(), m_module.prompts());
     if (!viewer)
         return;
-    viewer_ = viewer;
-    window_.mnuHelpContents->setEnabled(false);
-    helpOnWord_->setEnabled(true);
+    m_viewer = viewer;
+    m_window.mnuHelpContents->setEnabled(false);
+    m_helpOnWord->setEnabled(true);
     if (!word.isEmpty())
         connect(
             viewer, &frmDesc::loaded, viewer, [viewer, word] { viewer->goToCommand(word); },
             Qt::SingleShotConnection);
-    window_.menuBar()->addMenu(viewer->mnuEdit)->setVisible(false);
+    m_window.menuBar()->addMenu(viewer->mnuEdit)->setVisible(false);
     connect(viewer, &frmDesc::textPressed, this, &HelpCommands::txtDesc_Pressed);
     connect(viewer, &frmDesc::closed, this, &HelpCommands::viewerClosed);
 
-    QMdiSubWindow *child = window_.mdiArea->addSubWindow(viewer);
+    QMdiSubWindow *child = m_window.mdiArea->addSubWindow(viewer);
     child->setAttribute(Qt::WA_DeleteOnClose);
     // Wide enough for the reference's code lines, leaving documents in sight, and wholly
     // inside the area, whatever bars are shown.
-    const QRect area = window_.mdiArea->viewport()->rect();
+    const QRect area = m_window.mdiArea->viewport()->rect();
     QRect place(QPoint(), (area.size() * 0.75).expandedTo(QSize(420, 280)).boundedTo(area.size()));
     place.moveCenter(area.center());
     child->setGeometry(place);
-    viewerChild_ = child;
+    m_viewerChild = child;
     child->show();
-    window_.mdiArea->setActiveSubWindow(child);
+    m_window.mdiArea->setActiveSubWindow(child);
     followActiveChild();
 }
 
 frmDesc *HelpCommands::viewer() const {
-    return viewer_;
+    return m_viewer;
 }
 
 void HelpCommands::mnuHelpAbout_Click() {
@@ -88,32 +88,32 @@ void HelpCommands::mnuHelpAbout_Click() {
 // Working in the reference puts the tool bar and the "Statusbar" item away; working in a
 // document or closing the viewer brings them back.
 void HelpCommands::txtDesc_Pressed() {
-    window_.tbToolBar->setVisible(false);
-    window_.mnuViewStatusBar->setVisible(false);
+    m_window.tbToolBar->setVisible(false);
+    m_window.mnuViewStatusBar->setVisible(false);
 }
 
 void HelpCommands::viewerClosed() {
-    window_.restoreBarsAfterViewer();
-    window_.mnuHelpContents->setEnabled(true);
-    helpOnWord_->setEnabled(false);
+    m_window.restoreBarsAfterViewer();
+    m_window.mnuHelpContents->setEnabled(true);
+    m_helpOnWord->setEnabled(false);
     showViewerMenu(false);
-    viewer_ = nullptr;
-    viewerChild_ = nullptr;
+    m_viewer = nullptr;
+    m_viewerChild = nullptr;
 }
 
 // The current child rather than the signal's argument: when another application takes the
 // focus the area reports no active child, yet the viewer is still the one the user works in.
 void HelpCommands::followActiveChild() {
-    showViewerMenu(viewerChild_ && window_.activeChild() == viewerChild_);
+    showViewerMenu(m_viewerChild && m_window.activeChild() == m_viewerChild);
 }
 
 void HelpCommands::showViewerMenu(bool show) {
-    QAction *viewerMenu = viewer_ ? viewer_->mnuEdit->menuAction() : nullptr;
+    QAction *viewerMenu = m_viewer ? m_viewer->mnuEdit->menuAction() : nullptr;
     if (show && viewerMenu) {
-        for (QAction *menu : window_.menuBar()->actions()) {
+        for (QAction *menu : m_window.menuBar()->actions()) {
             if (menu != viewerMenu && menu->isVisible()) {
                 menu->setVisible(false);
-                hiddenMenus_.append(menu);
+                m_hiddenMenus.append(menu);
             }
         }
         viewerMenu->setVisible(true);
@@ -121,8 +121,8 @@ void HelpCommands::showViewerMenu(bool show) {
     }
     if (viewerMenu)
         viewerMenu->setVisible(false);
-    for (const QPointer<QAction> &menu : std::as_const(hiddenMenus_))
+    for (const QPointer<QAction> &menu : std::as_const(m_hiddenMenus))
         if (menu)
             menu->setVisible(true);
-    hiddenMenus_.clear();
+    m_hiddenMenus.clear();
 }

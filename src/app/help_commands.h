@@ -37,11 +37,11 @@ private:
     void showViewerMenu(bool show);
     QString wordAtCaret() const;
 
-    frmMain &window_;
-    mdlMAIN &module_;
-    QPointer<frmDesc> viewer_;
-    QPointer<QMdiSubWindow> viewerChild_;
-    QAction *helpOnWord_ = nullptr; // F1 while the menu entry is greyed out
+    frmMain &m_window;
+    mdlMAIN &m_module;
+    QPointer<frmDesc> m_viewer;
+    QPointer<QMdiSubWindow> m_viewerChild;
+    QAction *m_helpOnWord = nullptr; // F1 while the menu entry is greyed out
     // The main menus hidden while the viewer's menu is on show, to be shown again.
-    QList<QPointer<QAction>> hiddenMenus_;
+    QList<QPointer<QAction>> m_hiddenMenus;
 };

@@ -17,12 +17,12 @@ public:
     mdlMAIN(const QString &programFolder, Prompts &prompts);
     ~mdlMAIN();
 
-    AppSettings &settings() override { return settings_; }
-    Prompts &prompts() override { return prompts_; }
-    QString programFolder() const override { return programFolder_; }
+    AppSettings &settings() override { return m_settings; }
+    Prompts &prompts() override { return m_prompts; }
+    QString programFolder() const override { return m_programFolder; }
     QString documentFolder() const override;
     QString settingsPath() const;
-    frmMain *MainWindow() const { return mainWindow_.get(); }
+    frmMain *MainWindow() const { return m_mainWindow.get(); }
 
     // The start-up defaults: editor font, line numbers, the colours (the syntax colours from
     // opl.xml in the program folder), wait time and save format.
@@ -43,8 +43,8 @@ public:
     void ChooseEditorFont() override;
 
 private:
-    QString programFolder_;
-    Prompts &prompts_;
-    AppSettings settings_;
-    std::unique_ptr<frmMain> mainWindow_; // last, so it goes before the settings it uses
+    QString m_programFolder;
+    Prompts &m_prompts;
+    AppSettings m_settings;
+    std::unique_ptr<frmMain> m_mainWindow; // last, so it goes before the settings it uses
 };

@@ -51,8 +51,8 @@ QString joinFilters(const QStringList &filters) {
 } // namespace
 
 QWidget *QtPrompts::parentWidget() const {
-    if (parent_)
-        return parent_;
+    if (m_parent)
+        return m_parent;
     return QApplication::activeWindow();
 }
 

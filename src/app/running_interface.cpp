@@ -24,15 +24,15 @@ QList<const RunningInterface *> &runningStates() {
 } // namespace
 
 RunningInterface::RunningInterface(frmMain &window, frmDocument &document)
-    : window_(&window), document_(&document),
-      frame_(qobject_cast<QMdiSubWindow *>(document.parentWidget())) {
+    : m_window(&window), m_document(&document),
+      m_frame(qobject_cast<QMdiSubWindow *>(document.parentWidget())) {
     bringToFront();
-    savedCaption_ = document.windowTitle();
+    m_savedCaption = document.windowTitle();
     document.setWindowTitle(StringTable::text(1033));
     document.rtfText->setEnabled(false);
     // The frame rather than the document alone, so its title-bar buttons take no input either.
-    if (frame_)
-        frame_->setEnabled(false);
+    if (m_frame)
+        m_frame->setEnabled(false);
     else
         document.setEnabled(false);
     setMenusEnabled(false);
@@ -40,48 +40,48 @@ RunningInterface::RunningInterface(frmMain &window, frmDocument &document)
 
     window.installEventFilter(this);
     document.installEventFilter(this);
-    if (frame_)
-        frame_->installEventFilter(this);
+    if (m_frame)
+        m_frame->installEventFilter(this);
     runningStates().append(this);
 }
 
 RunningInterface::~RunningInterface() {
     runningStates().removeOne(this);
-    if (frame_) {
-        frame_->removeEventFilter(this);
-        frame_->setEnabled(true);
+    if (m_frame) {
+        m_frame->removeEventFilter(this);
+        m_frame->setEnabled(true);
     }
-    if (document_) {
-        document_->removeEventFilter(this);
-        document_->setEnabled(true);
+    if (m_document) {
+        m_document->removeEventFilter(this);
+        m_document->setEnabled(true);
     }
-    if (window_) {
-        window_->removeEventFilter(this);
+    if (m_window) {
+        m_window->removeEventFilter(this);
         setMenusEnabled(true);
-        window_->tbToolBar->show();
+        m_window->tbToolBar->show();
         // The Palette check mark keeps telling whether the tool bar is shown.
-        window_->mnuViewToolbar->setChecked(true);
+        m_window->mnuViewToolbar->setChecked(true);
     }
-    if (document_) {
-        document_->setWindowTitle(savedCaption_);
-        document_->rtfText->setEnabled(true);
+    if (m_document) {
+        m_document->setWindowTitle(m_savedCaption);
+        m_document->rtfText->setEnabled(true);
     }
     // Another document may have come forward meanwhile; the outcome belongs to this one.
     bringToFront();
 }
 
 void RunningInterface::bringToFront() {
-    if (!frame_)
+    if (!m_frame)
         return;
-    if (QMdiArea *area = frame_->mdiArea())
-        area->setActiveSubWindow(frame_);
-    frame_->showMaximized();
+    if (QMdiArea *area = m_frame->mdiArea())
+        area->setActiveSubWindow(m_frame);
+    m_frame->showMaximized();
 }
 
 bool RunningInterface::isRunning(const frmMain &window) {
     return std::any_of(
         runningStates().cbegin(), runningStates().cend(),
-        [&](const RunningInterface *state) { return state->window_.data() == &window; });
+        [&](const RunningInterface *state) { return state->m_window.data() == &window; });
 }
 
 bool RunningInterface::eventFilter(QObject *watched, QEvent *event) {
@@ -93,7 +93,7 @@ bool RunningInterface::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void RunningInterface::setMenusEnabled(bool enabled) {
-    for (QMenu *menu : {window_->mnuWindow, window_->mnuEdit, window_->mnuView, window_->mnuFile,
-                        window_->mnuHelp})
+    for (QMenu *menu : {m_window->mnuWindow, m_window->mnuEdit, m_window->mnuView,
+                        m_window->mnuFile, m_window->mnuHelp})
         menu->setEnabled(enabled);
 }

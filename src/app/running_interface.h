@@ -26,7 +26,7 @@ public:
     ~RunningInterface() override;
 
     // The document's caption before the run: the path of the file to translate.
-    QString savedCaption() const { return savedCaption_; }
+    QString savedCaption() const { return m_savedCaption; }
 
     // Whether a translation waits in `window`.
     static bool isRunning(const frmMain &window);
@@ -39,8 +39,8 @@ private:
     // The document's window active and maximised.
     void bringToFront();
 
-    QPointer<frmMain> window_;
-    QPointer<frmDocument> document_;
-    QPointer<QMdiSubWindow> frame_;
-    QString savedCaption_;
+    QPointer<frmMain> m_window;
+    QPointer<frmDocument> m_document;
+    QPointer<QMdiSubWindow> m_frame;
+    QString m_savedCaption;
 };

@@ -37,40 +37,40 @@ QString waitingText(const QString &translator, const QString &source,
 } // namespace
 
 TranslationRun::TranslationRun(frmMain &window, mdlMAIN &module)
-    : window_(&window), module_(module) {}
+    : m_window(&window), m_module(module) {}
 
 void TranslationRun::exec() {
-    if (!window_ || RunningInterface::isRunning(*window_))
+    if (!m_window || RunningInterface::isRunning(*m_window))
         return;
-    document_ = window_->activeDocument();
-    if (!document_ || !mayStart(*document_))
+    m_document = m_window->activeDocument();
+    if (!m_document || !mayStart(*m_document))
         return;
 
     // Past the checks, the submenu ends up visible whatever happens.
-    const auto showSubmenu = qScopeGuard([window = window_] {
+    const auto showSubmenu = qScopeGuard([window = m_window] {
         if (window)
             window->mnuFileTrans->menuAction()->setVisible(true);
     });
     TranslatorRun run;
     QString source;
     {
-        const auto running = std::make_unique<RunningInterface>(*window_, *document_);
+        const auto running = std::make_unique<RunningInterface>(*m_window, *m_document);
         source = running->savedCaption();
-        const AppSettings &settings = module_.settings();
+        const AppSettings &settings = m_module.settings();
         RunOptions options = runOptions;
-        options.programFolder = module_.programFolder();
+        options.programFolder = m_module.programFolder();
         options.waitSeconds = settings.WaitSeconds;
         options.progress = [this, outer = runOptions.progress, translator = settings.Paths[1],
                             source](auto elapsed, auto limit) {
-            if (window_)
-                window_->setStatusPanelText(waitingText(translator, source, elapsed, limit));
+            if (m_window)
+                m_window->setStatusPanelText(waitingText(translator, source, elapsed, limit));
             if (outer)
                 outer(elapsed, limit);
         };
-        const QString statusBefore = window_->statusPanelText();
+        const QString statusBefore = m_window->statusPanelText();
         const auto restoreStatus = qScopeGuard([&] {
-            if (window_)
-                window_->setStatusPanelText(statusBefore);
+            if (m_window)
+                m_window->setStatusPanelText(statusBefore);
         });
         run = RunTranslator(
             translationCommandLine(settings.Paths[1], source, settings.Paths[2], settings.Paths[3]),
@@ -83,18 +83,18 @@ void TranslationRun::exec() {
 // cancelled or failed ends it silently: the file on disk is not what the user sees, or there
 // is no file at all.
 bool TranslationRun::mayStart(frmDocument &document) {
-    Prompts &prompts = module_.prompts();
+    Prompts &prompts = m_module.prompts();
     const QString title = StringTable::text(1055);
     if (const auto message = emptyDocumentMessage(document.rtfText->Text())) {
         prompts.message(*message, title, MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     if (document.rtfText->Modified())
-        window_->mnuFileSave_Click();
-    if (!document_ || !window_ ||
-        !fileHoldsDocument(document_->rtfText->Modified(), document_->windowTitle()))
+        m_window->mnuFileSave_Click();
+    if (!m_document || !m_window ||
+        !fileHoldsDocument(m_document->rtfText->Modified(), m_document->windowTitle()))
         return false;
-    if (const auto message = missingTranslatorMessage(module_.settings().Paths[1])) {
+    if (const auto message = missingTranslatorMessage(m_module.settings().Paths[1])) {
         prompts.message(*message, title, MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
@@ -102,7 +102,7 @@ bool TranslationRun::mayStart(frmDocument &document) {
 }
 
 void TranslationRun::show(const TranslationReport &report) {
-    Prompts &prompts = module_.prompts();
+    Prompts &prompts = m_module.prompts();
     const QString title = StringTable::text(1055);
     const MessageIcon icon = report.isError ? MessageIcon::Critical : MessageIcon::None;
     switch (report.kind) {
@@ -115,16 +115,16 @@ void TranslationRun::show(const TranslationReport &report) {
         break;
     }
     const int line = report.line - 1; // the editor counts from 0
-    if (document_) {
+    if (m_document) {
         // Another document may have been brought forward during the wait; the error line
         // must be seen.
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(document_->parentWidget()))
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(m_document->parentWidget()))
             if (QMdiArea *area = frame->mdiArea())
                 area->setActiveSubWindow(frame);
-        document_->rtfText->ExecuteCmd(CommandCatalogue::GoToLine, line);
-        document_->rtfText->SetLineColor(line, kErrorLineColour);
+        m_document->rtfText->ExecuteCmd(CommandCatalogue::GoToLine, line);
+        m_document->rtfText->SetLineColor(line, kErrorLineColour);
     }
     prompts.message(report.text, title, icon, MessageButtons::Ok);
-    if (document_)
-        document_->rtfText->SetLineColor(line, rtfText::NormalLineColour);
+    if (m_document)
+        m_document->rtfText->SetLineColor(line, rtfText::NormalLineColour);
 }

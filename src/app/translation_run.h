@@ -32,7 +32,7 @@ private:
     bool mayStart(frmDocument &document);
     void show(const TranslationReport &report);
 
-    QPointer<frmMain> window_;
-    mdlMAIN &module_;
-    QPointer<frmDocument> document_;
+    QPointer<frmMain> m_window;
+    mdlMAIN &m_module;
+    QPointer<frmDocument> m_document;
 };

@@ -107,12 +107,12 @@ WriteResult replace(const QString &path, QByteArrayView bytes) {
     return {true, {}};
 }
 
-FlushFault::FlushFault(const QString &error) : previous_(flushFault) {
+FlushFault::FlushFault(const QString &error) : m_previous(flushFault) {
     flushFault = error;
 }
 
 FlushFault::~FlushFault() {
-    flushFault = previous_;
+    flushFault = m_previous;
 }
 
 } // namespace DiskFile

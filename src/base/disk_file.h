@@ -42,7 +42,7 @@ public:
     FlushFault &operator=(const FlushFault &) = delete;
 
 private:
-    std::optional<QString> previous_;
+    std::optional<QString> m_previous;
 };
 
 } // namespace DiskFile

@@ -24,6 +24,6 @@ QString ChooseSaveFile(AppHost &host, const QString &filter) {
     return host.prompts().saveFileName(request);
 }
 
-void ShowErrorReport(Prompts &prompts, const QString &description) {
+void showErrorReport(Prompts &prompts, const QString &description) {
     prompts.message(description, StringTable::text(1055), MessageIcon::Critical);
 }

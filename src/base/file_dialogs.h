@@ -20,4 +20,4 @@ QString ChooseSaveFile(AppHost &host, const QString &filter);
 
 // The error report of Open, Save and Save As: the error's description, the critical icon, an
 // OK button and the program's title.
-void ShowErrorReport(Prompts &prompts, const QString &description);
+void showErrorReport(Prompts &prompts, const QString &description);

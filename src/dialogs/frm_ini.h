@@ -31,10 +31,10 @@ public:
     std::function<void(QDialog &)> runModal;
 
     // The editor font when the dialog opened.
-    const EditorFontSetting &SavedFont() const { return savedFont_; }
+    const EditorFontSetting &SavedFont() const { return m_savedFont; }
 
     // Edits the value of the grid's current row.
-    void Files_DblClick();
+    void filesDoubleClicked();
     void btnOK_Click();
     void btnCancel_Click();
 
@@ -58,8 +58,8 @@ private:
     QString askWaitTime();
     void chooseColour(int row);
 
-    AppHost &host_;
-    AppSettings &settings_;
-    EditorFontSetting savedFont_;
-    bool closed_ = false;
+    AppHost &m_host;
+    AppSettings &m_settings;
+    EditorFontSetting m_savedFont;
+    bool m_closed = false;
 };

@@ -10,26 +10,26 @@ DiskWatch::State DiskWatch::stateOf(const QString &path) {
 }
 
 void DiskWatch::record(const QString &path) {
-    path_ = path;
-    known_ = stateOf(path);
+    m_path = path;
+    m_known = stateOf(path);
 }
 
 DiskWatch::Change DiskWatch::look() {
-    if (path_.isEmpty())
+    if (m_path.isEmpty())
         return Change::None;
-    const State now = stateOf(path_);
-    if (now == known_)
+    const State now = stateOf(m_path);
+    if (now == m_known)
         return Change::None;
-    known_ = now;
+    m_known = now;
     return now.exists ? Change::Changed : Change::Deleted;
 }
 
 bool DiskWatch::wouldOverwriteChange(const QString &path) const {
-    if (path_.isEmpty() ||
-        QFileInfo(path).absoluteFilePath() != QFileInfo(path_).absoluteFilePath())
+    if (m_path.isEmpty() ||
+        QFileInfo(path).absoluteFilePath() != QFileInfo(m_path).absoluteFilePath())
         return false;
     const State now = stateOf(path);
-    return now.exists && now != known_;
+    return now.exists && now != m_known;
 }
 
 QString DiskWatch::reloadQuestion(const QString &path) {

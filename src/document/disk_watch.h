@@ -13,7 +13,7 @@ public:
     // The file at `path` as it is now becomes the known one.
     void record(const QString &path);
     // The known file; empty before the first record.
-    QString path() const { return path_; }
+    QString path() const { return m_path; }
 
     // What became of the known file since it was recorded or last looked at. The state found
     // becomes the known one, so the same change is not told twice; a deleted file that comes
@@ -38,6 +38,6 @@ private:
     };
     static State stateOf(const QString &path);
 
-    QString path_;
-    State known_;
+    QString m_path;
+    State m_known;
 };

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 FileDropFilter::FileDropFilter(std::function<void(const QStringList &)> open, QObject *parent)
-    : QObject(parent), open_(std::move(open)) {}
+    : QObject(parent), m_open(std::move(open)) {}
 
 QStringList FileDropFilter::localFiles(const QMimeData *data) {
     QStringList files;
@@ -27,6 +27,6 @@ bool FileDropFilter::eventFilter(QObject *watched, QEvent *event) {
         return QObject::eventFilter(watched, event);
     drop->acceptProposedAction();
     if (type == QEvent::Drop)
-        open_(files);
+        m_open(files);
     return true;
 }

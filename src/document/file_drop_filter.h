@@ -21,5 +21,5 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::function<void(const QStringList &)> open_;
+    std::function<void(const QStringList &)> m_open;
 };

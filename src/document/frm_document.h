@@ -52,7 +52,7 @@ public:
     bool SaveFile(const QString &path, int format);
     // Looks whether another program changed the document's file: a changed file may be
     // reloaded (No keeps the text and marks it modified), a deleted one is reported once.
-    void CheckFileOnDisk();
+    void checkFileOnDisk();
     // The editor font of the settings into the editor.
     void applyEditorFont();
     // Shows or hides the navigator.
@@ -68,20 +68,20 @@ public:
 
     // A click on a navigator node: it becomes CurrentNode, and a global, constant, procedure
     // or label asks for the node menu at `globalPos`.
-    void Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos);
+    void nodeClicked(QTreeWidgetItem *item, const QPoint &globalPos);
     // A double click on a node, or Return on it: a global, constant, procedure or label
     // becomes CurrentNode and the editor goes to its declaration, as the menu's Go To does.
-    void Tree_NodeDoubleClick(QTreeWidgetItem *item);
+    void nodeDoubleClicked(QTreeWidgetItem *item);
 
     bool IsDeclaredInScope(const QString &name, const QString &procName) const;
 
-    bool NavigatorVisible() const { return navigatorVisible_; }
-    QString LanguageName() const { return languageName_; }
-    QString MemberListName() const { return memberListName_; }
-    const DocumentLanguage &documentLanguage() const { return *language_; }
-    const CompletionList &GlobalMemberList() const { return *globalList_; }
+    bool NavigatorVisible() const { return m_navigatorVisible; }
+    QString LanguageName() const { return m_languageName; }
+    QString MemberListName() const { return m_memberListName; }
+    const DocumentLanguage &documentLanguage() const { return *m_language; }
+    const CompletionList &GlobalMemberList() const { return *m_globalList; }
     // The navigator's nodes in the order the last scan added them.
-    const QList<NavigatorNode> &nodes() const { return nodes_; }
+    const QList<NavigatorNode> &nodes() const { return m_nodes; }
 
     QSize sizeHint() const override { return {640, 420}; }
 
@@ -132,21 +132,21 @@ private:
 
     QStringList lines() const;
 
-    AppHost &host_;
-    AppSettings &settings_;
-    Prompts &prompts_;
-    std::shared_ptr<DocumentLanguage> language_;
-    std::shared_ptr<CompletionList> globalList_;
-    OplLexer *lexer_ = nullptr;
-    VocabularyNames vocabulary_;
-    QString languageName_;
-    QString memberListName_;
-    QString scanListName_; // the list of the latest scan, released when replaced
-    QList<NavigatorNode> nodes_;
-    QTimer *nodeMenuDelay_ = nullptr; // a click's node menu, unless a double click follows
-    QString clickedKey_;
-    QPoint clickedAt_;
-    QElapsedTimer doubleClicked_;
-    bool navigatorVisible_ = true;
-    DiskWatch disk_;
+    AppHost &m_host;
+    AppSettings &m_settings;
+    Prompts &m_prompts;
+    std::shared_ptr<DocumentLanguage> m_language;
+    std::shared_ptr<CompletionList> m_globalList;
+    OplLexer *m_lexer = nullptr;
+    VocabularyNames m_vocabulary;
+    QString m_languageName;
+    QString m_memberListName;
+    QString m_scanListName; // the list of the latest scan, released when replaced
+    QList<NavigatorNode> m_nodes;
+    QTimer *m_nodeMenuDelay = nullptr; // a click's node menu, unless a double click follows
+    QString m_clickedKey;
+    QPoint m_clickedAt;
+    QElapsedTimer m_doubleClicked;
+    bool m_navigatorVisible = true;
+    DiskWatch m_disk;
 };

@@ -12,37 +12,37 @@
 // unsaved-changes mark on the window's frame.
 
 bool frmDocument::SaveFile(const QString &path, int format) {
-    if (disk_.wouldOverwriteChange(path) &&
-        prompts_.message(DiskWatch::overwriteQuestion(path), StringTable::text(1055),
-                         MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (m_disk.wouldOverwriteChange(path) &&
+        m_prompts.message(DiskWatch::overwriteQuestion(path), StringTable::text(1055),
+                          MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
         rtfText->SetModifiedMark(true); // the file no longer holds the text
         return false;
     }
     if (!rtfText->SaveFile(path, format)) {
-        ShowErrorReport(prompts_, rtfText->lastError());
+        showErrorReport(m_prompts, rtfText->lastError());
         return false;
     }
-    disk_.record(path);
+    m_disk.record(path);
     rtfText->SetModifiedMark(false);
     return true;
 }
 
-void frmDocument::CheckFileOnDisk() {
-    const QString path = disk_.path();
-    switch (disk_.look()) {
+void frmDocument::checkFileOnDisk() {
+    const QString path = m_disk.path();
+    switch (m_disk.look()) {
     case DiskWatch::Change::None:
         return;
     case DiskWatch::Change::Deleted:
-        prompts_.message(DiskWatch::deletedReport(path), StringTable::text(1055),
-                         MessageIcon::Exclamation);
+        m_prompts.message(DiskWatch::deletedReport(path), StringTable::text(1055),
+                          MessageIcon::Exclamation);
         rtfText->SetModifiedMark(true);
         return;
     case DiskWatch::Change::Changed:
-        if (prompts_.message(DiskWatch::reloadQuestion(path), StringTable::text(1055),
-                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        if (m_prompts.message(DiskWatch::reloadQuestion(path), StringTable::text(1055),
+                              MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
             rtfText->SetModifiedMark(true);
         else if (!LoadFile(path))
-            ShowErrorReport(prompts_, rtfText->lastError());
+            showErrorReport(m_prompts, rtfText->lastError());
         return;
     }
 }

@@ -22,7 +22,7 @@ NavigatorNode nodeOf(const QTreeWidgetItem &item) {
 
 } // namespace
 
-void frmDocument::Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos) {
+void frmDocument::nodeClicked(QTreeWidgetItem *item, const QPoint &globalPos) {
     if (!item)
         return;
     CurrentNode = nodeOf(*item);
@@ -31,9 +31,9 @@ void frmDocument::Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos)
     Q_EMIT nodeMenuRequested(globalPos);
 }
 
-void frmDocument::Tree_NodeDoubleClick(QTreeWidgetItem *item) {
-    nodeMenuDelay_->stop();
-    doubleClicked_.start();
+void frmDocument::nodeDoubleClicked(QTreeWidgetItem *item) {
+    m_nodeMenuDelay->stop();
+    m_doubleClicked.start();
     if (!item)
         return;
     CurrentNode = nodeOf(*item);
@@ -49,12 +49,12 @@ bool frmDocument::eventFilter(QObject *watched, QEvent *event) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         QTreeWidgetItem *item = Tree->currentItem();
         if (item && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            Tree_NodeDoubleClick(item);
+            nodeDoubleClicked(item);
             return true;
         }
         if (item && key == Qt::Key_Menu) {
             const QRect place = Tree->visualItemRect(item);
-            Tree_NodeClick(item, Tree->viewport()->mapToGlobal(place.bottomLeft()));
+            nodeClicked(item, Tree->viewport()->mapToGlobal(place.bottomLeft()));
             return true;
         }
     }

@@ -121,7 +121,7 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
         int line; // -1: no menu
     } clicks[] = {{"A", -1}, {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}};
     for (const auto &click : clicks) {
-        doc.Tree_NodeClick(item(*doc.Tree, click.key), {});
+        doc.nodeClicked(item(*doc.Tree, click.key), {});
         EXPECT_EQ(doc.CurrentNode.key, click.key);
         EXPECT_EQ(main().mnuNode->isVisible(), click.line >= 0) << click.key;
         main().mnuNode->hide();
@@ -149,7 +149,7 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
     doc.CurrentNode = {"L9", "L", "nowhere::"}; // not found: the selection stays
     doc.rtfText->SetSel({5, 8, 5, 11}, true);
     doc.NodeGoTo();
-    doc.Tree_NodeClick(item(*doc.Tree, "V1"), {});
+    doc.nodeClicked(item(*doc.Tree, "V1"), {});
     main().mnuNodePaste->trigger();
     EXPECT_EQ(doc.rtfText->GetLine(5), "  PRINT data%");
 }
