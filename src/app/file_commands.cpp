@@ -96,7 +96,7 @@ bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path) {
     if (!document)
         return false;
     // A file that cannot be loaded after all gets Open's report; the new document stays.
-    if (!document->LoadFile(path)) {
+    if (!document->loadFile(path)) {
         showErrorReport(module.prompts(), document->rtfText->lastError());
         return false;
     }

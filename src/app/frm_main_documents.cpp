@@ -83,7 +83,7 @@ void frmMain::reopenMostRecentFile() {
     if (path.isEmpty() || !FileExists(path))
         return;
     if (frmDocument *document = activeDocument())
-        document->LoadFile(path);
+        document->loadFile(path);
 }
 
 void frmMain::mnuFileOpen_Click() {
@@ -103,7 +103,7 @@ void frmMain::mnuFileOpen_Click() {
         document->parentWidget()->close();
         return;
     }
-    if (!document->LoadFile(path)) {
+    if (!document->loadFile(path)) {
         showErrorReport(m_module.prompts(), document->rtfText->lastError());
         return;
     }
@@ -151,7 +151,7 @@ void frmMain::switchLineNumbers() {
     if (!document)
         return;
     ::rtfText &editor = *document->rtfText;
-    editor.SetLineNumbering(!editor.LineNumbering());
+    editor.setLineNumbering(!editor.LineNumbering());
     editor.SetColor(::rtfText::LineNumberColourItem, m_module.settings().Colours[0]);
 }
 

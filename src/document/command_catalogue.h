@@ -47,7 +47,7 @@ public:
         InsertText = 196,
         Cut = 197,
         Copy = 198,
-        ShowCompletionList = 199,
+        showCompletionList = 199,
         ReadOnly = 201,
         ClearLineColours = 222,
     };

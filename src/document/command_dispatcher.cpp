@@ -202,7 +202,7 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
         break;
     case CommandCatalogue::ToggleLineMark: {
         const int line = e.GetSel(false).endLine;
-        e.SetLineMark(line, !e.LineMarked(line));
+        e.setLineMark(line, !e.lineMarked(line));
         break;
     }
     case CommandCatalogue::NextLineMark:
@@ -211,7 +211,7 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
         break;
     case CommandCatalogue::ClearLineMarks:
         for (int line = 0; line < e.LineCount(); ++line)
-            e.SetLineMark(line, false);
+            e.setLineMark(line, false);
         break;
     case CommandCatalogue::ResetZoom:
     case CommandCatalogue::SetZoom:
@@ -231,7 +231,7 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
                 sciCall(e, Sci::SCI_GETWRAPMODE) ? Sci::SC_WRAP_NONE : Sci::SC_WRAP_WORD);
         break;
     case CommandCatalogue::LineNumbers:
-        e.SetLineNumbering(!e.LineNumbering());
+        e.setLineNumbering(!e.LineNumbering());
         break;
     case CommandCatalogue::IndentationGuides:
         sciCall(e, Sci::SCI_SETINDENTATIONGUIDES,
@@ -248,10 +248,10 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
         editSelectedLines(call.command->number == CommandCatalogue::TabsToBlanks);
         break;
     case CommandCatalogue::InsertText:
-        e.SetSelText(call.text);
+        e.setSelText(call.text);
         break;
-    case CommandCatalogue::ShowCompletionList:
-        e.ShowCompletionList();
+    case CommandCatalogue::showCompletionList:
+        e.showCompletionList();
         break;
     case CommandCatalogue::ReadOnly:
         e.setReadOnly(!e.isReadOnly());

@@ -13,7 +13,7 @@ void applyOnOneUndoStep(rtfText &editor, const QList<LineEdit> &edits, const Tex
     editor.beginUndoAction();
     for (const LineEdit &edit : edits) {
         editor.SetSel({edit.line, edit.column, edit.line, edit.column + edit.length}, false);
-        editor.SetSelText(edit.text);
+        editor.setSelText(edit.text);
     }
     editor.endUndoAction();
     editor.SetSel(selection, true);

@@ -57,7 +57,7 @@ frmDocument::frmDocument(AppHost &host, QWidget *parent)
 
     m_navigatorVisible = true;
     applyEditorFont();
-    rtfText->SetLineNumbering(m_settings.LineNumbers);
+    rtfText->setLineNumbering(m_settings.LineNumbers);
     rtfText->SetColor(::rtfText::LineNumberColourItem, m_settings.Colours[0]);
     loadLanguage();
     rtfText->setCompletionWhileTyping(true);
@@ -122,11 +122,11 @@ void frmDocument::applyEditorFont() {
     rtfText->SetFont(EditorFonts::shown(m_settings.EditorFont));
 }
 
-bool frmDocument::LoadFile(const QString &path) {
+bool frmDocument::loadFile(const QString &path) {
     if (!rtfText->OpenFile(path))
         return false;
     m_disk.record(path);
-    rtfText->SetModifiedMark(false);
+    rtfText->setModifiedMark(false);
     setWindowTitle(path);
     RESCAN();
     return true;
@@ -153,7 +153,7 @@ void frmDocument::loadLanguage() {
     registry.registerMemberList(m_globalList);
 
     m_lexer = new OplLexer(m_language, this);
-    rtfText->SetLanguage(m_lexer);
+    rtfText->setLanguage(m_lexer);
 }
 
 void frmDocument::Navigator() {

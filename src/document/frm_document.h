@@ -45,7 +45,7 @@ public:
     void RESCAN();
     // Loads a file: its text, its path as the caption, and a scan. False, with the reason in
     // the editor's lastError(), when the file cannot be loaded; the document is then as it was.
-    bool LoadFile(const QString &path);
+    bool loadFile(const QString &path);
     // Writes the text to `path` in `format`. Before it replaces its own file that another
     // program changed since the document loaded or saved it, it asks; No writes nothing and
     // marks the text modified. A failed write is reported. True when written.

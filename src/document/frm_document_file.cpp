@@ -15,7 +15,7 @@ bool frmDocument::SaveFile(const QString &path, int format) {
     if (m_disk.wouldOverwriteChange(path) &&
         m_prompts.message(DiskWatch::overwriteQuestion(path), StringTable::text(1055),
                           MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
-        rtfText->SetModifiedMark(true); // the file no longer holds the text
+        rtfText->setModifiedMark(true); // the file no longer holds the text
         return false;
     }
     if (!rtfText->SaveFile(path, format)) {
@@ -23,7 +23,7 @@ bool frmDocument::SaveFile(const QString &path, int format) {
         return false;
     }
     m_disk.record(path);
-    rtfText->SetModifiedMark(false);
+    rtfText->setModifiedMark(false);
     return true;
 }
 
@@ -35,13 +35,13 @@ void frmDocument::checkFileOnDisk() {
     case DiskWatch::Change::Deleted:
         m_prompts.message(DiskWatch::deletedReport(path), StringTable::text(1055),
                           MessageIcon::Exclamation);
-        rtfText->SetModifiedMark(true);
+        rtfText->setModifiedMark(true);
         return;
     case DiskWatch::Change::Changed:
         if (m_prompts.message(DiskWatch::reloadQuestion(path), StringTable::text(1055),
                               MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
-            rtfText->SetModifiedMark(true);
-        else if (!LoadFile(path))
+            rtfText->setModifiedMark(true);
+        else if (!loadFile(path))
             showErrorReport(m_prompts, rtfText->lastError());
         return;
     }

@@ -92,7 +92,7 @@ void frmDocument::GoToLabel(const QString &label) {
 }
 
 void frmDocument::NodePaste() {
-    rtfText->SetSelText(CurrentNode.text);
+    rtfText->setSelText(CurrentNode.text);
 }
 
 void frmDocument::ShowCaretPosition() {

@@ -178,10 +178,10 @@ void frmDocument::FindUndefined() {
         findUndefined(SourceLines(text), m_vocabulary, lstProc, m_nodes);
     // Only lines that carry a colour need it taken off.
     for (int line = 0, count = rtfText->LineCount(); line < count; ++line)
-        if (rtfText->LineColor(line) != ::rtfText::NormalLineColour)
+        if (rtfText->lineColor(line) != ::rtfText::NormalLineColour)
             rtfText->SetLineColor(line, ::rtfText::NormalLineColour);
     for (const UndefinedFinding &finding : result.findings) {
-        rtfText->SetLineMark(finding.line, true);
+        rtfText->setLineMark(finding.line, true);
         rtfText->SetLineColor(finding.line, kUndefinedLineColour);
     }
     // The caret visits every finding in turn and stays at the last; going there once ends

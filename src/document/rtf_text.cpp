@@ -94,7 +94,7 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     connect(this, &QsciScintilla::selectionChanged, this, [this] { Q_EMIT caretMoved(); });
     connect(this, &QsciScintilla::marginClicked, this, [this](int margin, int line) {
         if (margin == MarkMargin)
-            SetLineMark(line, !LineMarked(line));
+            setLineMark(line, !lineMarked(line));
     });
 }
 
@@ -199,7 +199,7 @@ bool rtfText::Modified() const {
     return m_modifiedMark || sciCall(*this, SCI_GETMODIFY) != 0;
 }
 
-void rtfText::SetModifiedMark(bool on) {
+void rtfText::setModifiedMark(bool on) {
     m_modifiedMark = on;
     Q_EMIT modificationChanged(Modified());
 }
@@ -209,7 +209,7 @@ void rtfText::SetFont(const QFont &font) {
     applyLookAndFeel();
 }
 
-void rtfText::SetLineNumbering(bool on) {
+void rtfText::setLineNumbering(bool on) {
     m_lineNumbering = on;
     updateLineNumberWidth();
 }
@@ -329,7 +329,7 @@ bool rtfText::SetLineColor(int line, std::uint32_t colour) {
     return true;
 }
 
-std::uint32_t rtfText::LineColor(int line) const {
+std::uint32_t rtfText::lineColor(int line) const {
     const long mask = sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line));
     for (const auto &[colour, marker] : m_colourMarkers)
         if (mask & (1L << marker))
@@ -337,16 +337,16 @@ std::uint32_t rtfText::LineColor(int line) const {
     return NormalLineColour;
 }
 
-void rtfText::SetLineMark(int line, bool marked) {
+void rtfText::setLineMark(int line, bool marked) {
     if (line < 0 || line >= LineCount())
         return;
-    if (marked && !LineMarked(line))
+    if (marked && !lineMarked(line))
         markerAdd(line, LineMarkMarker);
     else if (!marked)
         markerDelete(line, LineMarkMarker);
 }
 
-bool rtfText::LineMarked(int line) const {
+bool rtfText::lineMarked(int line) const {
     return sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << LineMarkMarker);
 }
 
@@ -423,7 +423,7 @@ QString rtfText::SelText() const {
         bytes(sciCall(*this, SCI_GETSELECTIONSTART), sciCall(*this, SCI_GETSELECTIONEND)));
 }
 
-void rtfText::SetSelText(const QString &text) {
+void rtfText::setSelText(const QString &text) {
     const long start = sciCall(*this, SCI_GETSELECTIONSTART);
     replaceBytes(start, sciCall(*this, SCI_GETSELECTIONEND), text.toUtf8());
     sciCall(*this, SCI_GOTOPOS, static_cast<unsigned long>(sciCall(*this, SCI_GETTARGETEND)));
@@ -457,7 +457,7 @@ bool rtfText::PrintContents(QPrinter &printer, int options, const QString &capti
     return true;
 }
 
-void rtfText::SetLanguage(QsciLexer *language) {
+void rtfText::setLanguage(QsciLexer *language) {
     setLexer(language);
     applyLookAndFeel();
 }
@@ -479,7 +479,7 @@ void rtfText::setCompletionList(const QList<CompletionEntry> &entries) {
     m_completion->answer(entries);
 }
 
-void rtfText::ShowCompletionList() {
+void rtfText::showCompletionList() {
     m_completion->show();
 }
 
@@ -509,7 +509,7 @@ void rtfText::keyPressEvent(QKeyEvent *event) {
             ExecuteCmd(CommandCatalogue::GoToLine, -1);
             return;
         case Qt::Key_Space:
-            ShowCompletionList();
+            showCompletionList();
             return;
         default:
             break;

@@ -62,22 +62,22 @@ public:
     bool Modified() const;
     // Makes the text count as modified although it matches its last load or save, as when the
     // file on disk no longer holds it, until the owner ends it after its next load or save.
-    void SetModifiedMark(bool on);
+    void setModifiedMark(bool on);
 
     // The font of the whole text and the line numbers, kept across a change of language.
     void SetFont(const QFont &font);
     bool LineNumbering() const { return m_lineNumbering; }
-    void SetLineNumbering(bool on);
+    void setLineNumbering(bool on);
     // Item 4 is the colour of the line numbers; other items are not known (false).
     bool SetColor(int item, std::uint32_t colour);
 
     // The background of one line; NormalLineColour removes it. False for a line that does not
     // exist.
     bool SetLineColor(int line, std::uint32_t colour);
-    std::uint32_t LineColor(int line) const;
+    std::uint32_t lineColor(int line) const;
     // The mark in the margin beside a line.
-    void SetLineMark(int line, bool marked);
-    bool LineMarked(int line) const;
+    void setLineMark(int line, bool marked);
+    bool lineMarked(int line) const;
     // The first marked line after (or before) `line`, going round at the end; -1 for none.
     int nextMarkedLine(int line, bool backward) const;
 
@@ -92,7 +92,7 @@ public:
     void SetSel(const TextRange &range, bool makeVisible);
     QString SelText() const;
     // Replaces the selection (or inserts at the caret) and puts the caret after the text.
-    void SetSelText(const QString &text);
+    void setSelText(const QString &text);
     // Inserts at a line and column; the selection keeps its place in the text.
     void InsertText(const QString &text, int line, int column);
 
@@ -108,7 +108,7 @@ public:
     bool PrintContents(QPrinter &printer, int options, const QString &caption = {});
 
     // The colouring language; null for plain text. The control does not own it.
-    void SetLanguage(QsciLexer *language);
+    void setLanguage(QsciLexer *language);
     // Styles the whole text again, e.g. after the language's word lists changed.
     void Restyle();
     // The flag set once at load: offer the completion list while a name is typed (after its
@@ -120,7 +120,7 @@ public:
     // The answer to completionListRequested(), given while that signal is handled.
     void setCompletionList(const QList<CompletionEntry> &entries);
     // Asks for the completion list and shows it for the partial name before the caret.
-    void ShowCompletionList();
+    void showCompletionList();
 
     // Byte position in the editor's buffer of a line and column, and back.
     long positionOf(int line, int column) const;

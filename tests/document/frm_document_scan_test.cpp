@@ -59,7 +59,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "lbl::"}));
     EXPECT_EQ(doc.documentLanguage().category("labels")->words, QStringList{"lbl::"});
     EXPECT_EQ(doc.rtfText->GetSel(false).endLine, 2); // went to the duplicate's line
-    EXPECT_EQ(doc.rtfText->LineColor(2), rtfText::NormalLineColour);
+    EXPECT_EQ(doc.rtfText->lineColor(2), rtfText::NormalLineColour);
 
     // One box per scan, however many reports: cut after 20, the include folder's place named
     // when an include is missing, duplicates alone under the information icon.
@@ -92,7 +92,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
         QList<int> yellow;
         prompts.onMessage = [&] {
             for (int line = 0; line < doc.rtfText->LineCount(); ++line)
-                if (doc.rtfText->LineColor(line) == kDuplicateLineColour)
+                if (doc.rtfText->lineColor(line) == kDuplicateLineColour)
                     yellow << line;
         };
         scanned(scan.text);
@@ -174,9 +174,9 @@ TEST_F(DocumentScan, UndefinedNamesAreMarkedAndAClearSearchTakesOnlyTheColoursOf
         main().itmFindUndefined->trigger();
         QList<int> marked, coloured;
         for (int line = 0; line < doc.rtfText->LineCount(); ++line) {
-            if (doc.rtfText->LineMarked(line))
+            if (doc.rtfText->lineMarked(line))
                 marked << line;
-            if (doc.rtfText->LineColor(line) == 10526975)
+            if (doc.rtfText->lineColor(line) == 10526975)
                 coloured << line;
         }
         EXPECT_EQ(marked, (QList<int>{2, 6})); // marks stay

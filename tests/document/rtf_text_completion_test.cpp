@@ -15,7 +15,7 @@ class RtfTextCompletion : public ::testing::Test {
 protected:
     RtfTextCompletion() {
         // As in a document window: the OPL lexer, which brings its own case rule.
-        editor.SetLanguage(new OplLexer(std::make_shared<DocumentLanguage>(), &editor));
+        editor.setLanguage(new OplLexer(std::make_shared<DocumentLanguage>(), &editor));
         editor.resize(400, 200);
         editor.show();
         QObject::connect(&editor, &rtfText::completionListRequested, &editor, [this] {
