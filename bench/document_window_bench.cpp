@@ -90,8 +90,8 @@ void BM_OpenFileAndScan(benchmark::State &state) {
     if (!s.ready)
         return state.SkipWithError("cannot prepare the files");
     for (auto _ : state) {
-        if (!s.document().LoadFile(s.sourcePath()))
-            return state.SkipWithError("LoadFile failed");
+        if (!s.document().loadFile(s.sourcePath()))
+            return state.SkipWithError("loadFile failed");
     }
     state.counters["messages"] = s.prompts.messages;
 }
@@ -100,7 +100,7 @@ BENCHMARK(BM_OpenFileAndScan)->Unit(benchmark::kMillisecond);
 void BM_RESCAN(benchmark::State &state) {
     Session &s = session();
     frmDocument &document = s.document();
-    if (!s.ready || !document.LoadFile(s.sourcePath()))
+    if (!s.ready || !document.loadFile(s.sourcePath()))
         return state.SkipWithError("cannot open the source");
     for (auto _ : state)
         document.RESCAN();
@@ -111,7 +111,7 @@ BENCHMARK(BM_RESCAN)->Unit(benchmark::kMillisecond);
 void BM_KeystrokeAfterScan(benchmark::State &state) {
     Session &s = session();
     rtfText &editor = *s.document().rtfText;
-    if (!s.ready || !s.document().LoadFile(s.sourcePath()))
+    if (!s.ready || !s.document().loadFile(s.sourcePath()))
         return state.SkipWithError("cannot open the source");
     const auto lineStart = [&editor](int line) {
         return editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);

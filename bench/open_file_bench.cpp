@@ -89,7 +89,7 @@ void BM_OpenLongestLineShown(benchmark::State &state) {
     SilentPrompts prompts;
     for (auto _ : state) {
         rtfText editor(prompts);
-        editor.SetLanguage(new OplLexer(language, &editor));
+        editor.setLanguage(new OplLexer(language, &editor));
         editor.resize(800, 600);
         editor.show();
         if (!editor.OpenFile(path))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 // Answers every dialog at once without showing it, so a benchmark never waits on a person:
 // messages with their first button, every other dialog as cancelled.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 
 #include <QString>
 

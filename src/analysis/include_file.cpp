@@ -1,7 +1,7 @@
 #include "analysis/include_file.h"
 
-#include "document/disk_file.h"
-#include "document/text_codec.h"
+#include "base/disk_file.h"
+#include "base/text_codec.h"
 
 IncludeFile IncludeFile::read(const QString &path) {
     IncludeFile result;

@@ -1,7 +1,7 @@
 #include "analysis/named_xml_list.h"
 
 #include "analysis/analysis_texts.h"
-#include "document/disk_file.h"
+#include "base/disk_file.h"
 
 namespace NamedXmlList {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/text_codec.h"
+#include "base/text_codec.h"
 
 #include <QByteArrayView>
 #include <QStringConverter>

@@ -3,7 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/ascii_case.h"
 #include "analysis/line_keywords.h"
-#include "document/text_codec.h"
+#include "base/text_codec.h"
 
 using Origin = ScanBuilder::Origin;
 using Kw = LineKeywords;

@@ -1,6 +1,6 @@
 #include "app/caption_localiser.h"
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 
 #include <QAbstractButton>
 #include <QDockWidget>

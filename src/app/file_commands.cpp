@@ -1,14 +1,14 @@
 #include "app/file_commands.h"
 
-#include "app/document_identity.h"
-#include "app/file_dialogs.h"
-#include "app/file_filter.h"
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
-#include "app/prompts.h"
 #include "app/recent_files.h"
-#include "app/settings_file.h"
-#include "app/string_table.h"
+#include "base/document_identity.h"
+#include "base/file_dialogs.h"
+#include "base/file_filter.h"
+#include "base/prompts.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 
@@ -35,7 +35,7 @@ void AddRecentFile(frmMain &window, mdlMAIN &module, const QString &path) {
             window.showRecentFileEntry(i, settings.RecentFiles[i]);
 }
 
-bool ShowOpenDocument(frmMain &window, mdlMAIN &module, const QString &path) {
+bool showOpenDocument(frmMain &window, mdlMAIN &module, const QString &path) {
     for (frmDocument *document : window.documents()) {
         if (!DocumentIdentity::namesFile(document->windowTitle(), path))
             continue;
@@ -89,15 +89,15 @@ bool OpenFile(frmMain &window, mdlMAIN &module, const QString &path) {
                                  MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
-    if (ShowOpenDocument(window, module, path))
+    if (showOpenDocument(window, module, path))
         return true;
     window.NewDocument();
     frmDocument *document = window.activeDocument();
     if (!document)
         return false;
     // A file that cannot be loaded after all gets Open's report; the new document stays.
-    if (!document->LoadFile(path)) {
-        ShowErrorReport(module.prompts(), document->rtfText->lastError());
+    if (!document->loadFile(path)) {
+        showErrorReport(module.prompts(), document->rtfText->lastError());
         return false;
     }
     AddRecentFile(window, module, path);

@@ -15,7 +15,7 @@ void AddRecentFile(frmMain &window, mdlMAIN &module, const QString &path);
 
 // Brings the document window that already holds the file at `path` to the front and puts
 // the path at the front of the recent files. False, changing nothing, when no window holds it.
-bool ShowOpenDocument(frmMain &window, mdlMAIN &module, const QString &path);
+bool showOpenDocument(frmMain &window, mdlMAIN &module, const QString &path);
 
 // Writes the active document to the file its caption names; an untitled one asks for a name
 // first. The format is the tool bar's choice. A failed write is reported and changes nothing.

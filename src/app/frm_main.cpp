@@ -2,10 +2,10 @@
 
 #include "app/caption_localiser.h"
 #include "app/file_commands.h"
-#include "app/file_drop_filter.h"
+#include "app/help_commands.h"
 #include "app/mdl_main.h"
-#include "app/string_table.h"
-#include "dialogs/help_commands.h"
+#include "base/string_table.h"
+#include "document/file_drop_filter.h"
 #include "document/frm_document.h"
 
 #include <QCloseEvent>
@@ -58,7 +58,7 @@ QString shownCaption(const QString &title, bool modified) {
 
 } // namespace
 
-frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), module_(module) {
+frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), m_module(module) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tamro"));
     mdiArea = new QMdiArea(this);
@@ -68,20 +68,20 @@ frmMain::frmMain(mdlMAIN &module, QWidget *parent) : QMainWindow(parent), module
     buildToolBar();
     buildStatusBar();
     connectCommands();
-    helpCommands_ = std::make_unique<HelpCommands>(*this, module_);
+    m_helpCommands = std::make_unique<HelpCommands>(*this, m_module);
     setAcceptDrops(true);
     installEventFilter(
-        new FileDropFilter([this](const QStringList &files) { OpenFiles(files); }, this));
+        new FileDropFilter([this](const QStringList &files) { openFiles(files); }, this));
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive)
-            CheckFilesOnDisk();
+            checkFilesOnDisk();
     });
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::MDIForm_Load(bool filesToOpen) {
-    AppSettings &settings = module_.settings();
+    AppSettings &settings = m_module.settings();
     settings.Paths[4] = QDir::rootPath();
     mnuFileBar5->setVisible(false);
     LocaliseCaptions(this);
@@ -95,26 +95,26 @@ void frmMain::MDIForm_Load(bool filesToOpen) {
         stored = readStoredWindowPlacement(store);
     }
     applyPlacement(stored);
-    module_.LoadSettings();
+    m_module.LoadSettings();
     if (filesToOpen)
         return;
     NewDocument();
     reopenMostRecentFile();
 }
 
-void frmMain::OpenFiles(const QStringList &files) {
+void frmMain::openFiles(const QStringList &files) {
     for (const QString &file : files)
-        FileCommands::OpenFile(*this, module_, QFileInfo(file).absoluteFilePath());
+        FileCommands::OpenFile(*this, m_module, QFileInfo(file).absoluteFilePath());
 }
 
-void frmMain::CheckFilesOnDisk() {
+void frmMain::checkFilesOnDisk() {
     // A question's box takes the activation away and gives it back: no second round meanwhile.
-    if (checkingFiles_)
+    if (m_checkingFiles)
         return;
-    checkingFiles_ = true;
+    m_checkingFiles = true;
     for (frmDocument *document : documents())
-        document->CheckFileOnDisk();
-    checkingFiles_ = false;
+        document->checkFileOnDisk();
+    m_checkingFiles = false;
 }
 
 QMdiSubWindow *frmMain::activeChild() const {
@@ -184,9 +184,9 @@ void frmMain::buildStatusBar() {
     sbStatusBar->addPermanentWidget(sbPanelTime);
     updateClock();
     // Once a second, so a new minute shows within a second of its start.
-    clockTimer_.setInterval(1000);
-    connect(&clockTimer_, &QTimer::timeout, this, &frmMain::updateClock);
-    clockTimer_.start();
+    m_clockTimer.setInterval(1000);
+    connect(&m_clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
+    m_clockTimer.start();
 }
 
 void frmMain::updateClock() {
@@ -197,12 +197,12 @@ void frmMain::updateClock() {
 
 // The Window menu ends with one entry per child window, the active one checked.
 void frmMain::listChildWindows() {
-    qDeleteAll(windowListActions_);
-    windowListActions_.clear();
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
     const QList<QMdiSubWindow *> children = mdiArea->subWindowList();
     if (children.isEmpty())
         return;
-    windowListActions_.append(mnuWindow->addSeparator());
+    m_windowListActions.append(mnuWindow->addSeparator());
     int number = 0;
     for (QMdiSubWindow *child : children) {
         ++number;
@@ -214,7 +214,7 @@ void frmMain::listChildWindows() {
         entry->setChecked(child == activeChild());
         connect(entry, &QAction::triggered, child,
                 [this, child] { mdiArea->setActiveSubWindow(child); });
-        windowListActions_.append(entry);
+        m_windowListActions.append(entry);
     }
 }
 
@@ -232,12 +232,12 @@ void frmMain::closeEvent(QCloseEvent *event) {
 }
 
 void frmMain::MDIForm_Unload() {
-    module_.SaveSettings();
+    m_module.SaveSettings();
     if (isMinimized())
         return; // the placement of the previous run stays
     const QPointF dpi = screenDotsPerInch();
     QSettings store = placementStore();
-    writeWindowPlacement(store, toTwips(pixelPlacement(), restoredPlacement_, dpi.x(), dpi.y()));
+    writeWindowPlacement(store, toTwips(pixelPlacement(), m_restoredPlacement, dpi.x(), dpi.y()));
 }
 
 // A first start fills most of the screen; a placement stored on a screen that is gone comes
@@ -260,7 +260,7 @@ void frmMain::applyPlacement(const std::optional<WindowPlacement> &stored) {
     move(shown.topLeft());
     resize(shown.size());
     const PixelPlacement pixels{shown.x(), shown.y(), shown.width(), shown.height()};
-    restoredPlacement_ = toTwips(pixels, stored.value_or(WindowPlacement{}), dpi.x(), dpi.y());
+    m_restoredPlacement = toTwips(pixels, stored.value_or(WindowPlacement{}), dpi.x(), dpi.y());
 }
 
 PixelPlacement frmMain::pixelPlacement() const {

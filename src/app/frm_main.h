@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/toolbar_layout.h"
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -35,10 +35,10 @@ public:
     void MDIForm_Load(bool filesToOpen = false);
 
     // Opens each file as Open does (files from the command line or dropped on the window).
-    void OpenFiles(const QStringList &files);
+    void openFiles(const QStringList &files);
     // Asks about each document whose file another program changed or deleted; runs whenever
     // the program becomes active again.
-    void CheckFilesOnDisk();
+    void checkFilesOnDisk();
 
     // The active child window (also while another application has the focus), or null.
     QMdiSubWindow *activeChild() const;
@@ -59,7 +59,7 @@ public:
     // command reference viewer puts away while the user works in it.
     void restoreBarsAfterViewer();
     // The Help menu's commands: the command reference viewer and the about box.
-    HelpCommands &helpCommands() const { return *helpCommands_; }
+    HelpCommands &helpCommands() const { return *m_helpCommands; }
 
     // No context menu over the bars: the View menu alone shows and hides them, so its check
     // marks always tell the truth.
@@ -78,7 +78,7 @@ public:
     // less: numbers are not used twice).
     frmDocument *activeDocument() const;
     QList<frmDocument *> documents() const;
-    int DocumentCount() const { return documentCount_; }
+    int DocumentCount() const { return m_documentCount; }
 
     // Commands reached from the tool bar and the menus. Those that act on the active document
     // do nothing without one.
@@ -94,10 +94,10 @@ public:
     void mnuEditUncom_Click();
     void mnuEditGoTo_Click();
     void mnuEditRunCom_Click();
-    void ExecuteEditorCommand(int command);
-    void FontCommand();
-    void LineNumberSwitch();
-    void NavigatorCommand();
+    void executeEditorCommand(int command);
+    void fontCommand();
+    void switchLineNumbers();
+    void navigatorCommand();
     void mnuFileRefresh_Click();
     void itmFindUndefined_Click();
     void mnuNodeGoTo_Click();
@@ -201,13 +201,13 @@ private:
     void applyPlacement(const std::optional<WindowPlacement> &stored);
     PixelPlacement pixelPlacement() const;
 
-    mdlMAIN &module_;
-    WindowPlacement restoredPlacement_;
-    QList<QAction *> windowListActions_;
-    QTimer clockTimer_;
-    int documentCount_ = 0;
-    bool checkingFiles_ = false;
+    mdlMAIN &m_module;
+    WindowPlacement m_restoredPlacement;
+    QList<QAction *> m_windowListActions;
+    QTimer m_clockTimer;
+    int m_documentCount = 0;
+    bool m_checkingFiles = false;
     // A member rather than a child object, so it is gone before the window's own teardown hides
     // the child windows and the area reports activations to it.
-    std::unique_ptr<HelpCommands> helpCommands_;
+    std::unique_ptr<HelpCommands> m_helpCommands;
 };

@@ -1,8 +1,9 @@
 #include "app/frm_main.h"
 
+#include "app/dialog_commands.h"
 #include "app/mdl_main.h"
-#include "dialogs/dialog_commands.h"
-#include "translator/translation_run.h"
+#include "app/translation_run.h"
+#include "document/command_catalogue.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -27,7 +28,7 @@ void frmMain::connectCommands() {
     connect(mnuViewToolbar, &QAction::triggered, this, &frmMain::mnuViewToolbar_Click);
     connect(mnuViewStatusBar, &QAction::triggered, this, &frmMain::mnuViewStatusBar_Click);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::listChildWindows);
-    connectDialogCommands(*this, module_);
+    connectDialogCommands(*this, m_module);
     connectDocumentCommands();
     connectEditingCommands();
 }
@@ -56,11 +57,11 @@ void frmMain::runToolbarCommand(ToolbarCommand command) {
     case ToolbarCommand::Print:
         return mnuFilePrint_Click();
     case ToolbarCommand::Undo:
-        return ExecuteEditorCommand(129);
+        return executeEditorCommand(CommandCatalogue::Undo);
     case ToolbarCommand::Redo:
-        return ExecuteEditorCommand(139);
+        return executeEditorCommand(CommandCatalogue::Redo);
     case ToolbarCommand::Find:
-        return ExecuteEditorCommand(178);
+        return executeEditorCommand(CommandCatalogue::Find);
     case ToolbarCommand::Cut:
         return mnuEditCut_Click();
     case ToolbarCommand::Copy:
@@ -68,26 +69,26 @@ void frmMain::runToolbarCommand(ToolbarCommand command) {
     case ToolbarCommand::Paste:
         return mnuEditPaste_Click();
     case ToolbarCommand::IncreaseIndent:
-        return ExecuteEditorCommand(163);
+        return executeEditorCommand(CommandCatalogue::Indent);
     case ToolbarCommand::DecreaseIndent:
-        return ExecuteEditorCommand(127);
+        return executeEditorCommand(CommandCatalogue::Unindent);
     case ToolbarCommand::Comment:
         return mnuEditCom_Click();
     case ToolbarCommand::Uncomment:
         return mnuEditUncom_Click();
     case ToolbarCommand::Font:
-        return FontCommand();
+        return fontCommand();
     case ToolbarCommand::LineNumbers:
-        return LineNumberSwitch();
+        return switchLineNumbers();
     case ToolbarCommand::Navigator:
-        return NavigatorCommand();
+        return navigatorCommand();
     case ToolbarCommand::None:
         return;
     }
 }
 
 void frmMain::tbToolBar_ButtonMenuClick(const QString &entryText) {
-    module_.settings().SaveEncoding = saveEncodingForEntry(entryText);
+    m_module.settings().SaveEncoding = saveEncodingForEntry(entryText);
     if (QAction *saveButton = toolbarButton(QStringLiteral("Speichern")))
         saveButton->setToolTip(saveButtonToolTip(entryText));
 }
@@ -102,5 +103,5 @@ void frmMain::mnuViewStatusBar_Click() {
 }
 
 void frmMain::mnuFileTranslate_Click() {
-    TranslationRun(*this, module_).exec();
+    TranslationRun(*this, m_module).exec();
 }

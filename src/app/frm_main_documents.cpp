@@ -1,18 +1,19 @@
 #include "app/frm_main.h"
 
 #include "app/file_commands.h"
-#include "app/file_dialogs.h"
-#include "app/file_filter.h"
 #include "app/mdl_main.h"
-#include "app/settings_file.h"
 #include "app/toolbar_icons.h"
 #include "app/window_arranger.h"
+#include "base/file_dialogs.h"
+#include "base/file_filter.h"
+#include "base/settings_file.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -48,9 +49,16 @@ QList<frmDocument *> frmMain::documents() const {
 }
 
 void frmMain::NewDocument() {
-    ++documentCount_;
-    auto *document = new frmDocument(module_);
-    document->setWindowTitle(QStringLiteral("Document ") + QString::number(documentCount_));
+    ++m_documentCount;
+    auto *document = new frmDocument(m_module);
+    connect(document, &frmDocument::editMenuRequested, this,
+            [this](const QPoint &at) { mnuEdit->popup(at); });
+    connect(document, &frmDocument::nodeMenuRequested, this,
+            [this](const QPoint &at) { mnuNode->popup(at); });
+    connect(document, &frmDocument::barsRestoreRequested, this, &frmMain::restoreBarsAfterViewer);
+    connect(document, &frmDocument::statusTextChanged, this, &frmMain::setStatusPanelText);
+    connect(document, &frmDocument::filesDropped, this, &frmMain::openFiles);
+    document->setWindowTitle(QStringLiteral("Document ") + QString::number(m_documentCount));
     document->setWindowIcon(QIcon(ToolbarIcons::image(1)));
     QMdiSubWindow *child = mdiArea->addSubWindow(document);
     child->setAttribute(Qt::WA_DeleteOnClose);
@@ -71,35 +79,35 @@ void frmMain::NewDocument() {
 // Start-up re-opens the most recent file into "Document 1". A file that exists but cannot be
 // loaded leaves the document empty, without a message.
 void frmMain::reopenMostRecentFile() {
-    const QString path = module_.settings().RecentFiles[1];
+    const QString path = m_module.settings().RecentFiles[1];
     if (path.isEmpty() || !FileExists(path))
         return;
     if (frmDocument *document = activeDocument())
-        document->LoadFile(path);
+        document->loadFile(path);
 }
 
 void frmMain::mnuFileOpen_Click() {
-    const QString folder = DocumentFolder(module_); // before the new document becomes active
+    const QString folder = m_module.documentFolder(); // before the new document becomes active
     NewDocument();
     frmDocument *document = activeDocument();
     if (!document)
         return;
     const QString path =
-        ChooseOpenFile(module_, FileFilter::sourceFiles(module_.settings()), {}, folder);
+        ChooseOpenFile(m_module, FileFilter::sourceFiles(m_module.settings()), {}, folder);
     // The number stays used either way: the next new document gets the following one.
     if (path.isEmpty()) {
         document->parentWidget()->close();
         return;
     }
-    if (FileCommands::ShowOpenDocument(*this, module_, path)) {
+    if (FileCommands::showOpenDocument(*this, m_module, path)) {
         document->parentWidget()->close();
         return;
     }
-    if (!document->LoadFile(path)) {
-        ShowErrorReport(module_.prompts(), document->rtfText->lastError());
+    if (!document->loadFile(path)) {
+        showErrorReport(m_module.prompts(), document->rtfText->lastError());
         return;
     }
-    FileCommands::AddRecentFile(*this, module_, path);
+    FileCommands::AddRecentFile(*this, m_module, path);
 }
 
 void frmMain::mnuFileRefresh_Click() {
@@ -122,32 +130,32 @@ void frmMain::mnuNodePaste_Click() {
         document->NodePaste();
 }
 
-void frmMain::ExecuteEditorCommand(int command) {
+void frmMain::executeEditorCommand(int command) {
     if (frmDocument *document = activeDocument())
         document->rtfText->ExecuteCmd(command);
 }
 
 // The new font goes to the active document only; others keep theirs until they are opened
 // again.
-void frmMain::FontCommand() {
+void frmMain::fontCommand() {
     frmDocument *document = activeDocument();
     if (!document)
         return;
-    module_.ChooseEditorFont();
+    m_module.ChooseEditorFont();
     document->applyEditorFont();
 }
 
 // Affects the active document alone and is not stored.
-void frmMain::LineNumberSwitch() {
+void frmMain::switchLineNumbers() {
     frmDocument *document = activeDocument();
     if (!document)
         return;
     ::rtfText &editor = *document->rtfText;
-    editor.SetLineNumbering(!editor.LineNumbering());
-    editor.SetColor(::rtfText::LineNumberColourItem, module_.settings().Colours[0]);
+    editor.setLineNumbering(!editor.LineNumbering());
+    editor.SetColor(::rtfText::LineNumberColourItem, m_module.settings().Colours[0]);
 }
 
-void frmMain::NavigatorCommand() {
+void frmMain::navigatorCommand() {
     if (frmDocument *document = activeDocument())
         document->Navigator();
 }

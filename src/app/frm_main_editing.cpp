@@ -26,14 +26,14 @@ void frmMain::connectEditingCommands() {
         {itmJumpToMatch, CommandCatalogue::GoToMatchingBracket}};
     for (const auto &[item, command] : editorCommands)
         connect(item, &QAction::triggered, this,
-                [this, command = command] { ExecuteEditorCommand(command); });
+                [this, command = command] { executeEditorCommand(command); });
     connect(mnuEditGoTo, &QAction::triggered, this, &frmMain::mnuEditGoTo_Click);
     connect(mnuEditRunCom, &QAction::triggered, this, &frmMain::mnuEditRunCom_Click);
-    FileCommands::connectFileCommands(*this, module_);
+    FileCommands::connectFileCommands(*this, m_module);
 }
 
 void frmMain::mnuFileSave_Click() {
-    FileCommands::mnuFileSave_Click(*this, module_);
+    FileCommands::mnuFileSave_Click(*this, m_module);
 }
 
 void frmMain::mnuFilePrint_Click() {
@@ -41,19 +41,19 @@ void frmMain::mnuFilePrint_Click() {
     if (!document)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    EditingCommands::Print(*document->rtfText, module_.prompts(), printer);
+    EditingCommands::Print(*document->rtfText, m_module.prompts(), printer);
 }
 
 void frmMain::mnuEditCut_Click() {
-    ExecuteEditorCommand(CommandCatalogue::Cut);
+    executeEditorCommand(CommandCatalogue::Cut);
 }
 
 void frmMain::mnuEditCopy_Click() {
-    ExecuteEditorCommand(CommandCatalogue::Copy);
+    executeEditorCommand(CommandCatalogue::Copy);
 }
 
 void frmMain::mnuEditPaste_Click() {
-    ExecuteEditorCommand(CommandCatalogue::Paste);
+    executeEditorCommand(CommandCatalogue::Paste);
 }
 
 // -1 makes the editor ask for the line.
@@ -76,6 +76,6 @@ void frmMain::mnuEditRunCom_Click() {
     frmDocument *document = activeDocument();
     if (!document)
         return;
-    frmCom dialog(*document->rtfText, module_.prompts(), this);
+    frmCom dialog(*document->rtfText, m_module.prompts(), this);
     dialog.exec();
 }

@@ -1,7 +1,7 @@
 #include "app/frm_main.h"
 
-#include "app/string_table.h"
 #include "app/toolbar_icons.h"
+#include "base/string_table.h"
 
 #include <QIcon>
 #include <QMenu>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/app_settings.h"
+#include "base/app_host.h"
+#include "base/app_settings.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,18 +12,17 @@ class frmMain;
 
 // The application module: the settings record, the program folder, the dialogs and the one
 // main window, for the life of the process.
-class mdlMAIN {
+class mdlMAIN : public AppHost {
 public:
     mdlMAIN(const QString &programFolder, Prompts &prompts);
     ~mdlMAIN();
-    mdlMAIN(const mdlMAIN &) = delete;
-    mdlMAIN &operator=(const mdlMAIN &) = delete;
 
-    AppSettings &settings() { return settings_; }
-    Prompts &prompts() { return prompts_; }
-    QString programFolder() const { return programFolder_; }
+    AppSettings &settings() override { return m_settings; }
+    Prompts &prompts() override { return m_prompts; }
+    QString programFolder() const override { return m_programFolder; }
+    QString documentFolder() const override;
     QString settingsPath() const;
-    frmMain *MainWindow() const { return mainWindow_.get(); }
+    frmMain *MainWindow() const { return m_mainWindow.get(); }
 
     // The start-up defaults: editor font, line numbers, the colours (the syntax colours from
     // opl.xml in the program folder), wait time and save format.
@@ -37,14 +37,14 @@ public:
     void LoadSettings();
     // Writes tamro.ini. The translator commands are enabled when the translator exists, and
     // disabled when the file could not be written.
-    void SaveSettings();
+    void SaveSettings() override;
 
     // The font dialog seeded with the editor font; a choice replaces it, Cancel keeps it.
-    void ChooseEditorFont();
+    void ChooseEditorFont() override;
 
 private:
-    QString programFolder_;
-    Prompts &prompts_;
-    AppSettings settings_;
-    std::unique_ptr<frmMain> mainWindow_; // last, so it goes before the settings it uses
+    QString m_programFolder;
+    Prompts &m_prompts;
+    AppSettings m_settings;
+    std::unique_ptr<frmMain> m_mainWindow; // last, so it goes before the settings it uses
 };

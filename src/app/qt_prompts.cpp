@@ -1,6 +1,6 @@
 #include "app/qt_prompts.h"
 
-#include "app/editor_fonts.h"
+#include "document/editor_fonts.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -51,8 +51,8 @@ QString joinFilters(const QStringList &filters) {
 } // namespace
 
 QWidget *QtPrompts::parentWidget() const {
-    if (parent_)
-        return parent_;
+    if (m_parent)
+        return m_parent;
     return QApplication::activeWindow();
 }
 

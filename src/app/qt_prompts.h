@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,9 +17,9 @@ public:
     std::optional<std::uint32_t> colour(std::uint32_t initial) override;
     std::optional<FontChoice> font(const FontChoice &initial) override;
     bool print(QPrinter &printer, int flags) override;
-    void setParentWidget(QWidget *parent) override { parent_ = parent; }
+    void setParentWidget(QWidget *parent) override { m_parent = parent; }
 
 private:
     QWidget *parentWidget() const;
-    QPointer<QWidget> parent_;
+    QPointer<QWidget> m_parent;
 };

@@ -1,6 +1,6 @@
 #include "app/recent_files.h"
 
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 bool RecentFileList::add(std::array<QString, 4> &recentFiles, const QString &path) {
     if (!canStoreSettingText(path))

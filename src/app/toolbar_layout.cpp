@@ -1,6 +1,6 @@
 #include "app/toolbar_layout.h"
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/scan_command.h"
 
 #include "analysis/completion_list.h"
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "cli/file_scan.h"
 #include "cli/scan_json.h"
 #include "cli/scan_text.h"

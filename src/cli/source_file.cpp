@@ -1,6 +1,6 @@
 #include "cli/source_file.h"
 
-#include "document/text_codec.h"
+#include "base/text_codec.h"
 
 #include <QFile>
 #include <QFileInfo>

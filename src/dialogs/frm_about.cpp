@@ -1,6 +1,6 @@
 #include "dialogs/frm_about.h"
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "dialogs/version_text.h"
 
 #include <QFont>

@@ -1,11 +1,11 @@
 #include "dialogs/frm_desc.h"
 
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/disk_file.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 #include "dialogs/reference_search.h"
 #include "dialogs/rtf_document_builder.h"
 #include "dialogs/rtf_reader.h"
-#include "document/disk_file.h"
 
 #include <QAction>
 #include <QClipboard>

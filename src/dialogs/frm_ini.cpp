@@ -1,16 +1,16 @@
 #include "dialogs/frm_ini.h"
 
-#include "app/editor_fonts.h"
-#include "app/file_dialogs.h"
-#include "app/mdl_main.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
-#include "app/string_table.h"
-#include "app/window_placement.h"
+#include "base/app_host.h"
+#include "base/file_dialogs.h"
+#include "base/prompts.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
+#include "base/twips_rect.h"
+#include "base/window_placement.h"
 #include "dialogs/frm_path.h"
 #include "dialogs/settings_grid.h"
 #include "dialogs/settings_layout.h"
-#include "dialogs/twips_rect.h"
+#include "document/editor_fonts.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -38,11 +38,10 @@ QColor toQColor(std::uint32_t colour) {
 
 } // namespace
 
-frmINI::frmINI(mdlMAIN &module, QWidget *parent)
+frmINI::frmINI(AppHost &host, QWidget *parent)
     : QDialog(parent), Files(new QTableWidget(SettingsGrid::kRowCount, 2, this)),
       btnOK(new QPushButton(QStringLiteral("OK"), this)), btnCancel(new QPushButton(this)),
-      runModal([](QDialog &dialog) { dialog.exec(); }), module_(module),
-      settings_(module.settings()) {
+      runModal([](QDialog &dialog) { dialog.exec(); }), m_host(host), m_settings(host.settings()) {
     setObjectName(QStringLiteral("frmINI"));
     Files->setObjectName(QStringLiteral("Files"));
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -63,7 +62,7 @@ frmINI::frmINI(mdlMAIN &module, QWidget *parent)
         if (row < 1)
             return; // the header row holds nothing to edit
         Files->setCurrentCell(row, kValueColumn);
-        Files_DblClick();
+        filesDoubleClicked();
     });
     // The header row and the name column are fixed: the current cell stays among the values.
     connect(Files, &QTableWidget::currentCellChanged, this,
@@ -84,12 +83,12 @@ frmINI::frmINI(mdlMAIN &module, QWidget *parent)
 }
 
 frmINI::~frmINI() {
-    if (!closed_)
-        settings_.EditorFont = savedFont_;
+    if (!m_closed)
+        m_settings.EditorFont = m_savedFont;
 }
 
 void frmINI::Form_Load() {
-    savedFont_ = settings_.EditorFont;
+    m_savedFont = m_settings.EditorFont;
     setWindowTitle(StringTable::text(1018));
     btnCancel->setText(StringTable::text(1062));
 
@@ -108,7 +107,7 @@ void frmINI::Form_Load() {
         Files->setItem(row, kValueColumn, value);
     }
 
-    const SettingsGrid grid = SettingsGrid::from(settings_, locale());
+    const SettingsGrid grid = SettingsGrid::from(m_settings, locale());
     for (int i = 1; i <= 3; ++i)
         valueCell(i)->setText(grid.paths[i]);
     valueCell(4)->setText(grid.waitText);
@@ -159,7 +158,7 @@ QTableWidgetItem *frmINI::valueCell(int row) const {
 }
 
 void frmINI::showFont() {
-    const EditorFontSetting &font = settings_.EditorFont;
+    const EditorFontSetting &font = m_settings.EditorFont;
     EditorFontSetting shown = font;
     // The cell only shows the font: a size no cell could hold is drawn smaller, never as is.
     shown.Size = std::isfinite(font.Size) && font.Size > 0 ? std::clamp(font.Size, 1.0, 200.0) : 0;
@@ -178,7 +177,7 @@ std::uint32_t frmINI::colourCell(int row) const {
     return valueCell(row)->data(Qt::UserRole).toUInt();
 }
 
-void frmINI::Files_DblClick() {
+void frmINI::filesDoubleClicked() {
     const int row = Files->currentRow();
     QString newValue;
     switch (SettingsGrid::rowKind(row)) {
@@ -186,7 +185,7 @@ void frmINI::Files_DblClick() {
         return;
     case SettingsGrid::RowKind::File:
         newValue = chooseTranslator();
-        if (refusedPath(module_.prompts(), newValue))
+        if (refusedPath(m_host.prompts(), newValue))
             return;
         break;
     case SettingsGrid::RowKind::Folder:
@@ -196,7 +195,7 @@ void frmINI::Files_DblClick() {
         newValue = askWaitTime();
         break;
     case SettingsGrid::RowKind::Font:
-        module_.ChooseEditorFont();
+        m_host.ChooseEditorFont();
         Files->setCurrentCell(row, kValueColumn);
         showFont();
         break;
@@ -214,31 +213,31 @@ void frmINI::Files_DblClick() {
 QString frmINI::chooseTranslator() {
     // The shared open dialog adds every file after the translator's own name: on this platform
     // the translator may be a wrapper of any name.
-    return ChooseOpenFile(module_, QStringLiteral("OPLTRAN.EXE (opltran.exe)|opltran.exe|"),
+    return ChooseOpenFile(m_host, QStringLiteral("OPLTRAN.EXE (opltran.exe)|opltran.exe|"),
                           SettingsGrid::rowName(1));
 }
 
 void frmINI::chooseFolder(int row) {
-    frmPath chooser(settings_, module_.prompts(), QString::number(row), this);
+    frmPath chooser(m_settings, m_host.prompts(), QString::number(row), this);
     chooser.setWindowTitle(SettingsGrid::rowName(row));
-    const QString before = settings_.Paths[row];
+    const QString before = m_settings.Paths[row];
     chooser.setPath(before);
     runModal(chooser);
-    if (settings_.PathChosen && refusedPath(module_.prompts(), settings_.Paths[row]))
-        settings_.Paths[row] = before;
-    else if (settings_.PathChosen)
-        valueCell(row)->setText(settings_.Paths[row]);
+    if (m_settings.PathChosen && refusedPath(m_host.prompts(), m_settings.Paths[row]))
+        m_settings.Paths[row] = before;
+    else if (m_settings.PathChosen)
+        valueCell(row)->setText(m_settings.Paths[row]);
 }
 
 QString frmINI::askWaitTime() {
-    return module_.prompts()
+    return m_host.prompts()
         .input(StringTable::text(1071), SettingsGrid::rowName(4), valueCell(4)->text())
         .value_or(QString());
 }
 
 void frmINI::chooseColour(int row) {
     Files->setCurrentCell(row, kValueColumn);
-    if (const std::optional<std::uint32_t> colour = module_.prompts().colour(colourCell(row)))
+    if (const std::optional<std::uint32_t> colour = m_host.prompts().colour(colourCell(row)))
         setColourCell(row, *colour);
 }
 
@@ -250,8 +249,8 @@ void frmINI::btnOK_Click() {
     grid.lineNumbersText = valueCell(6)->text();
     for (int i = 0; i <= 10; ++i)
         grid.colours[i] = colourCell(SettingsGrid::kFirstColourRow + i);
-    grid.applyTo(settings_, locale());
-    module_.SaveSettings();
+    grid.applyTo(m_settings, locale());
+    m_host.SaveSettings();
     accept();
 }
 
@@ -260,8 +259,8 @@ void frmINI::btnCancel_Click() {
 }
 
 void frmINI::done(int result) {
-    closed_ = true;
+    m_closed = true;
     if (result != QDialog::Accepted)
-        settings_.EditorFont = savedFont_;
+        m_settings.EditorFont = m_savedFont;
     QDialog::done(result);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/app_settings.h"
+#include "base/app_settings.h"
 
 #include <QDialog>
 #include <functional>
 
-class mdlMAIN;
+class AppHost;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -19,7 +19,7 @@ class QTableWidgetItem;
 class frmINI : public QDialog {
     Q_OBJECT
 public:
-    explicit frmINI(mdlMAIN &module, QWidget *parent = nullptr);
+    explicit frmINI(AppHost &host, QWidget *parent = nullptr);
     // A dialog that goes without being closed counts as cancelled.
     ~frmINI() override;
 
@@ -31,10 +31,10 @@ public:
     std::function<void(QDialog &)> runModal;
 
     // The editor font when the dialog opened.
-    const EditorFontSetting &SavedFont() const { return savedFont_; }
+    const EditorFontSetting &SavedFont() const { return m_savedFont; }
 
     // Edits the value of the grid's current row.
-    void Files_DblClick();
+    void filesDoubleClicked();
     void btnOK_Click();
     void btnCancel_Click();
 
@@ -58,8 +58,8 @@ private:
     QString askWaitTime();
     void chooseColour(int row);
 
-    mdlMAIN &module_;
-    AppSettings &settings_;
-    EditorFontSetting savedFont_;
-    bool closed_ = false;
+    AppHost &m_host;
+    AppSettings &m_settings;
+    EditorFontSetting m_savedFont;
+    bool m_closed = false;
 };

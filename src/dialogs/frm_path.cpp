@@ -1,8 +1,8 @@
 #include "dialogs/frm_path.h"
 
-#include "app/app_settings.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/app_settings.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -45,8 +45,8 @@ QString unreadableReason(const QString &path) {
 frmPath::frmPath(AppSettings &settings, Prompts &prompts, const QString &mode, QWidget *parent)
     : QDialog(parent), lstDrive(new QComboBox(this)), lstDir(new QTreeView(this)),
       txtPath(new QLineEdit(this)), btnGo(new QPushButton(QStringLiteral("OK"), this)),
-      btnCancel(new QPushButton(StringTable::text(1062), this)), settings_(settings),
-      prompts_(prompts), model_(new QFileSystemModel(this)) {
+      btnCancel(new QPushButton(StringTable::text(1062), this)), m_settings(settings),
+      m_prompts(prompts), m_model(new QFileSystemModel(this)) {
     setObjectName(QStringLiteral("frmPath"));
     lstDrive->setObjectName(QStringLiteral("lstDrive"));
     lstDir->setObjectName(QStringLiteral("lstDir"));
@@ -55,11 +55,11 @@ frmPath::frmPath(AppSettings &settings, Prompts &prompts, const QString &mode, Q
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     setMode(mode);
 
-    model_->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    model_->setRootPath(QDir::rootPath());
-    lstDir->setModel(model_);
+    m_model->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    m_model->setRootPath(QDir::rootPath());
+    lstDir->setModel(m_model);
     lstDir->setHeaderHidden(true);
-    for (int column = 1; column < model_->columnCount(); ++column)
+    for (int column = 1; column < m_model->columnCount(); ++column)
         lstDir->hideColumn(column);
     btnGo->setDefault(true);
 
@@ -82,14 +82,14 @@ frmPath::frmPath(AppSettings &settings, Prompts &prompts, const QString &mode, Q
     // The folder tree fills and sorts itself in the background; keep the chosen folder in
     // view until the user takes over.
     const auto keepInView = [this] {
-        if (scrollPending_)
+        if (m_scrollPending)
             QTimer::singleShot(0, this, [this] {
                 lstDir->scrollTo(lstDir->currentIndex(), QAbstractItemView::PositionAtCenter);
             });
     };
-    connect(model_, &QAbstractItemModel::rowsInserted, this, keepInView);
-    connect(model_, &QAbstractItemModel::layoutChanged, this, keepInView);
-    connect(lstDir, &QTreeView::expanded, this, [this] { scrollPending_ = false; });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, keepInView);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, keepInView);
+    connect(lstDir, &QTreeView::expanded, this, [this] { m_scrollPending = false; });
     connect(lstDrive, &QComboBox::currentIndexChanged, this, &frmPath::lstDrive_Change);
     connect(txtPath, &QLineEdit::textChanged, this, &frmPath::txtPath_Change);
     connect(btnGo, &QPushButton::clicked, this, &frmPath::btnGo_Click);
@@ -110,7 +110,7 @@ void frmPath::setPath(const QString &path) {
 }
 
 QString frmPath::folderPath() const {
-    return model_->filePath(lstDir->currentIndex());
+    return m_model->filePath(lstDir->currentIndex());
 }
 
 QString frmPath::drive() const {
@@ -118,10 +118,10 @@ QString frmPath::drive() const {
 }
 
 void frmPath::setDrives(const QStringList &roots) {
-    const QScopedValueRollback guard(syncing_, true);
+    const QScopedValueRollback guard(m_syncing, true);
     lstDrive->clear();
     lstDrive->addItems(roots);
-    shownDrive_ = -1;
+    m_shownDrive = -1;
     if (!showFolder(folderPath()))
         showFolder(roots.value(0));
 }
@@ -134,8 +134,8 @@ void frmPath::showEvent(QShowEvent *event) {
 void frmPath::btnGo_Click() {
     const QString m = mode();
     if (m == u"2" || m == u"3" || m == u"4")
-        settings_.Paths[m.toInt()] = txtPath->text();
-    settings_.PathChosen = true;
+        m_settings.Paths[m.toInt()] = txtPath->text();
+    m_settings.PathChosen = true;
     accept();
 }
 
@@ -145,29 +145,29 @@ void frmPath::btnCancel_Click() {
 
 void frmPath::reject() {
     // A stale True from an earlier choice must not pass for this one.
-    settings_.PathChosen = false;
+    m_settings.PathChosen = false;
     QDialog::reject();
 }
 
 void frmPath::lstDir_Change() {
-    if (syncing_)
+    if (m_syncing)
         return;
-    scrollPending_ = false;
+    m_scrollPending = false;
     txtPath->setText(folderPath());
 }
 
 void frmPath::lstDrive_Change(int index) {
-    if (syncing_ || index < 0)
+    if (m_syncing || index < 0)
         return;
     const QString root = lstDrive->itemText(index);
     const QString reason = unreadableReason(root);
     if (!reason.isEmpty()) {
         {
-            const QScopedValueRollback guard(syncing_, true);
-            lstDrive->setCurrentIndex(shownDrive_);
+            const QScopedValueRollback guard(m_syncing, true);
+            lstDrive->setCurrentIndex(m_shownDrive);
         }
-        prompts_.message(root + QStringLiteral(": ") + reason, StringTable::text(1055),
-                         MessageIcon::Critical, MessageButtons::Ok);
+        m_prompts.message(root + QStringLiteral(": ") + reason, StringTable::text(1055),
+                          MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
     showFolder(root);
@@ -175,7 +175,7 @@ void frmPath::lstDrive_Change(int index) {
 }
 
 void frmPath::txtPath_Change(const QString &text) {
-    if (syncing_)
+    if (m_syncing)
         return;
     // Only a whole folder moves the lists: a path still being typed leaves them alone.
     if (QDir::isAbsolutePath(text) && QFileInfo(text).isDir())
@@ -185,24 +185,24 @@ void frmPath::txtPath_Change(const QString &text) {
 bool frmPath::showFolder(const QString &folder) {
     if (folder.isEmpty())
         return false;
-    const QScopedValueRollback guard(syncing_, true);
+    const QScopedValueRollback guard(m_syncing, true);
     const QString clean = QDir::cleanPath(folder);
     const int driveIndex = driveIndexFor(clean);
     if (driveIndex < 0)
         return false;
-    if (driveIndex != shownDrive_) {
+    if (driveIndex != m_shownDrive) {
         lstDrive->setCurrentIndex(driveIndex);
-        lstDir->setRootIndex(model_->index(lstDrive->itemText(driveIndex)));
-        shownDrive_ = driveIndex;
+        lstDir->setRootIndex(m_model->index(lstDrive->itemText(driveIndex)));
+        m_shownDrive = driveIndex;
     }
-    const QModelIndex index = model_->index(clean);
+    const QModelIndex index = m_model->index(clean);
     if (!index.isValid())
         return false;
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         lstDir->expand(parent);
     lstDir->setCurrentIndex(index);
     lstDir->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    scrollPending_ = true;
+    m_scrollPending = true;
     return true;
 }
 

@@ -58,10 +58,10 @@ private:
     bool showFolder(const QString &folder);
     int driveIndexFor(const QString &path) const;
 
-    AppSettings &settings_;
-    Prompts &prompts_;
-    QFileSystemModel *model_;
-    bool scrollPending_ = false; // the current folder is kept in view while the tree loads
-    int shownDrive_ = -1;
-    bool syncing_ = false;
+    AppSettings &m_settings;
+    Prompts &m_prompts;
+    QFileSystemModel *m_model;
+    bool m_scrollPending = false; // the current folder is kept in view while the tree loads
+    int m_shownDrive = -1;
+    bool m_syncing = false;
 };

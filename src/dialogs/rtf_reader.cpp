@@ -1,7 +1,7 @@
 #include "dialogs/rtf_reader.h"
 
+#include "base/text_codec.h"
 #include "dialogs/rtf_control_words.h"
-#include "document/text_codec.h"
 
 #include <QLatin1StringView>
 #include <algorithm>

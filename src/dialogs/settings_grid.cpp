@@ -1,6 +1,6 @@
 #include "dialogs/settings_grid.h"
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 
 #include <charconv>
 #include <cmath>

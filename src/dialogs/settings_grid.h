@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_settings.h"
+#include "base/app_settings.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "dialogs/settings_layout.h"
 
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 
 #include <algorithm>
 

@@ -11,20 +11,45 @@ public:
     static constexpr int FirstNumber = 99;
     static constexpr int LastNumber = 222;
 
-    // Fixed numbers that the menus and tool bar use.
-    enum Fixed {
+    // The numbers the program itself runs: from the menus, the tool bar and the editor.
+    enum Number {
         Unindent = 127,
         Undo = 129,
         Redo = 139,
         Paste = 140,
+        JoinLines = 155,
+        SelectLine = 162,
         Indent = 163,
+        SelectWord = 164,
+        SelectToMatchingBracket = 165,
         GoToMatchingBracket = 166,
         GoToLine = 168,
         FindAndReplace = 169,
         FindNext = 175,
+        FindPrevious = 176,
+        FindSelectedText = 177,
         Find = 178,
+        ToggleLineMark = 179,
+        NextLineMark = 180,
+        PreviousLineMark = 181,
+        ClearLineMarks = 182,
+        ResetZoom = 185,
+        SetZoom = 186,
+        ShowBlanks = 187,
+        ShowLineEnds = 188,
+        WordWrap = 189,
+        LineNumbers = 190,
+        IndentationGuides = 191,
+        SetTabWidth = 192,
+        IndentWithBlanks = 193,
+        TabsToBlanks = 194,
+        RemoveTrailingBlanks = 195,
+        InsertText = 196,
         Cut = 197,
         Copy = 198,
+        showCompletionList = 199,
+        ReadOnly = 201,
+        ClearLineColours = 222,
     };
 
     // What a command does with its parameter.

@@ -1,6 +1,6 @@
 #include "document/command_dispatcher.h"
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "document/editor_search.h"
 #include "document/find_dialog.h"
 #include "document/rtf_text.h"
@@ -139,45 +139,45 @@ QString withoutTrailingBlanks(QString line) {
 } // namespace
 
 CommandDispatcher::CommandDispatcher(rtfText &editor, Prompts &prompts)
-    : editor_(editor), prompts_(prompts) {}
+    : m_editor(editor), m_prompts(prompts) {}
 
 CommandDispatcher::~CommandDispatcher() {
-    delete findDialog_.data();
+    delete m_findDialog.data();
 }
 
 bool CommandDispatcher::run(const CommandCatalogue::Call &call) {
     if (!call.ok()) {
-        editor_.setLastError(call.error);
+        m_editor.setLastError(call.error);
         return false;
     }
     if (const unsigned int message = keyCommandFor(call.command->number)) {
-        sciCall(editor_, message);
+        sciCall(m_editor, message);
         return true;
     }
     return runOwn(call);
 }
 
 bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
-    rtfText &e = editor_;
+    rtfText &e = m_editor;
     switch (call.command->number) {
     case CommandCatalogue::Unindent:
     case CommandCatalogue::Indent:
         indentSelectedLines(call.command->number == CommandCatalogue::Indent);
         break;
-    case 155:
+    case CommandCatalogue::JoinLines:
         sciCall(e, Sci::SCI_TARGETFROMSELECTION);
         sciCall(e, Sci::SCI_LINESJOIN);
         break;
-    case 162:
+    case CommandCatalogue::SelectLine:
         e.SelectLine(e.GetSel(false).endLine, true);
         break;
-    case 164: {
+    case CommandCatalogue::SelectWord: {
         const long caret = sciCall(e, Sci::SCI_GETCURRENTPOS);
         const long start = sciCall(e, Sci::SCI_WORDSTARTPOSITION, caret, 1);
         sciCall(e, Sci::SCI_SETSEL, start, sciCall(e, Sci::SCI_WORDENDPOSITION, caret, 1));
         break;
     }
-    case 165:
+    case CommandCatalogue::SelectToMatchingBracket:
         e.selectToMatchingBrace();
         break;
     case CommandCatalogue::GoToMatchingBracket:
@@ -193,92 +193,93 @@ bool CommandDispatcher::runOwn(const CommandCatalogue::Call &call) {
     case CommandCatalogue::Find:
         showFindDialog(call.command->number == CommandCatalogue::FindAndReplace);
         break;
-    case 175:
-    case 176:
-        findAgain(call.command->number == 176);
+    case CommandCatalogue::FindNext:
+    case CommandCatalogue::FindPrevious:
+        findAgain(call.command->number == CommandCatalogue::FindPrevious);
         break;
-    case 177:
+    case CommandCatalogue::FindSelectedText:
         findSelectedText();
         break;
-    case 179: {
+    case CommandCatalogue::ToggleLineMark: {
         const int line = e.GetSel(false).endLine;
-        e.SetLineMark(line, !e.LineMarked(line));
+        e.setLineMark(line, !e.lineMarked(line));
         break;
     }
-    case 180:
-    case 181:
-        jumpToMark(call.command->number == 180);
+    case CommandCatalogue::NextLineMark:
+    case CommandCatalogue::PreviousLineMark:
+        jumpToMark(call.command->number == CommandCatalogue::NextLineMark);
         break;
-    case 182:
+    case CommandCatalogue::ClearLineMarks:
         for (int line = 0; line < e.LineCount(); ++line)
-            e.SetLineMark(line, false);
+            e.setLineMark(line, false);
         break;
-    case 185:
-    case 186:
+    case CommandCatalogue::ResetZoom:
+    case CommandCatalogue::SetZoom:
         sciCall(e, Sci::SCI_SETZOOM,
-                static_cast<unsigned long>(call.command->number == 185 ? 0 : call.integer));
+                static_cast<unsigned long>(
+                    call.command->number == CommandCatalogue::ResetZoom ? 0 : call.integer));
         break;
-    case 187:
+    case CommandCatalogue::ShowBlanks:
         sciCall(e, Sci::SCI_SETVIEWWS,
                 sciCall(e, Sci::SCI_GETVIEWWS) ? Sci::SCWS_INVISIBLE : Sci::SCWS_VISIBLEALWAYS);
         break;
-    case 188:
+    case CommandCatalogue::ShowLineEnds:
         sciCall(e, Sci::SCI_SETVIEWEOL, sciCall(e, Sci::SCI_GETVIEWEOL) ? 0 : 1);
         break;
-    case 189:
+    case CommandCatalogue::WordWrap:
         sciCall(e, Sci::SCI_SETWRAPMODE,
                 sciCall(e, Sci::SCI_GETWRAPMODE) ? Sci::SC_WRAP_NONE : Sci::SC_WRAP_WORD);
         break;
-    case 190:
-        e.SetLineNumbering(!e.LineNumbering());
+    case CommandCatalogue::LineNumbers:
+        e.setLineNumbering(!e.LineNumbering());
         break;
-    case 191:
+    case CommandCatalogue::IndentationGuides:
         sciCall(e, Sci::SCI_SETINDENTATIONGUIDES,
                 sciCall(e, Sci::SCI_GETINDENTATIONGUIDES) ? Sci::SC_IV_NONE : Sci::SC_IV_LOOKBOTH);
         break;
-    case 192:
+    case CommandCatalogue::SetTabWidth:
         sciCall(e, Sci::SCI_SETTABWIDTH, static_cast<unsigned long>(call.integer));
         break;
-    case 193:
+    case CommandCatalogue::IndentWithBlanks:
         sciCall(e, Sci::SCI_SETUSETABS, sciCall(e, Sci::SCI_GETUSETABS) ? 0 : 1);
         break;
-    case 194:
-    case 195:
-        editSelectedLines(call.command->number == 194);
+    case CommandCatalogue::TabsToBlanks:
+    case CommandCatalogue::RemoveTrailingBlanks:
+        editSelectedLines(call.command->number == CommandCatalogue::TabsToBlanks);
         break;
-    case 196:
-        e.SetSelText(call.text);
+    case CommandCatalogue::InsertText:
+        e.setSelText(call.text);
         break;
-    case 199:
-        e.ShowCompletionList();
+    case CommandCatalogue::showCompletionList:
+        e.showCompletionList();
         break;
-    case 201:
+    case CommandCatalogue::ReadOnly:
         e.setReadOnly(!e.isReadOnly());
         break;
-    case 222:
+    case CommandCatalogue::ClearLineColours:
         for (int line = 0; line < e.LineCount(); ++line)
             e.SetLineColor(line, rtfText::NormalLineColour);
         break;
     default:
-        editor_.setLastError(QStringLiteral("The command \"%1\" is not available.")
-                                 .arg(QString::fromUtf8(call.command->name)));
+        m_editor.setLastError(QStringLiteral("The command \"%1\" is not available.")
+                                  .arg(QString::fromUtf8(call.command->name)));
         return false;
     }
     return true;
 }
 
 void CommandDispatcher::goToLine(int index) {
-    const int line = std::min(index, editor_.LineCount() - 1);
-    sciCall(editor_, Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
-    sciCall(editor_, Sci::SCI_GOTOLINE, static_cast<unsigned long>(line));
+    const int line = std::min(index, m_editor.LineCount() - 1);
+    sciCall(m_editor, Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
+    sciCall(m_editor, Sci::SCI_GOTOLINE, static_cast<unsigned long>(line));
 }
 
 void CommandDispatcher::askForLine() {
-    const int count = editor_.LineCount();
-    QString typed = QString::number(editor_.GetSel(false).endLine + 1);
+    const int count = m_editor.LineCount();
+    QString typed = QString::number(m_editor.GetSel(false).endLine + 1);
     for (;;) {
         const std::optional<QString> answer =
-            prompts_.input(QStringLiteral("Line number (1 - %1):").arg(count), kGoToTitle, typed);
+            m_prompts.input(QStringLiteral("Line number (1 - %1):").arg(count), kGoToTitle, typed);
         if (!answer)
             return;
         typed = answer->trimmed();
@@ -288,99 +289,99 @@ void CommandDispatcher::askForLine() {
             goToLine(number - 1);
             return;
         }
-        prompts_.message(QStringLiteral("\"%1\" is not a line number. Enter a whole number from "
-                                        "1 to %2.")
-                             .arg(typed)
-                             .arg(count),
-                         kGoToTitle, MessageIcon::Critical, MessageButtons::Ok);
+        m_prompts.message(QStringLiteral("\"%1\" is not a line number. Enter a whole number from "
+                                         "1 to %2.")
+                              .arg(typed)
+                              .arg(count),
+                          kGoToTitle, MessageIcon::Critical, MessageButtons::Ok);
     }
 }
 
 void CommandDispatcher::showFindDialog(bool replace) {
-    if (!findDialog_) {
-        findDialog_ = new FindDialog(editor_, prompts_, &editor_);
-        QObject::connect(findDialog_, &FindDialog::searched, findDialog_,
-                         [this](const SearchOptions &options) { lastSearch_ = options; });
+    if (!m_findDialog) {
+        m_findDialog = new FindDialog(m_editor, m_prompts, &m_editor);
+        QObject::connect(m_findDialog, &FindDialog::searched, m_findDialog,
+                         [this](const SearchOptions &options) { m_lastSearch = options; });
     }
-    const QString selected = editor_.SelText();
+    const QString selected = m_editor.SelText();
     const bool oneLine =
         !selected.isEmpty() && !selected.contains(u'\n') && !selected.contains(u'\r');
-    findDialog_->start(replace, oneLine ? selected : lastSearch_.text);
+    m_findDialog->start(replace, oneLine ? selected : m_lastSearch.text);
 }
 
 void CommandDispatcher::findAgain(bool backwards) {
-    if (lastSearch_.text.isEmpty()) {
+    if (m_lastSearch.text.isEmpty()) {
         showFindDialog(false);
         return;
     }
-    SearchOptions options = lastSearch_;
+    SearchOptions options = m_lastSearch;
     options.backwards = backwards;
-    if (!EditorSearch::findNext(editor_, options))
-        prompts_.message(EditorSearch::notFoundMessage(options.text), EditorSearch::FindTitle,
-                         MessageIcon::Information, MessageButtons::Ok);
+    if (!EditorSearch::findNext(m_editor, options))
+        m_prompts.message(EditorSearch::notFoundMessage(options.text), EditorSearch::FindTitle,
+                          MessageIcon::Information, MessageButtons::Ok);
 }
 
 void CommandDispatcher::findSelectedText() {
-    if (editor_.SelText().isEmpty())
-        runOwn(CommandCatalogue::check(164));
-    const QString selected = editor_.SelText();
+    if (m_editor.SelText().isEmpty())
+        runOwn(CommandCatalogue::check(CommandCatalogue::SelectWord));
+    const QString selected = m_editor.SelText();
     if (selected.isEmpty()) {
         showFindDialog(false);
         return;
     }
-    lastSearch_.text = selected;
+    m_lastSearch.text = selected;
     findAgain(false);
 }
 
 void CommandDispatcher::indentSelectedLines(bool indent) {
-    const TextRange range = editor_.GetSel(true);
+    const TextRange range = m_editor.GetSel(true);
     int last = range.endLine;
     // A selection that ends at the start of a line does not take that line along.
     if (last > range.startLine && range.endColumn == 0)
         --last;
-    editor_.beginUndoAction();
+    m_editor.beginUndoAction();
     for (int line = range.startLine; line <= last; ++line) {
-        if (indent && editor_.GetLine(line).isEmpty())
+        if (indent && m_editor.GetLine(line).isEmpty())
             continue;
         if (indent)
-            editor_.indent(line);
+            m_editor.indent(line);
         else
-            editor_.unindent(line);
+            m_editor.unindent(line);
     }
-    editor_.endUndoAction();
+    m_editor.endUndoAction();
 }
 
 void CommandDispatcher::jumpToMark(bool forward) {
-    const int line = editor_.GetSel(false).endLine;
+    const int line = m_editor.GetSel(false).endLine;
     const int mask = 1;
     const long found =
-        forward ? sciCall(editor_, Sci::SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), mask)
-                : sciCall(editor_, Sci::SCI_MARKERPREVIOUS,
+        forward ? sciCall(m_editor, Sci::SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), mask)
+                : sciCall(m_editor, Sci::SCI_MARKERPREVIOUS,
                           static_cast<unsigned long>(std::max(line - 1, 0)), mask);
     if (found >= 0 && (forward || found < line))
         goToLine(int(found));
 }
 
 void CommandDispatcher::editSelectedLines(bool tabsOnly) {
-    const TextRange range = editor_.GetSel(true);
+    const TextRange range = m_editor.GetSel(true);
     const bool whole = range.startLine == range.endLine && range.startColumn == range.endColumn;
     const int first = whole ? 0 : range.startLine;
-    const int last = whole ? editor_.LineCount() - 1 : range.endLine;
-    const int tabWidth = int(sciCall(editor_, Sci::SCI_GETTABWIDTH));
-    editor_.beginUndoAction();
+    const int last = whole ? m_editor.LineCount() - 1 : range.endLine;
+    const int tabWidth = int(sciCall(m_editor, Sci::SCI_GETTABWIDTH));
+    m_editor.beginUndoAction();
     for (int line = first; line <= last; ++line) {
-        const QString text = editor_.GetLine(line);
+        const QString text = m_editor.GetLine(line);
         const QString edited = tabsOnly ? expandTabs(text, tabWidth) : withoutTrailingBlanks(text);
         if (edited == text)
             continue;
         const long start =
-            sciCall(editor_, Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+            sciCall(m_editor, Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
         const long end =
-            sciCall(editor_, Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-        sciCall(editor_, Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+            sciCall(m_editor, Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+        sciCall(m_editor, Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
         const QByteArray utf8 = edited.toUtf8();
-        editor_.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()),
-                              utf8.constData());
+        m_editor.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()),
+                               utf8.constData());
     }
-    editor_.endUndoAction();
+    m_editor.endUndoAction();
 }

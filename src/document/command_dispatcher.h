@@ -31,8 +31,8 @@ private:
     void jumpToMark(bool forward);
     void editSelectedLines(bool tabsOnly);
 
-    rtfText &editor_;
-    Prompts &prompts_;
-    QPointer<FindDialog> findDialog_;
-    SearchOptions lastSearch_;
+    rtfText &m_editor;
+    Prompts &m_prompts;
+    QPointer<FindDialog> m_findDialog;
+    SearchOptions m_lastSearch;
 };

@@ -3,31 +3,31 @@
 #include <algorithm>
 
 CommandTable::CommandTable(const NameSource &source) {
-    for (int number = FirstNumber; number <= LastNumber && count_ + 1 < Slots; ++number) {
+    for (int number = FirstNumber; number <= LastNumber && m_count + 1 < Slots; ++number) {
         const QString commandName = source(number, false);
         if (commandName.isEmpty())
             continue;
-        ++count_;
-        names_[count_] = commandName;
-        ids_[count_] = QString::number(number);
-        descriptions_[count_] = source(number, true);
+        ++m_count;
+        m_names[m_count] = commandName;
+        m_ids[m_count] = QString::number(number);
+        m_descriptions[m_count] = source(number, true);
     }
 }
 
 QString CommandTable::name(int slot) const {
-    return slot >= 0 && slot < Slots ? names_[slot] : QString();
+    return slot >= 0 && slot < Slots ? m_names[slot] : QString();
 }
 
 QString CommandTable::description(int slot) const {
-    return slot >= 0 && slot < Slots ? descriptions_[slot] : QString();
+    return slot >= 0 && slot < Slots ? m_descriptions[slot] : QString();
 }
 
 QString CommandTable::id(int slot) const {
-    return slot >= 0 && slot < Slots ? ids_[slot] : QString();
+    return slot >= 0 && slot < Slots ? m_ids[slot] : QString();
 }
 
 QStringList CommandTable::sortedNames() const {
-    QStringList sorted(names_.begin() + 1, names_.begin() + 1 + count_);
+    QStringList sorted(m_names.begin() + 1, m_names.begin() + 1 + m_count);
     std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
@@ -36,6 +36,6 @@ QStringList CommandTable::sortedNames() const {
 }
 
 int CommandTable::find(const QString &name) const {
-    const auto found = std::find(names_.begin(), names_.end(), name);
-    return found == names_.end() ? 0 : int(found - names_.begin());
+    const auto found = std::find(m_names.begin(), m_names.end(), name);
+    return found == m_names.end() ? 0 : int(found - m_names.begin());
 }

@@ -21,7 +21,7 @@ public:
     // Asks `source` about every number in turn; numbers without a name are left out.
     explicit CommandTable(const NameSource &source);
 
-    int count() const { return count_; }
+    int count() const { return m_count; }
     QString name(int slot) const;
     QString description(int slot) const;
     // The number as decimal text, as the dialog passes it to the editor.
@@ -35,8 +35,8 @@ public:
     int find(const QString &name) const;
 
 private:
-    std::array<QString, Slots> names_;
-    std::array<QString, Slots> descriptions_;
-    std::array<QString, Slots> ids_;
-    int count_ = 0;
+    std::array<QString, Slots> m_names;
+    std::array<QString, Slots> m_descriptions;
+    std::array<QString, Slots> m_ids;
+    int m_count = 0;
 };

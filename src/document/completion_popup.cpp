@@ -13,7 +13,7 @@ constexpr int Threshold = 3;
 
 } // namespace
 
-CompletionPopup::CompletionPopup(rtfText &editor) : QObject(&editor), editor_(editor) {
+CompletionPopup::CompletionPopup(rtfText &editor) : QObject(&editor), m_editor(editor) {
     sciCall(editor, Sci::SCI_AUTOCSETSEPARATOR, CompletionListFormat::EntrySeparator);
     sciCall(editor, Sci::SCI_AUTOCSETTYPESEPARATOR, CompletionListFormat::IconSeparator);
     sciCall(editor, Sci::SCI_AUTOCSETAUTOHIDE, 1);
@@ -26,43 +26,43 @@ CompletionPopup::CompletionPopup(rtfText &editor) : QObject(&editor), editor_(ed
 }
 
 void CompletionPopup::answer(const QList<CompletionEntry> &entries) {
-    entries_ = entries;
-    answered_ = true;
+    m_entries = entries;
+    m_answered = true;
 }
 
 QString CompletionPopup::textBeforeCaret() const {
-    const TextRange caret = editor_.GetSel(false);
-    return editor_.GetLine(caret.endLine).left(caret.endColumn);
+    const TextRange caret = m_editor.GetSel(false);
+    return m_editor.GetLine(caret.endLine).left(caret.endColumn);
 }
 
 void CompletionPopup::show() {
-    answered_ = false;
-    Q_EMIT editor_.completionListRequested();
-    if (!answered_ || entries_.isEmpty())
+    m_answered = false;
+    Q_EMIT m_editor.completionListRequested();
+    if (!m_answered || m_entries.isEmpty())
         return;
-    for (const CompletionEntry &entry : std::as_const(entries_))
-        if (!registeredIcons_.contains(entry.icon)) {
-            editor_.registerImage(entry.icon, CompletionIcons::pixmap(entry.icon));
-            registeredIcons_.append(entry.icon);
+    for (const CompletionEntry &entry : std::as_const(m_entries))
+        if (!m_registeredIcons.contains(entry.icon)) {
+            m_editor.registerImage(entry.icon, CompletionIcons::pixmap(entry.icon));
+            m_registeredIcons.append(entry.icon);
         }
     const QString before = textBeforeCaret();
     const QString partial = before.right(CompletionListFormat::partialNameLength(before));
-    const QByteArray list = CompletionListFormat::itemList(entries_);
+    const QByteArray list = CompletionListFormat::itemList(m_entries);
     // OPL ignores case, and so do matching, sorting and the entry first chosen; a new lexer
     // sets the case rule afresh.
-    sciCall(editor_, Sci::SCI_AUTOCSETIGNORECASE, 1);
-    sciCall(editor_, Sci::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
+    sciCall(m_editor, Sci::SCI_AUTOCSETIGNORECASE, 1);
+    sciCall(m_editor, Sci::SCI_AUTOCSETCASEINSENSITIVEBEHAVIOUR,
             Sci::SC_CASEINSENSITIVEBEHAVIOUR_IGNORECASE);
-    editor_.SendScintilla(Sci::SCI_AUTOCSHOW, static_cast<uintptr_t>(partial.toUtf8().size()),
-                          list.constData());
+    m_editor.SendScintilla(Sci::SCI_AUTOCSHOW, static_cast<uintptr_t>(partial.toUtf8().size()),
+                           list.constData());
 }
 
 void CompletionPopup::onCharAdded(int ch) {
-    if (sciCall(editor_, Sci::SCI_AUTOCACTIVE)) {
+    if (sciCall(m_editor, Sci::SCI_AUTOCACTIVE)) {
         closeWhenComplete();
         return;
     }
-    if (!whileTyping_ || ch > 0x7F || !CompletionListFormat::isNameCharacter(QChar(ch)))
+    if (!m_whileTyping || ch > 0x7F || !CompletionListFormat::isNameCharacter(QChar(ch)))
         return;
     const QString before = textBeforeCaret();
     const int partial = CompletionListFormat::partialNameLength(before);
@@ -76,18 +76,18 @@ void CompletionPopup::onCharAdded(int ch) {
 void CompletionPopup::closeWhenComplete() {
     const QString before = textBeforeCaret();
     const QString word = before.right(CompletionListFormat::partialNameLength(before));
-    if (CompletionListFormat::isOnlyEntry(entries_, word))
-        sciCall(editor_, Sci::SCI_AUTOCCANCEL);
+    if (CompletionListFormat::isOnlyEntry(m_entries, word))
+        sciCall(m_editor, Sci::SCI_AUTOCCANCEL);
 }
 
 void CompletionPopup::onChosen(const char *selection) {
     const CompletionEntry *entry =
-        CompletionListFormat::findEntry(entries_, QString::fromUtf8(selection));
+        CompletionListFormat::findEntry(m_entries, QString::fromUtf8(selection));
     if (!entry)
         return;
     const QString tip = CompletionListFormat::callTip(*entry);
     if (!tip.isEmpty())
-        editor_.SendScintilla(Sci::SCI_CALLTIPSHOW,
-                              static_cast<uintptr_t>(sciCall(editor_, Sci::SCI_GETCURRENTPOS)),
-                              tip.toUtf8().constData());
+        m_editor.SendScintilla(Sci::SCI_CALLTIPSHOW,
+                               static_cast<uintptr_t>(sciCall(m_editor, Sci::SCI_GETCURRENTPOS)),
+                               tip.toUtf8().constData());
 }

@@ -18,7 +18,7 @@ public:
     explicit CompletionPopup(rtfText &editor);
 
     // Offer the list while a name is typed, once its third character is there.
-    void setWhileTyping(bool on) { whileTyping_ = on; }
+    void setWhileTyping(bool on) { m_whileTyping = on; }
     void answer(const QList<CompletionEntry> &entries);
     void show();
 
@@ -28,9 +28,9 @@ private:
     void onChosen(const char *selection);
     QString textBeforeCaret() const;
 
-    rtfText &editor_;
-    bool whileTyping_ = false;
-    bool answered_ = false;
-    QList<CompletionEntry> entries_;
-    QList<int> registeredIcons_;
+    rtfText &m_editor;
+    bool m_whileTyping = false;
+    bool m_answered = false;
+    QList<CompletionEntry> m_entries;
+    QList<int> m_registeredIcons;
 };

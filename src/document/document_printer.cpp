@@ -33,22 +33,22 @@ int drawHeader(QPainter &painter, const QRect &page, const QString &caption, int
 class PrintSettings {
 public:
     PrintSettings(QsciScintilla &editor, int options)
-        : editor_(editor), marginWidth_(int(sciCall(editor, Sci::SCI_GETMARGINWIDTHN, 0))) {
+        : m_editor(editor), m_marginWidth(int(sciCall(editor, Sci::SCI_GETMARGINWIDTHN, 0))) {
         const bool colours = options & DocumentPrinter::Colours;
         sciCall(editor, Sci::SCI_SETPRINTCOLOURMODE,
                 colours ? Sci::SC_PRINT_NORMAL : Sci::SC_PRINT_BLACKONWHITE);
         sciCall(editor, Sci::SCI_SETPRINTWRAPMODE, Sci::SC_WRAP_WORD);
         // Scintilla prints the line numbers exactly when the number margin has a width.
         const bool numbers = options & DocumentPrinter::LineNumbers;
-        sciCall(editor, Sci::SCI_SETMARGINWIDTHN, 0, numbers ? std::max(marginWidth_, 1) : 0);
+        sciCall(editor, Sci::SCI_SETMARGINWIDTHN, 0, numbers ? std::max(m_marginWidth, 1) : 0);
     }
-    ~PrintSettings() { sciCall(editor_, Sci::SCI_SETMARGINWIDTHN, 0, marginWidth_); }
+    ~PrintSettings() { sciCall(m_editor, Sci::SCI_SETMARGINWIDTHN, 0, m_marginWidth); }
     PrintSettings(const PrintSettings &) = delete;
     PrintSettings &operator=(const PrintSettings &) = delete;
 
 private:
-    QsciScintilla &editor_;
-    int marginWidth_;
+    QsciScintilla &m_editor;
+    int m_marginWidth;
 };
 
 } // namespace

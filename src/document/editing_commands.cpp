@@ -1,6 +1,6 @@
 #include "document/editing_commands.h"
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "document/line_block_edits.h"
 #include "document/rtf_text.h"
 
@@ -13,7 +13,7 @@ void applyOnOneUndoStep(rtfText &editor, const QList<LineEdit> &edits, const Tex
     editor.beginUndoAction();
     for (const LineEdit &edit : edits) {
         editor.SetSel({edit.line, edit.column, edit.line, edit.column + edit.length}, false);
-        editor.SetSelText(edit.text);
+        editor.setSelText(edit.text);
     }
     editor.endUndoAction();
     editor.SetSel(selection, true);

@@ -1,8 +1,8 @@
 #include "document/frm_com.h"
 
-#include "app/prompts.h"
-#include "app/string_table.h"
-#include "app/window_placement.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
+#include "base/window_placement.h"
 #include "document/command_catalogue.h"
 #include "document/rtf_text.h"
 
@@ -15,7 +15,7 @@ frmCom::frmCom(rtfText &editor, Prompts &prompts, QWidget *parent,
                const CommandTable::NameSource &names)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      editor_(editor), prompts_(prompts) {
+      m_editor(editor), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmCom"));
     Label1 = new QLabel(QStringLiteral("Command:"), this);
     lstCom = new QComboBox(this);
@@ -63,22 +63,22 @@ void frmCom::placeControls() {
 
 void frmCom::Form_Load(const CommandTable::NameSource &names) {
     setWindowTitle(StringTable::text(1085));
-    table_ = std::make_unique<CommandTable>(names);
-    lstCom->addItems(table_->sortedNames());
+    m_table = std::make_unique<CommandTable>(names);
+    lstCom->addItems(m_table->sortedNames());
     lstCom->setCurrentIndex(lstCom->count() > 1 ? 1 : lstCom->count() - 1);
     lstCom_Click();
 }
 
 void frmCom::lstCom_Click() {
     // By name: the list is sorted, the tables keep the order of the numbers.
-    selectedCommand_ = table_->find(lstCom->currentText());
-    lblCom->setText(table_->description(selectedCommand_));
+    m_selectedCommand = m_table->find(lstCom->currentText());
+    lblCom->setText(m_table->description(m_selectedCommand));
 }
 
 void frmCom::btnGo_Click() {
-    if (!editor_.ExecuteCmd(table_->id(selectedCommand_), txtCom->text())) {
-        prompts_.message(editor_.lastError(), StringTable::text(1055), MessageIcon::Critical,
-                         MessageButtons::Ok);
+    if (!m_editor.ExecuteCmd(m_table->id(m_selectedCommand), txtCom->text())) {
+        m_prompts.message(m_editor.lastError(), StringTable::text(1055), MessageIcon::Critical,
+                          MessageButtons::Ok);
         return;
     }
     accept();

@@ -25,9 +25,9 @@ public:
 
     static CommandTable::NameSource defaultNames();
 
-    const CommandTable &table() const { return *table_; }
+    const CommandTable &table() const { return *m_table; }
     // The table slot of the chosen command; 0 when none is chosen.
-    int SelectedCommand() const { return selectedCommand_; }
+    int SelectedCommand() const { return m_selectedCommand; }
 
     // Shows the description of the command chosen in the list.
     void lstCom_Click();
@@ -48,8 +48,8 @@ private:
     void Form_Load(const CommandTable::NameSource &names);
     void placeControls();
 
-    rtfText &editor_;
-    Prompts &prompts_;
-    std::unique_ptr<CommandTable> table_;
-    int selectedCommand_ = 0;
+    rtfText &m_editor;
+    Prompts &m_prompts;
+    std::unique_ptr<CommandTable> m_table;
+    int m_selectedCommand = 0;
 };

@@ -3,16 +3,15 @@
 #include "analysis/completion_list.h"
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
-#include "app/document_identity.h"
-#include "app/editor_fonts.h"
-#include "app/file_dialogs.h"
-#include "app/file_drop_filter.h"
-#include "app/file_filter.h"
-#include "app/frm_main.h"
-#include "app/mdl_main.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/app_host.h"
+#include "base/document_identity.h"
+#include "base/file_dialogs.h"
+#include "base/file_filter.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 #include "document/document_layout.h"
+#include "document/editor_fonts.h"
+#include "document/file_drop_filter.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
 
@@ -21,11 +20,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
-#include <QMenu>
 #include <QSet>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -41,11 +37,11 @@ bool firstReportOf(const QString &path) {
 
 } // namespace
 
-frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
-    : QWidget(parent), rtfText(new ::rtfText(module.prompts(), this)), Tree(new QTreeWidget(this)),
-      module_(module), settings_(module.settings()), prompts_(module.prompts()),
-      language_(std::make_shared<DocumentLanguage>()),
-      globalList_(std::make_shared<CompletionList>()) {
+frmDocument::frmDocument(AppHost &host, QWidget *parent)
+    : QWidget(parent), rtfText(new ::rtfText(host.prompts(), this)), Tree(new QTreeWidget(this)),
+      m_host(host), m_settings(host.settings()), m_prompts(host.prompts()),
+      m_language(std::make_shared<DocumentLanguage>()),
+      m_globalList(std::make_shared<CompletionList>()) {
     setObjectName(QStringLiteral("frmDocument"));
     rtfText->setObjectName(QStringLiteral("rtfText"));
     Tree->setObjectName(QStringLiteral("Tree"));
@@ -59,33 +55,33 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
     Tree->header()->setStretchLastSection(false);
     Tree->installEventFilter(this);
 
-    navigatorVisible_ = true;
+    m_navigatorVisible = true;
     applyEditorFont();
-    rtfText->SetLineNumbering(settings_.LineNumbers);
-    rtfText->SetColor(::rtfText::LineNumberColourItem, settings_.Colours[0]);
+    rtfText->setLineNumbering(m_settings.LineNumbers);
+    rtfText->SetColor(::rtfText::LineNumberColourItem, m_settings.Colours[0]);
     loadLanguage();
-    rtfText->SetCompletionWhileTyping(true);
+    rtfText->setCompletionWhileTyping(true);
 
     // The node menu waits out a double click, which goes to the declaration at once.
-    nodeMenuDelay_ = new QTimer(this);
-    nodeMenuDelay_->setSingleShot(true);
-    nodeMenuDelay_->setInterval(QApplication::doubleClickInterval());
+    m_nodeMenuDelay = new QTimer(this);
+    m_nodeMenuDelay->setSingleShot(true);
+    m_nodeMenuDelay->setInterval(QApplication::doubleClickInterval());
     Tree->setExpandsOnDoubleClick(false);
     connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
         // The release that ends a double click reports a click as well.
-        if (doubleClicked_.isValid() && doubleClicked_.elapsed() < nodeMenuDelay_->interval())
+        if (m_doubleClicked.isValid() && m_doubleClicked.elapsed() < m_nodeMenuDelay->interval())
             return;
-        clickedKey_ = item->data(0, Qt::UserRole).toString();
-        clickedAt_ = QCursor::pos();
-        nodeMenuDelay_->start();
+        m_clickedKey = item->data(0, Qt::UserRole).toString();
+        m_clickedAt = QCursor::pos();
+        m_nodeMenuDelay->start();
     });
     // The clicked node is the current one, unless a scan has replaced the tree meanwhile.
-    connect(nodeMenuDelay_, &QTimer::timeout, this, [this] {
+    connect(m_nodeMenuDelay, &QTimer::timeout, this, [this] {
         QTreeWidgetItem *item = Tree->currentItem();
-        if (item && item->data(0, Qt::UserRole).toString() == clickedKey_)
-            Tree_NodeClick(item, clickedAt_);
+        if (item && item->data(0, Qt::UserRole).toString() == m_clickedKey)
+            nodeClicked(item, m_clickedAt);
     });
-    connect(Tree, &QTreeWidget::itemDoubleClicked, this, &frmDocument::Tree_NodeDoubleClick);
+    connect(Tree, &QTreeWidget::itemDoubleClicked, this, &frmDocument::nodeDoubleClicked);
     // F8 and Shift+F8: the next and the previous line the undefined-name search marked.
     for (const bool backward : {false, true}) {
         auto *step = new QAction(this);
@@ -94,25 +90,21 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
         step->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(step);
         connect(step, &QAction::triggered, this, [this, backward] {
-            const int line = rtfText->NextMarkedLine(rtfText->GetSel(false).endLine, backward);
+            const int line = rtfText->nextMarkedLine(rtfText->GetSel(false).endLine, backward);
             if (line >= 0)
                 goToLine(line);
         });
     }
     connect(rtfText, &::rtfText::contextMenuRequested, this, &frmDocument::showEditMenu);
     connect(rtfText, &::rtfText::caretMoved, this, &frmDocument::ShowCaretPosition);
-    connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::restoreBars);
+    connect(rtfText, &::rtfText::mouseDown, this, &frmDocument::barsRestoreRequested);
     connect(rtfText, &::rtfText::completionListRequested, this,
             &frmDocument::answerCompletionRequest);
     connect(rtfText, &QsciScintilla::modificationChanged, this,
             [this] { setWindowModified(rtfText->Modified()); });
     // Drops reach the editor's text area, or the editor itself, whichever accepts them.
-    auto *drops = new FileDropFilter(
-        [this](const QStringList &files) {
-            if (frmMain *main = mainWindow())
-                main->OpenFiles(files);
-        },
-        this);
+    auto *drops =
+        new FileDropFilter([this](const QStringList &files) { Q_EMIT filesDropped(files); }, this);
     rtfText->installEventFilter(drops);
     rtfText->viewport()->installEventFilter(drops);
     layOut();
@@ -120,55 +112,52 @@ frmDocument::frmDocument(mdlMAIN &module, QWidget *parent)
 
 frmDocument::~frmDocument() {
     ComponentRegistry &registry = ComponentRegistry::global();
-    if (!scanListName_.isEmpty())
-        registry.unregisterMemberList(scanListName_);
-    registry.unregisterMemberList(globalList_->name());
-    registry.unregisterLanguage(language_->name());
+    if (!m_scanListName.isEmpty())
+        registry.unregisterMemberList(m_scanListName);
+    registry.unregisterMemberList(m_globalList->name());
+    registry.unregisterLanguage(m_language->name());
 }
 
 void frmDocument::applyEditorFont() {
-    rtfText->SetFont(EditorFonts::shown(settings_.EditorFont));
+    rtfText->SetFont(EditorFonts::shown(m_settings.EditorFont));
 }
 
-bool frmDocument::LoadFile(const QString &path) {
+bool frmDocument::loadFile(const QString &path) {
     if (!rtfText->OpenFile(path))
         return false;
-    disk_.record(path);
-    rtfText->SetModifiedMark(false);
+    m_disk.record(path);
+    rtfText->setModifiedMark(false);
     setWindowTitle(path);
     RESCAN();
     return true;
 }
 
 void frmDocument::loadLanguage() {
-    const QDir folder(module_.programFolder());
+    const QDir folder(m_host.programFolder());
     const auto load = [this](auto &object, const QString &path) {
         if (!object.load(path) && firstReportOf(path))
-            prompts_.message(path + QStringLiteral("\r\n") + StringTable::text(1067),
-                             StringTable::text(1055), MessageIcon::Critical);
+            m_prompts.message(path + QStringLiteral("\r\n") + StringTable::text(1067),
+                              StringTable::text(1055), MessageIcon::Critical);
     };
-    load(*language_, folder.filePath(QStringLiteral("opl.xml")));
-    load(*globalList_, folder.filePath(QStringLiteral("global.xml")));
-    vocabulary_ = VocabularyNames(globalList_->names());
+    load(*m_language, folder.filePath(QStringLiteral("opl.xml")));
+    load(*m_globalList, folder.filePath(QStringLiteral("global.xml")));
+    m_vocabulary = VocabularyNames(m_globalList->names());
 
     ComponentRegistry &registry = ComponentRegistry::global();
-    languageName_ = registry.drawLanguageName(language_->name(), &ComponentRegistry::systemRandom);
-    memberListName_ = globalList_->name() + QLatin1Char('_') + languageName_;
-    language_->setName(languageName_);
-    globalList_->setName(memberListName_);
-    registry.registerLanguage(language_);
-    registry.registerMemberList(globalList_);
+    m_languageName =
+        registry.drawLanguageName(m_language->name(), &ComponentRegistry::systemRandom);
+    m_memberListName = m_globalList->name() + QLatin1Char('_') + m_languageName;
+    m_language->setName(m_languageName);
+    m_globalList->setName(m_memberListName);
+    registry.registerLanguage(m_language);
+    registry.registerMemberList(m_globalList);
 
-    lexer_ = new OplLexer(language_, this);
-    rtfText->SetLanguage(lexer_);
-}
-
-frmMain *frmDocument::mainWindow() const {
-    return module_.MainWindow();
+    m_lexer = new OplLexer(m_language, this);
+    rtfText->setLanguage(m_lexer);
 }
 
 void frmDocument::Navigator() {
-    navigatorVisible_ = !navigatorVisible_;
+    m_navigatorVisible = !m_navigatorVisible;
     layOut();
 }
 
@@ -178,7 +167,7 @@ void frmDocument::resizeEvent(QResizeEvent *event) {
 }
 
 void frmDocument::layOut() {
-    const DocumentLayout layout = DocumentLayout::forSize(width(), height(), navigatorVisible_);
+    const DocumentLayout layout = DocumentLayout::forSize(width(), height(), m_navigatorVisible);
     Tree->setVisible(layout.treeVisible);
     if (layout.tree)
         Tree->setGeometry(*layout.tree);
@@ -188,8 +177,9 @@ void frmDocument::layOut() {
 
 void frmDocument::setUIColors() {
     for (int index = 1; index <= 10; ++index)
-        language_->setColour(LanguageCategory::ByColourIndex[index - 1], settings_.Colours[index]);
-    lexer_->refresh();
+        m_language->setColour(LanguageCategory::ByColourIndex[index - 1],
+                              m_settings.Colours[index]);
+    m_lexer->refresh();
 }
 
 void frmDocument::closeEvent(QCloseEvent *event) {
@@ -204,36 +194,27 @@ bool frmDocument::askToSave() {
     if (!rtfText->Modified())
         return true;
     const MessageAnswer answer =
-        prompts_.message(windowTitle() + StringTable::text(1058), StringTable::text(1055),
-                         MessageIcon::None, MessageButtons::YesNoCancel);
+        m_prompts.message(windowTitle() + StringTable::text(1058), StringTable::text(1055),
+                          MessageIcon::None, MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::No)
         return true;
     if (answer != MessageAnswer::Yes)
         return false;
     QString path = windowTitle();
     if (DocumentIdentity::isUntitled(path)) {
-        path = ChooseSaveFile(module_, FileFilter::sourceFiles(settings_));
+        path = ChooseSaveFile(m_host, FileFilter::sourceFiles(m_settings));
         if (path.isEmpty())
             return false; // a cancelled save dialog keeps the window, as Cancel does
     }
-    return SaveFile(path, saveFormatFor(settings_.SaveEncoding));
+    return SaveFile(path, saveFormatFor(m_settings.SaveEncoding));
 }
 
 void frmDocument::answerCompletionRequest() {
-    if (const auto list = ComponentRegistry::global().findMemberList(memberListName_))
-        rtfText->SetCompletionList(list->entries());
+    if (const auto list = ComponentRegistry::global().findMemberList(m_memberListName))
+        rtfText->setCompletionList(list->entries());
 }
 
 void frmDocument::showEditMenu(const QPoint &globalPos) {
-    rtfText->PrepareContextMenu();
-    if (frmMain *main = mainWindow())
-        main->mnuEdit->popup(globalPos);
-}
-
-// A click in the text brings back what the command reference viewer hides.
-void frmDocument::restoreBars() {
-    if (frmMain *main = mainWindow()) {
-        main->mnuViewStatusBar->setVisible(true);
-        main->tbToolBar->setVisible(main->mnuViewToolbar->isChecked());
-    }
+    rtfText->prepareContextMenu();
+    Q_EMIT editMenuRequested(globalPos);
 }

@@ -1,8 +1,8 @@
 #include "document/frm_document.h"
 
-#include "app/file_dialogs.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/file_dialogs.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
 #include "document/rtf_text.h"
 
 #include <QEvent>
@@ -12,37 +12,37 @@
 // unsaved-changes mark on the window's frame.
 
 bool frmDocument::SaveFile(const QString &path, int format) {
-    if (disk_.wouldOverwriteChange(path) &&
-        prompts_.message(DiskWatch::overwriteQuestion(path), StringTable::text(1055),
-                         MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
-        rtfText->SetModifiedMark(true); // the file no longer holds the text
+    if (m_disk.wouldOverwriteChange(path) &&
+        m_prompts.message(DiskWatch::overwriteQuestion(path), StringTable::text(1055),
+                          MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        rtfText->setModifiedMark(true); // the file no longer holds the text
         return false;
     }
     if (!rtfText->SaveFile(path, format)) {
-        ShowErrorReport(prompts_, rtfText->lastError());
+        showErrorReport(m_prompts, rtfText->lastError());
         return false;
     }
-    disk_.record(path);
-    rtfText->SetModifiedMark(false);
+    m_disk.record(path);
+    rtfText->setModifiedMark(false);
     return true;
 }
 
-void frmDocument::CheckFileOnDisk() {
-    const QString path = disk_.path();
-    switch (disk_.look()) {
+void frmDocument::checkFileOnDisk() {
+    const QString path = m_disk.path();
+    switch (m_disk.look()) {
     case DiskWatch::Change::None:
         return;
     case DiskWatch::Change::Deleted:
-        prompts_.message(DiskWatch::deletedReport(path), StringTable::text(1055),
-                         MessageIcon::Exclamation);
-        rtfText->SetModifiedMark(true);
+        m_prompts.message(DiskWatch::deletedReport(path), StringTable::text(1055),
+                          MessageIcon::Exclamation);
+        rtfText->setModifiedMark(true);
         return;
     case DiskWatch::Change::Changed:
-        if (prompts_.message(DiskWatch::reloadQuestion(path), StringTable::text(1055),
-                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
-            rtfText->SetModifiedMark(true);
-        else if (!LoadFile(path))
-            ShowErrorReport(prompts_, rtfText->lastError());
+        if (m_prompts.message(DiskWatch::reloadQuestion(path), StringTable::text(1055),
+                              MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+            rtfText->setModifiedMark(true);
+        else if (!loadFile(path))
+            showErrorReport(m_prompts, rtfText->lastError());
         return;
     }
 }

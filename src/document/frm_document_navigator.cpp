@@ -2,12 +2,10 @@
 
 #include "analysis/declaration_search.h"
 #include "analysis/navigator_keys.h"
-#include "app/frm_main.h"
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "document/rtf_text.h"
 
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -24,19 +22,18 @@ NavigatorNode nodeOf(const QTreeWidgetItem &item) {
 
 } // namespace
 
-void frmDocument::Tree_NodeClick(QTreeWidgetItem *item, const QPoint &globalPos) {
+void frmDocument::nodeClicked(QTreeWidgetItem *item, const QPoint &globalPos) {
     if (!item)
         return;
     CurrentNode = nodeOf(*item);
     if (!NavigatorKeys::isSymbol(CurrentNode.key))
         return;
-    if (frmMain *main = mainWindow())
-        main->mnuNode->popup(globalPos);
+    Q_EMIT nodeMenuRequested(globalPos);
 }
 
-void frmDocument::Tree_NodeDoubleClick(QTreeWidgetItem *item) {
-    nodeMenuDelay_->stop();
-    doubleClicked_.start();
+void frmDocument::nodeDoubleClicked(QTreeWidgetItem *item) {
+    m_nodeMenuDelay->stop();
+    m_doubleClicked.start();
     if (!item)
         return;
     CurrentNode = nodeOf(*item);
@@ -52,12 +49,12 @@ bool frmDocument::eventFilter(QObject *watched, QEvent *event) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         QTreeWidgetItem *item = Tree->currentItem();
         if (item && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            Tree_NodeDoubleClick(item);
+            nodeDoubleClicked(item);
             return true;
         }
         if (item && key == Qt::Key_Menu) {
             const QRect place = Tree->visualItemRect(item);
-            Tree_NodeClick(item, Tree->viewport()->mapToGlobal(place.bottomLeft()));
+            nodeClicked(item, Tree->viewport()->mapToGlobal(place.bottomLeft()));
             return true;
         }
     }
@@ -95,15 +92,12 @@ void frmDocument::GoToLabel(const QString &label) {
 }
 
 void frmDocument::NodePaste() {
-    rtfText->SetSelText(CurrentNode.text);
+    rtfText->setSelText(CurrentNode.text);
 }
 
 void frmDocument::ShowCaretPosition() {
-    frmMain *main = mainWindow();
-    if (!main)
-        return;
     const TextRange range = rtfText->GetSel(false);
-    main->setStatusPanelText(StringTable::text(1097) + QString::number(range.endLine + 1) +
+    Q_EMIT statusTextChanged(StringTable::text(1097) + QString::number(range.endLine + 1) +
                              QStringLiteral(", ") + StringTable::text(1098) +
                              QString::number(range.endColumn + 1));
 }

@@ -8,13 +8,13 @@
 #include "analysis/scope_index.h"
 #include "analysis/source_scanner.h"
 #include "analysis/undefined_search.h"
-#include "app/app_settings.h"
-#include "app/prompts.h"
-#include "app/string_table.h"
+#include "base/app_settings.h"
+#include "base/prompts.h"
+#include "base/string_table.h"
+#include "base/text_codec.h"
 #include "document/command_catalogue.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
-#include "document/text_codec.h"
 
 #include <QHash>
 #include <QTreeWidget>
@@ -48,7 +48,7 @@ void frmDocument::RESCAN() {
         return;
     try {
         const QString text = rtfText->Text();
-        const ScanResult result = scanSource(SourceLines(text), vocabulary_, settings_.Paths[2],
+        const ScanResult result = scanSource(SourceLines(text), m_vocabulary, m_settings.Paths[2],
                                              &IncludeFile::read, windowTitle());
         applyScan(result);
     } catch (const std::exception &error) {
@@ -57,7 +57,7 @@ void frmDocument::RESCAN() {
 }
 
 void frmDocument::reportFailure(const QString &description) {
-    prompts_.message(description, StringTable::text(1055), MessageIcon::Critical);
+    m_prompts.message(description, StringTable::text(1055), MessageIcon::Critical);
 }
 
 void frmDocument::applyScan(const ScanResult &result) {
@@ -76,16 +76,16 @@ void frmDocument::applyScan(const ScanResult &result) {
 
 void frmDocument::replaceCompletionList(const ScanResult &result) {
     ComponentRegistry &registry = ComponentRegistry::global();
-    auto list = std::make_shared<CompletionList>(*globalList_);
+    auto list = std::make_shared<CompletionList>(*m_globalList);
     list->setName(registry.drawScanListName(&ComponentRegistry::systemRandom));
     for (const CompletionEntry &entry : result.completions)
         list->setDescription(list->addEntry(entry.name, entry.params, entry.icon),
                              entry.description);
-    if (!scanListName_.isEmpty())
-        registry.unregisterMemberList(scanListName_);
-    scanListName_ = list->name();
+    if (!m_scanListName.isEmpty())
+        registry.unregisterMemberList(m_scanListName);
+    m_scanListName = list->name();
     registry.registerMemberList(std::move(list));
-    memberListName_ = scanListName_;
+    m_memberListName = m_scanListName;
 }
 
 void frmDocument::fillWordLists(const ScanResult &result) {
@@ -96,10 +96,10 @@ void frmDocument::fillWordLists(const ScanResult &result) {
         {LanguageCategory::Constants, &result.constants},
         {LanguageCategory::Functions, &result.functions}};
     for (const auto &[category, words] : lists) {
-        if (!language_->clearWords(category))
+        if (!m_language->clearWords(category))
             continue;
         for (const QString &word : *words)
-            language_->addWord(category, word);
+            m_language->addWord(category, word);
     }
 }
 
@@ -108,7 +108,7 @@ void frmDocument::fillWordLists(const ScanResult &result) {
 // repeats a key.
 QString frmDocument::fillTree(const QList<NavigatorNode> &nodes) {
     Tree->clear();
-    nodes_.clear();
+    m_nodes.clear();
     QHash<QString, QTreeWidgetItem *> byKey;
     byKey.reserve(nodes.size());
     QList<QTreeWidgetItem *> topLevel;
@@ -135,7 +135,7 @@ QString frmDocument::fillTree(const QList<NavigatorNode> &nodes) {
         else
             topLevel.append(item);
         byKey.insert(node.key, item);
-        nodes_.append(node);
+        m_nodes.append(node);
         CurrentNode = node;
     }
     std::stable_sort(topLevel.begin(), topLevel.end(), [](auto *a, auto *b) {
@@ -157,8 +157,8 @@ void frmDocument::playReports(const ScanResult &result) {
         goToLine(box.markedLines.constFirst());
     for (const int line : box.markedLines)
         rtfText->SetLineColor(line, kDuplicateLineColour);
-    prompts_.message(box.text, StringTable::text(1055),
-                     box.critical ? MessageIcon::Critical : MessageIcon::Information);
+    m_prompts.message(box.text, StringTable::text(1055),
+                      box.critical ? MessageIcon::Critical : MessageIcon::Information);
     for (const int line : box.markedLines)
         rtfText->SetLineColor(line, kPlainLineColour);
 }
@@ -168,26 +168,26 @@ void frmDocument::goToLine(int line) {
 }
 
 bool frmDocument::IsDeclaredInScope(const QString &name, const QString &procName) const {
-    return ScopeIndex(nodes_).IsDeclaredInScope(name, procName);
+    return ScopeIndex(m_nodes).IsDeclaredInScope(name, procName);
 }
 
 void frmDocument::FindUndefined() {
     rtfText->setFocus();
     const QString text = rtfText->Text();
     const UndefinedSearchResult result =
-        findUndefined(SourceLines(text), vocabulary_, lstProc, nodes_);
+        findUndefined(SourceLines(text), m_vocabulary, lstProc, m_nodes);
     // Only lines that carry a colour need it taken off.
     for (int line = 0, count = rtfText->LineCount(); line < count; ++line)
-        if (rtfText->LineColor(line) != ::rtfText::NormalLineColour)
+        if (rtfText->lineColor(line) != ::rtfText::NormalLineColour)
             rtfText->SetLineColor(line, ::rtfText::NormalLineColour);
     for (const UndefinedFinding &finding : result.findings) {
-        rtfText->SetLineMark(finding.line, true);
+        rtfText->setLineMark(finding.line, true);
         rtfText->SetLineColor(finding.line, kUndefinedLineColour);
     }
     // The caret visits every finding in turn and stays at the last; going there once ends
     // the same without scrolling through all of them.
     if (!result.findings.isEmpty())
         goToLine(result.findings.constLast().line);
-    prompts_.message(result.message, StringTable::text(1055),
-                     result.found ? MessageIcon::Exclamation : MessageIcon::Information);
+    m_prompts.message(result.message, StringTable::text(1055),
+                      result.found ? MessageIcon::Exclamation : MessageIcon::Information);
 }

@@ -1,12 +1,12 @@
 #include "document/rtf_text.h"
 
+#include "base/disk_file.h"
+#include "base/text_codec.h"
 #include "document/command_catalogue.h"
 #include "document/command_dispatcher.h"
 #include "document/completion_popup.h"
-#include "document/disk_file.h"
 #include "document/document_printer.h"
 #include "document/scintilla_call.h"
-#include "document/text_codec.h"
 #include "document/utf8_columns.h"
 
 #include <Qsci/qscilexer.h>
@@ -58,7 +58,7 @@ qsizetype firstLineLongerThan(QStringView text, qsizetype limit) {
 } // namespace
 
 rtfText::rtfText(Prompts &prompts, QWidget *parent)
-    : QsciScintilla(parent), commands_(std::make_unique<CommandDispatcher>(*this, prompts)) {
+    : QsciScintilla(parent), m_commands(std::make_unique<CommandDispatcher>(*this, prompts)) {
     // Before anything asks for the control's accessible interface.
     static const bool ownAccessibleInstalled = [] {
         QAccessible::installFactory(&rtfText::accessibleInterfaceFor);
@@ -75,7 +75,7 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     // Completion is ours: the list comes from the document, not from QScintilla's APIs.
     setAutoCompletionSource(AcsNone);
     setCallTipsStyle(CallTipsNone);
-    completion_ = new CompletionPopup(*this);
+    m_completion = new CompletionPopup(*this);
 
     setMarginType(LineNumberMargin, NumberMargin);
     setMarginType(MarkMargin, SymbolMargin);
@@ -86,7 +86,7 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     markerDefine(Circle, LineMarkMarker);
     setMarkerBackgroundColor(QColor(220, 40, 40), LineMarkMarker);
 
-    font_ = QsciScintilla::font();
+    m_font = QsciScintilla::font();
     applyLookAndFeel();
 
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &rtfText::followLineCount);
@@ -94,7 +94,7 @@ rtfText::rtfText(Prompts &prompts, QWidget *parent)
     connect(this, &QsciScintilla::selectionChanged, this, [this] { Q_EMIT caretMoved(); });
     connect(this, &QsciScintilla::marginClicked, this, [this](int margin, int line) {
         if (margin == MarkMargin)
-            SetLineMark(line, !LineMarked(line));
+            setLineMark(line, !lineMarked(line));
     });
 }
 
@@ -105,29 +105,30 @@ rtfText::~rtfText() {
 bool rtfText::OpenFile(const QString &path) {
     const DiskFile::ReadResult file = DiskFile::read(path, MaxFileBytes);
     if (file.status == DiskFile::ReadResult::Status::Unreadable) {
-        lastError_ = file.error;
+        m_lastError = file.error;
         return false;
     }
     if (file.status == DiskFile::ReadResult::Status::Missing) {
         const QFileInfo info(path.contains(QChar(0)) ? QString() : path);
         if (info.isDir())
-            lastError_ = QStringLiteral("%1 is a folder, not a file.").arg(path);
+            m_lastError = QStringLiteral("%1 is a folder, not a file.").arg(path);
         else if (!info.exists())
-            lastError_ = qt_error_string(ENOENT);
+            m_lastError = qt_error_string(ENOENT);
         else if (!info.isFile())
-            lastError_ = QStringLiteral("%1 is not a regular file.").arg(path);
+            m_lastError = QStringLiteral("%1 is not a regular file.").arg(path);
         else
-            lastError_ = QStringLiteral("%1 is larger than %2 MB, too large to open.")
-                             .arg(path)
-                             .arg(MaxFileBytes >> 20);
+            m_lastError = QStringLiteral("%1 is larger than %2 MB, too large to open.")
+                              .arg(path)
+                              .arg(MaxFileBytes >> 20);
         return false;
     }
     const QString text = TextCodec::toCrLf(TextCodec::decodeText(file.bytes));
     if (const qsizetype line = firstLineLongerThan(text, MaxLineLength); line >= 0) {
-        lastError_ = QStringLiteral("Line %1 of %2 is longer than %3 characters, too long to open.")
-                         .arg(line + 1)
-                         .arg(path)
-                         .arg(MaxLineLength);
+        m_lastError =
+            QStringLiteral("Line %1 of %2 is longer than %3 characters, too long to open.")
+                .arg(line + 1)
+                .arg(path)
+                .arg(MaxLineLength);
         return false;
     }
     const QByteArray utf8 = text.toUtf8();
@@ -149,18 +150,18 @@ bool rtfText::OpenFile(const QString &path) {
 
 bool rtfText::SaveFile(const QString &path, int format) {
     if (format != TextCodec::Ascii && format != TextCodec::Utf8 && format != TextCodec::Unicode) {
-        lastError_ = QStringLiteral("%1 is not a save format (16, 32 or 64).").arg(format);
+        m_lastError = QStringLiteral("%1 is not a save format (16, 32 or 64).").arg(format);
         return false;
     }
     const TextCodec::EncodeResult encoded =
         TextCodec::encodeText(Text(), static_cast<TextCodec::Format>(format));
     if (!encoded.ok) {
-        lastError_ = encoded.errorMessage;
+        m_lastError = encoded.errorMessage;
         return false;
     }
     const DiskFile::WriteResult written = DiskFile::replace(path, encoded.bytes);
     if (!written.ok) {
-        lastError_ = written.error;
+        m_lastError = written.error;
         return false;
     }
     sciCall(*this, SCI_SETSAVEPOINT);
@@ -195,41 +196,41 @@ void rtfText::SetText(const QString &text) {
 }
 
 bool rtfText::Modified() const {
-    return modifiedMark_ || sciCall(*this, SCI_GETMODIFY) != 0;
+    return m_modifiedMark || sciCall(*this, SCI_GETMODIFY) != 0;
 }
 
-void rtfText::SetModifiedMark(bool on) {
-    modifiedMark_ = on;
+void rtfText::setModifiedMark(bool on) {
+    m_modifiedMark = on;
     Q_EMIT modificationChanged(Modified());
 }
 
 void rtfText::SetFont(const QFont &font) {
-    font_ = font;
+    m_font = font;
     applyLookAndFeel();
 }
 
-void rtfText::SetLineNumbering(bool on) {
-    lineNumbering_ = on;
+void rtfText::setLineNumbering(bool on) {
+    m_lineNumbering = on;
     updateLineNumberWidth();
 }
 
 bool rtfText::SetColor(int item, std::uint32_t colour) {
     if (item != LineNumberColourItem)
         return false;
-    lineNumberColour_ = colour & 0xFFFFFFu;
-    sciCall(*this, SCI_STYLESETFORE, STYLE_LINENUMBER, long(lineNumberColour_));
+    m_lineNumberColour = colour & 0xFFFFFFu;
+    sciCall(*this, SCI_STYLESETFORE, STYLE_LINENUMBER, long(m_lineNumberColour));
     return true;
 }
 
 void rtfText::applyLookAndFeel() {
     if (QsciLexer *language = lexer()) {
-        language->setDefaultFont(font_);
-        language->setFont(font_);
+        language->setDefaultFont(m_font);
+        language->setFont(m_font);
     } else {
-        QsciScintilla::setFont(font_);
+        QsciScintilla::setFont(m_font);
     }
-    setMarginsFont(font_);
-    SetColor(LineNumberColourItem, lineNumberColour_);
+    setMarginsFont(m_font);
+    SetColor(LineNumberColourItem, m_lineNumberColour);
     updateLineNumberWidth();
 }
 
@@ -240,7 +241,7 @@ QAccessibleInterface *rtfText::accessibleInterfaceFor(const QString &className, 
     if (className != QLatin1String(staticMetaObject.className()))
         return nullptr;
     auto *editor = qobject_cast<rtfText *>(object);
-    if (!editor || editor->accessibilityActive_)
+    if (!editor || editor->m_accessibilityActive)
         return nullptr;
     return new QAccessibleWidget(editor, QAccessible::EditableText);
 }
@@ -256,7 +257,7 @@ void rtfText::reportEditsAfterwards(bool on) {
     // QScintilla answers a report of an edit made, before any handler sees it, with a count of
     // the characters from the start of the text to the edit, for screen readers. Reports of
     // edits to come cost nothing and are enough for the line-number margin.
-    accessibilityActive_ = on;
+    m_accessibilityActive = on;
     sciCall(*this, SCI_SETMODEVENTMASK,
             on ? SC_MODEVENTMASKALL
                : SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_CHANGEFOLD);
@@ -264,53 +265,53 @@ void rtfText::reportEditsAfterwards(bool on) {
 
 void rtfText::followLineCount() {
     // One update for all the edits of a turn of the event loop (a paste, a replace-all).
-    if (lineCountFollowUpDue_)
+    if (m_lineCountFollowUpDue)
         return;
-    lineCountFollowUpDue_ = true;
+    m_lineCountFollowUpDue = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            lineCountFollowUpDue_ = false;
+            m_lineCountFollowUpDue = false;
             fitLineNumberMargin();
         },
         Qt::QueuedConnection);
 }
 
 void rtfText::fitLineNumberMargin() {
-    if (marginDigits(LineCount()) != marginDigits_)
+    if (marginDigits(LineCount()) != m_marginDigits)
         updateLineNumberWidth();
 }
 
 void rtfText::updateLineNumberWidth() {
-    marginDigits_ = marginDigits(LineCount());
-    if (!lineNumbering_) {
+    m_marginDigits = marginDigits(LineCount());
+    if (!m_lineNumbering) {
         setMarginWidth(LineNumberMargin, 0);
         return;
     }
-    const QByteArray sample = "_" + QByteArray(marginDigits_, '9');
+    const QByteArray sample = "_" + QByteArray(m_marginDigits, '9');
     SendScintilla(SCI_SETMARGINWIDTHN, LineNumberMargin,
                   SendScintilla(SCI_TEXTWIDTH, STYLE_LINENUMBER, sample.constData()));
 }
 
 int rtfText::markerForColour(std::uint32_t colour) {
-    for (const auto &[known, marker] : colourMarkers_)
+    for (const auto &[known, marker] : m_colourMarkers)
         if (known == colour)
             return marker;
-    int marker = FirstColourMarker + int(colourMarkers_.size());
+    int marker = FirstColourMarker + int(m_colourMarkers.size());
     if (marker <= LastColourMarker) {
-        colourMarkers_.emplace_back(colour, marker);
+        m_colourMarkers.emplace_back(colour, marker);
     } else {
         // Every marker is taken: reuse one that no line shows any more, or else the oldest
         // (its lines take the new colour).
-        auto reused = colourMarkers_.begin();
-        for (auto it = colourMarkers_.begin(); it != colourMarkers_.end(); ++it)
+        auto reused = m_colourMarkers.begin();
+        for (auto it = m_colourMarkers.begin(); it != m_colourMarkers.end(); ++it)
             if (sciCall(*this, SCI_MARKERNEXT, 0, 1L << it->second) < 0) {
                 reused = it;
                 break;
             }
         marker = reused->second;
-        colourMarkers_.erase(reused);
-        colourMarkers_.emplace_back(colour, marker);
+        m_colourMarkers.erase(reused);
+        m_colourMarkers.emplace_back(colour, marker);
     }
     sciCall(*this, SCI_MARKERDEFINE, static_cast<unsigned long>(marker), SC_MARK_BACKGROUND);
     sciCall(*this, SCI_MARKERSETBACK, static_cast<unsigned long>(marker), long(colour));
@@ -320,7 +321,7 @@ int rtfText::markerForColour(std::uint32_t colour) {
 bool rtfText::SetLineColor(int line, std::uint32_t colour) {
     if (line < 0 || line >= LineCount())
         return false;
-    for (const auto &entry : colourMarkers_)
+    for (const auto &entry : m_colourMarkers)
         sciCall(*this, SCI_MARKERDELETE, static_cast<unsigned long>(line), entry.second);
     colour = asBgr(colour);
     if (colour != NormalLineColour)
@@ -328,28 +329,28 @@ bool rtfText::SetLineColor(int line, std::uint32_t colour) {
     return true;
 }
 
-std::uint32_t rtfText::LineColor(int line) const {
+std::uint32_t rtfText::lineColor(int line) const {
     const long mask = sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line));
-    for (const auto &[colour, marker] : colourMarkers_)
+    for (const auto &[colour, marker] : m_colourMarkers)
         if (mask & (1L << marker))
             return colour;
     return NormalLineColour;
 }
 
-void rtfText::SetLineMark(int line, bool marked) {
+void rtfText::setLineMark(int line, bool marked) {
     if (line < 0 || line >= LineCount())
         return;
-    if (marked && !LineMarked(line))
+    if (marked && !lineMarked(line))
         markerAdd(line, LineMarkMarker);
     else if (!marked)
         markerDelete(line, LineMarkMarker);
 }
 
-bool rtfText::LineMarked(int line) const {
+bool rtfText::lineMarked(int line) const {
     return sciCall(*this, SCI_MARKERGET, static_cast<unsigned long>(line)) & (1L << LineMarkMarker);
 }
 
-int rtfText::NextMarkedLine(int line, bool backward) const {
+int rtfText::nextMarkedLine(int line, bool backward) const {
     const long mask = 1L << LineMarkMarker;
     if (backward) {
         const long found = line > 0 ? sciCall(*this, SCI_MARKERPREVIOUS, line - 1, mask) : -1;
@@ -422,7 +423,7 @@ QString rtfText::SelText() const {
         bytes(sciCall(*this, SCI_GETSELECTIONSTART), sciCall(*this, SCI_GETSELECTIONEND)));
 }
 
-void rtfText::SetSelText(const QString &text) {
+void rtfText::setSelText(const QString &text) {
     const long start = sciCall(*this, SCI_GETSELECTIONSTART);
     replaceBytes(start, sciCall(*this, SCI_GETSELECTIONEND), text.toUtf8());
     sciCall(*this, SCI_GOTOPOS, static_cast<unsigned long>(sciCall(*this, SCI_GETTARGETEND)));
@@ -434,7 +435,7 @@ void rtfText::InsertText(const QString &text, int line, int column) {
 }
 
 bool rtfText::ExecuteCmd(int command, const QString &argument) {
-    return commands_->run(CommandCatalogue::check(command, argument));
+    return m_commands->run(CommandCatalogue::check(command, argument));
 }
 
 bool rtfText::ExecuteCmd(int command, int argument) {
@@ -442,7 +443,7 @@ bool rtfText::ExecuteCmd(int command, int argument) {
 }
 
 bool rtfText::ExecuteCmd(const QString &command, const QString &argument) {
-    return commands_->run(CommandCatalogue::check(command, argument));
+    return m_commands->run(CommandCatalogue::check(command, argument));
 }
 
 bool rtfText::PrintContents(QPrinter &printer, int options, const QString &caption) {
@@ -450,13 +451,13 @@ bool rtfText::PrintContents(QPrinter &printer, int options, const QString &capti
     for (const QWidget *w = this; title.isEmpty() && w; w = w->parentWidget())
         title = w->windowTitle();
     if (!DocumentPrinter::print(*this, printer, options, title)) {
-        lastError_ = QStringLiteral("The text could not be printed.");
+        m_lastError = QStringLiteral("The text could not be printed.");
         return false;
     }
     return true;
 }
 
-void rtfText::SetLanguage(QsciLexer *language) {
+void rtfText::setLanguage(QsciLexer *language) {
     setLexer(language);
     applyLookAndFeel();
 }
@@ -465,21 +466,21 @@ void rtfText::Restyle() {
     sciCall(*this, SCI_COLOURISE, 0, -1);
 }
 
-void rtfText::PrepareContextMenu() {
+void rtfText::prepareContextMenu() {
     sciCall(*this, SCI_AUTOCCANCEL);
     sciCall(*this, SCI_CALLTIPCANCEL);
 }
 
-void rtfText::SetCompletionWhileTyping(bool on) {
-    completion_->setWhileTyping(on);
+void rtfText::setCompletionWhileTyping(bool on) {
+    m_completion->setWhileTyping(on);
 }
 
-void rtfText::SetCompletionList(const QList<CompletionEntry> &entries) {
-    completion_->answer(entries);
+void rtfText::setCompletionList(const QList<CompletionEntry> &entries) {
+    m_completion->answer(entries);
 }
 
-void rtfText::ShowCompletionList() {
-    completion_->show();
+void rtfText::showCompletionList() {
+    m_completion->show();
 }
 
 void rtfText::contextMenuEvent(QContextMenuEvent *event) {
@@ -508,7 +509,7 @@ void rtfText::keyPressEvent(QKeyEvent *event) {
             ExecuteCmd(CommandCatalogue::GoToLine, -1);
             return;
         case Qt::Key_Space:
-            ShowCompletionList();
+            showCompletionList();
             return;
         default:
             break;

@@ -62,24 +62,24 @@ public:
     bool Modified() const;
     // Makes the text count as modified although it matches its last load or save, as when the
     // file on disk no longer holds it, until the owner ends it after its next load or save.
-    void SetModifiedMark(bool on);
+    void setModifiedMark(bool on);
 
     // The font of the whole text and the line numbers, kept across a change of language.
     void SetFont(const QFont &font);
-    bool LineNumbering() const { return lineNumbering_; }
-    void SetLineNumbering(bool on);
+    bool LineNumbering() const { return m_lineNumbering; }
+    void setLineNumbering(bool on);
     // Item 4 is the colour of the line numbers; other items are not known (false).
     bool SetColor(int item, std::uint32_t colour);
 
     // The background of one line; NormalLineColour removes it. False for a line that does not
     // exist.
     bool SetLineColor(int line, std::uint32_t colour);
-    std::uint32_t LineColor(int line) const;
+    std::uint32_t lineColor(int line) const;
     // The mark in the margin beside a line.
-    void SetLineMark(int line, bool marked);
-    bool LineMarked(int line) const;
+    void setLineMark(int line, bool marked);
+    bool lineMarked(int line) const;
     // The first marked line after (or before) `line`, going round at the end; -1 for none.
-    int NextMarkedLine(int line, bool backward) const;
+    int nextMarkedLine(int line, bool backward) const;
 
     int LineCount() const;
     // A line's text without its line end; "" for a line that does not exist.
@@ -92,7 +92,7 @@ public:
     void SetSel(const TextRange &range, bool makeVisible);
     QString SelText() const;
     // Replaces the selection (or inserts at the caret) and puts the caret after the text.
-    void SetSelText(const QString &text);
+    void setSelText(const QString &text);
     // Inserts at a line and column; the selection keeps its place in the text.
     void InsertText(const QString &text, int line, int column);
 
@@ -108,26 +108,26 @@ public:
     bool PrintContents(QPrinter &printer, int options, const QString &caption = {});
 
     // The colouring language; null for plain text. The control does not own it.
-    void SetLanguage(QsciLexer *language);
+    void setLanguage(QsciLexer *language);
     // Styles the whole text again, e.g. after the language's word lists changed.
     void Restyle();
     // The flag set once at load: offer the completion list while a name is typed (after its
     // third character). Ctrl+Space offers it at any time.
-    void SetCompletionWhileTyping(bool on);
+    void setCompletionWhileTyping(bool on);
     // Called before the owner shows its context menu: closes the control's own pop-ups.
-    void PrepareContextMenu();
+    void prepareContextMenu();
 
     // The answer to completionListRequested(), given while that signal is handled.
-    void SetCompletionList(const QList<CompletionEntry> &entries);
+    void setCompletionList(const QList<CompletionEntry> &entries);
     // Asks for the completion list and shows it for the partial name before the caret.
-    void ShowCompletionList();
+    void showCompletionList();
 
     // Byte position in the editor's buffer of a line and column, and back.
     long positionOf(int line, int column) const;
     int columnOf(long position) const;
 
-    QString lastError() const { return lastError_; }
-    void setLastError(const QString &error) { lastError_ = error; }
+    QString lastError() const { return m_lastError; }
+    void setLastError(const QString &error) { m_lastError = error; }
 
 Q_SIGNALS:
     void contextMenuRequested(const QPoint &globalPos);
@@ -136,7 +136,7 @@ Q_SIGNALS:
     // A mouse button went down: button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl,
     // 4 Alt; x and y in pixels within the text area.
     void mouseDown(int button, int shift, int x, int y);
-    // Answer with SetCompletionList().
+    // Answer with setCompletionList().
     void completionListRequested();
 
 protected:
@@ -156,15 +156,15 @@ private:
     void reportEditsAfterwards(bool on);
     static QAccessibleInterface *accessibleInterfaceFor(const QString &className, QObject *object);
 
-    std::unique_ptr<CommandDispatcher> commands_;
-    QString lastError_;
-    QFont font_;
-    bool lineNumbering_ = true;
-    int marginDigits_ = 0;
-    bool lineCountFollowUpDue_ = false;
-    bool accessibilityActive_ = false;
-    bool modifiedMark_ = false;
-    std::uint32_t lineNumberColour_ = 8421504;
-    CompletionPopup *completion_ = nullptr;                    // a child
-    std::vector<std::pair<std::uint32_t, int>> colourMarkers_; // colour, marker number
+    std::unique_ptr<CommandDispatcher> m_commands;
+    QString m_lastError;
+    QFont m_font;
+    bool m_lineNumbering = true;
+    int m_marginDigits = 0;
+    bool m_lineCountFollowUpDue = false;
+    bool m_accessibilityActive = false;
+    bool m_modifiedMark = false;
+    std::uint32_t m_lineNumberColour = 8421504;
+    CompletionPopup *m_completion = nullptr;                    // a child
+    std::vector<std::pair<std::uint32_t, int>> m_colourMarkers; // colour, marker number
 };

@@ -1,6 +1,6 @@
 #include "translator/batch_file.h"
 
-#include "document/disk_file.h"
+#include "base/disk_file.h"
 
 #include <QFile>
 

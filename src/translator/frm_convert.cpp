@@ -1,11 +1,11 @@
 #include "translator/frm_convert.h"
 
-#include "app/app_settings.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
-#include "app/string_table.h"
+#include "base/app_settings.h"
+#include "base/prompts.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
+#include "base/twips_rect.h"
 #include "dialogs/frm_path.h"
-#include "dialogs/twips_rect.h"
 #include "translator/command_line.h"
 #include "translator/conversion_report.h"
 
@@ -20,8 +20,8 @@ frmConvert::frmConvert(AppSettings &settings, Prompts &prompts, const QString &p
       btnPT(new QPushButton(QStringLiteral("..."), this)), lblI(new QLabel(this)),
       txtI(new QLineEdit(this)), btnPI(new QPushButton(QStringLiteral("..."), this)),
       btnCancel(new QPushButton(this)), btnGo(new QPushButton(QStringLiteral("OK"), this)),
-      runModal([](QDialog &dialog) { dialog.exec(); }), settings_(settings), prompts_(prompts),
-      programFolder_(programFolder) {
+      runModal([](QDialog &dialog) { dialog.exec(); }), m_settings(settings), m_prompts(prompts),
+      m_programFolder(programFolder) {
     setObjectName(QStringLiteral("frmConvert"));
     lblT->setObjectName(QStringLiteral("lblT"));
     txtT->setObjectName(QStringLiteral("txtT"));
@@ -51,7 +51,7 @@ frmConvert::frmConvert(AppSettings &settings, Prompts &prompts, const QString &p
     setWindowTitle(StringTable::text(1069));
     lblT->setText(StringTable::text(1068));
     lblI->setText(StringTable::text(1061));
-    txtI->setText(settings_.Paths[4]);
+    txtI->setText(m_settings.Paths[4]);
     btnCancel->setText(StringTable::text(1062));
     btnGo->setEnabled(false);
     btnGo->setDefault(true);
@@ -64,36 +64,36 @@ frmConvert::frmConvert(AppSettings &settings, Prompts &prompts, const QString &p
 }
 
 void frmConvert::txtT_Change(const QString &text) {
-    btnGo->setEnabled(!running_ && FileExists(text));
+    btnGo->setEnabled(!m_running && FileExists(text));
 }
 
 void frmConvert::btnPT_Click() {
     FileDialogRequest request;
     request.title = StringTable::text(1002);
-    request.filters = {settings_.FilterNames[2] + QStringLiteral(" (*)")};
-    txtT->setText(prompts_.openFileName(request));
+    request.filters = {m_settings.FilterNames[2] + QStringLiteral(" (*)")};
+    txtT->setText(m_prompts.openFileName(request));
 }
 
 void frmConvert::btnPI_Click() {
-    frmPath chooser(settings_, prompts_, QStringLiteral("4"), this);
+    frmPath chooser(m_settings, m_prompts, QStringLiteral("4"), this);
     chooser.setWindowTitle(lblI->text());
-    chooser.setPath(settings_.Paths[4]);
+    chooser.setPath(m_settings.Paths[4]);
     runModal(chooser);
-    if (settings_.PathChosen)
-        txtI->setText(settings_.Paths[4]);
+    if (m_settings.PathChosen)
+        txtI->setText(m_settings.Paths[4]);
 }
 
 void frmConvert::btnGo_Click() {
-    if (running_)
+    if (m_running)
         return;
     const QString commandLine =
-        conversionCommandLine(settings_.Paths[1], txtT->text(), settings_.Paths[4]);
+        conversionCommandLine(m_settings.Paths[1], txtT->text(), m_settings.Paths[4]);
     RunOptions options = runOptions;
-    options.programFolder = programFolder_;
-    options.waitSeconds = settings_.WaitSeconds;
+    options.programFolder = m_programFolder;
+    options.waitSeconds = m_settings.WaitSeconds;
     TranslatorRun run;
     {
-        const QScopedValueRollback guard(running_, true);
+        const QScopedValueRollback guard(m_running, true);
         btnGo->setEnabled(false);
         btnCancel->setEnabled(false);
         run = RunTranslator(commandLine, options);
@@ -101,9 +101,9 @@ void frmConvert::btnGo_Click() {
     }
     txtT_Change(txtT->text());
     const ConversionReport report = ConversionReport::forRun(run);
-    prompts_.message(report.text, StringTable::text(1055),
-                     report.isError ? MessageIcon::Critical : MessageIcon::None,
-                     MessageButtons::Ok);
+    m_prompts.message(report.text, StringTable::text(1055),
+                      report.isError ? MessageIcon::Critical : MessageIcon::None,
+                      MessageButtons::Ok);
     accept();
 }
 
@@ -112,7 +112,7 @@ void frmConvert::btnCancel_Click() {
 }
 
 void frmConvert::reject() {
-    if (running_)
+    if (m_running)
         return;
     QDialog::reject();
 }

@@ -42,15 +42,15 @@ public:
     void btnPI_Click();
     void btnGo_Click();
     void btnCancel_Click();
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return m_running; }
 
     void reject() override;
 
 private:
     void txtT_Change(const QString &text);
 
-    AppSettings &settings_;
-    Prompts &prompts_;
-    QString programFolder_;
-    bool running_ = false;
+    AppSettings &m_settings;
+    Prompts &m_prompts;
+    QString m_programFolder;
+    bool m_running = false;
 };

@@ -1,8 +1,8 @@
 #include "translator/translation_checks.h"
 
-#include "app/document_identity.h"
-#include "app/settings_file.h"
-#include "app/string_table.h"
+#include "base/document_identity.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
 
 std::optional<QString> emptyDocumentMessage(const QString &documentText) {
     if (!documentText.isEmpty())

@@ -1,9 +1,9 @@
 #include "translator/translator_log.h"
 
-#include "app/settings_file.h"
-#include "app/string_table.h"
-#include "document/disk_file.h"
-#include "document/text_codec.h"
+#include "base/disk_file.h"
+#include "base/settings_file.h"
+#include "base/string_table.h"
+#include "base/text_codec.h"
 
 #include <QRegularExpression>
 #include <optional>

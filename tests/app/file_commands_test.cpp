@@ -1,8 +1,8 @@
-#include "app/disk_watch.h"
-#include "app/document_identity.h"
 #include "app/recent_files.h"
-#include "app/settings_file.h"
-#include "document/disk_file.h"
+#include "base/disk_file.h"
+#include "base/document_identity.h"
+#include "base/settings_file.h"
+#include "document/disk_watch.h"
 #include "document/document_window_fixture.h"
 #include "translator/batch_file.h"
 

@@ -1,8 +1,8 @@
 #include "document/document_window_fixture.h"
 
-#include "app/file_drop_filter.h"
-#include "app/settings_file.h"
 #include "app/window_arrangement.h"
+#include "base/settings_file.h"
+#include "document/file_drop_filter.h"
 
 #include <QClipboard>
 #include <QFontDatabase>

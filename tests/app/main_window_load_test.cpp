@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "analysis/document_language.h"
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 #include <QCloseEvent>
 #include <QDir>

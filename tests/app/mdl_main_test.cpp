@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "app/qt_prompts.h"
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 #include <QDir>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "settings_round_trip.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 #include <QByteArrayView>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "cli/scan_command.h"
 #include "common/test_paths.h"
 

@@ -1,4 +1,4 @@
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "dialogs/frm_about.h"
 #include "qstring_printer.h"
 

@@ -37,7 +37,7 @@ protected:
     static void doubleClick(frmINI &dialog, std::initializer_list<int> rows) {
         for (int row : rows) {
             dialog.Files->setCurrentCell(row, 1);
-            dialog.Files_DblClick();
+            dialog.filesDoubleClicked();
         }
     }
     QStringList writtenLines() const {

@@ -1,7 +1,7 @@
+#include "app/help_commands.h"
 #include "app/main_window_fixture.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_desc.h"
-#include "dialogs/help_commands.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 

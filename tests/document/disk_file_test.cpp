@@ -1,4 +1,4 @@
-#include "document/disk_file.h"
+#include "base/disk_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -59,7 +59,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "lbl::"}));
     EXPECT_EQ(doc.documentLanguage().category("labels")->words, QStringList{"lbl::"});
     EXPECT_EQ(doc.rtfText->GetSel(false).endLine, 2); // went to the duplicate's line
-    EXPECT_EQ(doc.rtfText->LineColor(2), rtfText::NormalLineColour);
+    EXPECT_EQ(doc.rtfText->lineColor(2), rtfText::NormalLineColour);
 
     // One box per scan, however many reports: cut after 20, the include folder's place named
     // when an include is missing, duplicates alone under the information icon.
@@ -92,7 +92,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
         QList<int> yellow;
         prompts.onMessage = [&] {
             for (int line = 0; line < doc.rtfText->LineCount(); ++line)
-                if (doc.rtfText->LineColor(line) == kDuplicateLineColour)
+                if (doc.rtfText->lineColor(line) == kDuplicateLineColour)
                     yellow << line;
         };
         scanned(scan.text);
@@ -121,7 +121,7 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
         int line; // -1: no menu
     } clicks[] = {{"A", -1}, {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}};
     for (const auto &click : clicks) {
-        doc.Tree_NodeClick(item(*doc.Tree, click.key), {});
+        doc.nodeClicked(item(*doc.Tree, click.key), {});
         EXPECT_EQ(doc.CurrentNode.key, click.key);
         EXPECT_EQ(main().mnuNode->isVisible(), click.line >= 0) << click.key;
         main().mnuNode->hide();
@@ -149,7 +149,7 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
     doc.CurrentNode = {"L9", "L", "nowhere::"}; // not found: the selection stays
     doc.rtfText->SetSel({5, 8, 5, 11}, true);
     doc.NodeGoTo();
-    doc.Tree_NodeClick(item(*doc.Tree, "V1"), {});
+    doc.nodeClicked(item(*doc.Tree, "V1"), {});
     main().mnuNodePaste->trigger();
     EXPECT_EQ(doc.rtfText->GetLine(5), "  PRINT data%");
 }
@@ -174,9 +174,9 @@ TEST_F(DocumentScan, UndefinedNamesAreMarkedAndAClearSearchTakesOnlyTheColoursOf
         main().itmFindUndefined->trigger();
         QList<int> marked, coloured;
         for (int line = 0; line < doc.rtfText->LineCount(); ++line) {
-            if (doc.rtfText->LineMarked(line))
+            if (doc.rtfText->lineMarked(line))
                 marked << line;
-            if (doc.rtfText->LineColor(line) == 10526975)
+            if (doc.rtfText->lineColor(line) == 10526975)
                 coloured << line;
         }
         EXPECT_EQ(marked, (QList<int>{2, 6})); // marks stay

@@ -141,7 +141,7 @@ TEST_F(DocumentWindow, HugeBinaryAndLongLineFilesOpenScanAndScroll) {
     for (const QByteArray &bytes : files) {
         main().NewDocument();
         frmDocument &doc = active();
-        ASSERT_TRUE(doc.LoadFile(writeFile("source.opl", bytes)));
+        ASSERT_TRUE(doc.loadFile(writeFile("source.opl", bytes)));
         doc.rtfText->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
         doc.rtfText->viewport()->grab();
         EXPECT_GE(doc.Tree->topLevelItemCount(), 3);

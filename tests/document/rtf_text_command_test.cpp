@@ -238,11 +238,11 @@ TEST_F(RtfTextCommand, LineMarksColoursAndLineEdits) {
     editor.ExecuteCmd(180);
     EXPECT_EQ(editor.GetSel(false).endLine, 3);
     editor.ExecuteCmd(182);
-    EXPECT_FALSE(editor.LineMarked(1) || editor.LineMarked(3));
+    EXPECT_FALSE(editor.lineMarked(1) || editor.lineMarked(3));
 
     editor.SetLineColor(2, 255);
     editor.ExecuteCmd(222);
-    EXPECT_EQ(editor.LineColor(2), rtfText::NormalLineColour);
+    EXPECT_EQ(editor.lineColor(2), rtfText::NormalLineColour);
 
     editor.SetText(QStringLiteral("a\tb  \r\n\tc\t \r\n"));
     editor.ExecuteCmd(192, QStringLiteral("4"));

@@ -15,13 +15,13 @@ class RtfTextCompletion : public ::testing::Test {
 protected:
     RtfTextCompletion() {
         // As in a document window: the OPL lexer, which brings its own case rule.
-        editor.SetLanguage(new OplLexer(std::make_shared<DocumentLanguage>(), &editor));
+        editor.setLanguage(new OplLexer(std::make_shared<DocumentLanguage>(), &editor));
         editor.resize(400, 200);
         editor.show();
         QObject::connect(&editor, &rtfText::completionListRequested, &editor, [this] {
             ++requests;
             if (answer)
-                editor.SetCompletionList(entries);
+                editor.setCompletionList(entries);
         });
     }
     bool listShown() const { return editor.SendScintilla(Sci::SCI_AUTOCACTIVE) != 0; }
@@ -63,7 +63,7 @@ TEST_F(RtfTextCompletion, CtrlSpaceOffersTheEntriesInCaseBlindOrderAndReturnInse
 }
 
 TEST_F(RtfTextCompletion, TypingAThirdLetterOffersTheListWhenTheFlagIsSet) {
-    editor.SetCompletionWhileTyping(true);
+    editor.setCompletionWhileTyping(true);
     QTest::keyClicks(&editor, QStringLiteral("x=co"));
     EXPECT_EQ(requests, 0);
     QTest::keyClicks(&editor, QStringLiteral("u"));
@@ -79,7 +79,7 @@ TEST_F(RtfTextCompletion, TypingAThirdLetterOffersTheListWhenTheFlagIsSet) {
 
 TEST_F(RtfTextCompletion, TypingIgnoresCaseAndTheWholeNameOfTheOnlyEntryLeftClosesTheList) {
     entries += {{"PRINT", "", 1, ""}, {"ENDP", "", 1, ""}, {"ENDV", "", 1, ""}};
-    editor.SetCompletionWhileTyping(true);
+    editor.setCompletionWhileTyping(true);
     const struct {
         const char *typed;
         const char *text; // after Return and "x"
@@ -108,7 +108,7 @@ TEST_F(RtfTextCompletion, NoAnswerShowsNothing) {
     answer = true;
     QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
     ASSERT_TRUE(listShown());
-    editor.PrepareContextMenu();
+    editor.prepareContextMenu();
     EXPECT_FALSE(listShown());
 }
 

@@ -57,7 +57,7 @@ TEST_F(RtfTextEdit, InsertingKeepsTheSelectionOnItsText) {
     editor.SelectLine(1, true);
     EXPECT_EQ(editor.SelText(), QStringLiteral("REM zweite ✓ Zeile"));
     EXPECT_EQ(editor.GetSel(false), (TextRange{1, 0, 1, 18}));
-    editor.SetSelText(QStringLiteral("ersetzt"));
+    editor.setSelText(QStringLiteral("ersetzt"));
     EXPECT_EQ(editor.GetLine(1), QStringLiteral("ersetzt"));
     EXPECT_EQ(editor.GetSel(false), (TextRange{1, 7, 1, 7}));
     EXPECT_EQ(editor.LineCount(), 4);
@@ -65,9 +65,9 @@ TEST_F(RtfTextEdit, InsertingKeepsTheSelectionOnItsText) {
 
 TEST_F(RtfTextEdit, LineColoursComeAndGoPerLine) {
     EXPECT_TRUE(editor.SetLineColor(1, 10526975));
-    EXPECT_EQ(editor.LineColor(0), rtfText::NormalLineColour);
+    EXPECT_EQ(editor.lineColor(0), rtfText::NormalLineColour);
     EXPECT_TRUE(editor.SetLineColor(1, rtfText::NormalLineColour));
-    EXPECT_EQ(editor.LineColor(1), rtfText::NormalLineColour);
+    EXPECT_EQ(editor.lineColor(1), rtfText::NormalLineColour);
     EXPECT_FALSE(editor.SetLineColor(4, 255));
     EXPECT_FALSE(editor.SetLineColor(-1, 255));
 
@@ -75,8 +75,8 @@ TEST_F(RtfTextEdit, LineColoursComeAndGoPerLine) {
     for (std::uint32_t colour = 1; colour <= 60; ++colour)
         ASSERT_TRUE(editor.SetLineColor(0, colour * 1000));
     EXPECT_TRUE(editor.SetLineColor(2, 0x123456));
-    EXPECT_EQ(editor.LineColor(0), 60000u);
-    EXPECT_EQ(editor.LineColor(2), 0x123456u);
+    EXPECT_EQ(editor.lineColor(0), 60000u);
+    EXPECT_EQ(editor.lineColor(2), 0x123456u);
 }
 
 TEST_F(RtfTextEdit, ALineColourIsPaintedAsRedGreenBlueFromBgr) {
@@ -97,11 +97,11 @@ TEST_F(RtfTextEdit, FontAndLineNumberColourSurviveAChangeOfLanguage) {
     EXPECT_FALSE(editor.SetColor(3, 0x336699));
     editor.SetFont(QFont(QStringLiteral("DejaVu Sans Mono"), 13));
     QsciLexerCPP language;
-    editor.SetLanguage(&language);
+    editor.setLanguage(&language);
     EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
     for (int style : {0, 5, int(Sci::STYLE_LINENUMBER)})
         EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETSIZE, style), 13) << style;
-    editor.SetLanguage(nullptr);
+    editor.setLanguage(nullptr);
     EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
 }
 
@@ -188,7 +188,7 @@ public:
 
 TEST_F(RtfTextEdit, RestyleStylesTheWholeText) {
     RecordingLanguage language;
-    editor.SetLanguage(&language);
+    editor.setLanguage(&language);
     language.styled = {-1, -1};
     editor.Restyle();
     EXPECT_EQ(language.styled, std::make_pair(0, int(editor.Text().toUtf8().size())));

@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(RtfTextPrint, Option62PrintsHeadersAndLineNumbersOnEveryPage) {
-    editor.SetLineNumbering(false);
+    editor.setLineNumbering(false);
     const QString text = printed(editor, 62, QStringLiteral("/home/user/prog.opl"));
     const int pages = int(text.count(u'\f'));
     ASSERT_GE(pages, 2);

@@ -1,4 +1,4 @@
-#include "document/text_codec.h"
+#include "base/text_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include "analysis/source_scanner.h"
 #include "analysis/undefined_search.h"
-#include "document/text_codec.h"
+#include "base/text_codec.h"
 
 #include <QSet>
 #include <cstdint>

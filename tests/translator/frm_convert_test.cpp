@@ -1,6 +1,6 @@
 // The conversion dialog, with runs end to end through /bin/sh and the stand-in translator.
-#include "app/app_settings.h"
-#include "app/window_placement.h"
+#include "base/app_settings.h"
+#include "base/window_placement.h"
 #include "common/scripted_prompts.h"
 #include "dialogs/frm_path.h"
 #include "test_files.h"

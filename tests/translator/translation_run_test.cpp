@@ -2,12 +2,12 @@
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
 #include "app/qt_test_print.h"
+#include "app/translation_run.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 #include "test_files.h"
-#include "translator/translation_run.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,7 +50,7 @@ protected:
     frmMain &main() { return *module.MainWindow(); }
     frmDocument &opened(const QString &name, const QByteArray &text) {
         writeFile(filesDir.filePath(name), text);
-        EXPECT_TRUE(main().activeDocument()->LoadFile(filesDir.filePath(name)));
+        EXPECT_TRUE(main().activeDocument()->loadFile(filesDir.filePath(name)));
         return *main().activeDocument();
     }
     // The caret's line and the colour of `line` while a box is up.
@@ -58,7 +58,7 @@ protected:
         prompts.onMessage = [&doc, line, &seen] {
             seen = QString("%1 %2")
                        .arg(doc.rtfText->GetSel(false).endLine)
-                       .arg(doc.rtfText->LineColor(line));
+                       .arg(doc.rtfText->lineColor(line));
         };
     }
     // Caption, then 1/0 for: editor enabled, document window enabled and maximised, the five
@@ -132,7 +132,7 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
     EXPECT_FALSE(main().statusPanelText().contains("translating"));
     EXPECT_EQ(main().activeDocument(), &doc);
     EXPECT_EQ(shown(), QStringList{"Syntax error\r\n\r\n Line 2|Tamro|1"});
-    EXPECT_EQ(doc.rtfText->LineColor(1), rtfText::NormalLineColour);
+    EXPECT_EQ(doc.rtfText->lineColor(1), rtfText::NormalLineColour);
     EXPECT_EQ(state(doc), path + "|1111111111");
     EXPECT_TRUE(main().mnuFileTrans->menuAction()->isVisible());
 }
@@ -177,7 +177,7 @@ TEST_F(TranslationRunTest, TheLogDecidesWhatIsShown) {
         translate();
         EXPECT_EQ(shown().join('\n'), c.shown) << c.log.toStdString();
         EXPECT_EQ(during, c.during) << c.log.toStdString();
-        EXPECT_EQ(doc.rtfText->LineColor(11), rtfText::NormalLineColour);
+        EXPECT_EQ(doc.rtfText->lineColor(11), rtfText::NormalLineColour);
         EXPECT_EQ(state(doc), path + "|1111111111");
         EXPECT_EQ(main().documents().size(), 1);
     }
