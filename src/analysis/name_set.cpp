@@ -86,7 +86,7 @@ NameSet::Folded NameSet::foldAndHash(QStringView name, std::u16string &buffer) {
         h ^= c;
         h *= 1099511628211ull;
     }
-    const auto folded = std::uint32_t(h ^ (h >> 32));
+    const auto folded = finish(h);
     return {QStringView(buffer.data(), qsizetype(buffer.size())), folded,
             changed ? hash(name) : folded};
 }

@@ -25,7 +25,13 @@ public:
             h ^= c.unicode();
             h *= 1099511628211ull;
         }
-        return std::uint32_t(h ^ (h >> 32));
+        return finish(h);
+    }
+
+    // FNV-1a moves a change of the last characters only upwards; the table takes the low
+    // bits. One multiply spreads every bit into the high half, which becomes the hash.
+    static std::uint32_t finish(std::uint64_t h) {
+        return std::uint32_t((h * 0x9E3779B97F4A7C15ull) >> 32);
     }
 
     // `name` upper-cased, the form in which names are compared ignoring case. Pure ASCII

@@ -70,20 +70,25 @@ std::pair<qsizetype, qsizetype> remAndProc(QStringView line) {
 bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
                      const QStringList &lstProc, const QList<NavigatorNode> &nodes,
                      const UndefinedVisitor &visit) {
-    std::u16string textBuffer;
-    std::u16string foldBuffer;
-    NameSet declared; // lstProc, upper-cased
+    DeclaredNames declared;
     declared.reserve(lstProc.size());
     for (const QString &name : lstProc)
-        declared.insert(NameSet::fold(name, foldBuffer));
-    const ScopeIndex scope(nodes);
+        declared.addUnlisted(name);
+    return searchUndefined(lines, vocabulary, declared, ScopeIndex(nodes), visit);
+}
+
+bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
+                     const DeclaredNames &declared, const ScopeIndex &scope,
+                     const UndefinedVisitor &visit) {
+    std::u16string textBuffer;
+    std::u16string foldBuffer;
     QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
     int owner = scope.ownerOf(procedure);
     // IsNameFree and the scope lookup, with each of the word's two forms hashed once.
     const auto isUndefined = [&](QStringView word) {
         const NameSet::Folded folded = NameSet::foldAndHash(word, foldBuffer);
         if (vocabulary.containsFolded(folded.text, folded.hash) ||
-            declared.contains(folded.text, folded.hash))
+            declared.containsFolded(folded.text, folded.hash))
             return false;
         return !scope.isDeclared(word, folded.originalHash, owner);
     };
