@@ -35,11 +35,9 @@ public:
             find(member ? NavigatorKeys::topLevel(NavigatorKeys::kind(parentKey)) : parentKey);
         if (!group)
             return;
-        m_line.clear();
-        m_line.append(QLatin1StringView(member ? "    " : "  "));
-        m_line.append(text);
-        m_line.append(u'\n');
-        group->lines.append(m_utf8.encode(m_line));
+        append(group->lines, member ? u"    " : u"  ");
+        append(group->lines, text);
+        append(group->lines, u"\n");
     }
 
     void write(QTextStream &out) {
@@ -55,17 +53,11 @@ public:
         }
         for (Group &group : m_groups) {
             out << group.text << u'\n';
-            // Out in pieces that end at a line end, so no character is cut.
-            constexpr qsizetype kPiece = 1 << 16;
-            qsizetype start = 0;
-            while (start < group.lines.size()) {
-                qsizetype end = qMin(start + kPiece, group.lines.size());
-                if (end < group.lines.size())
-                    end = group.lines.indexOf('\n', end - 1) + 1;
-                out << QString::fromUtf8(QByteArrayView(group.lines).sliced(start, end - start));
-                start = end;
+            // The encoder cuts no character in two, so each block decodes on its own.
+            for (QByteArray &block : group.lines) {
+                out << QString::fromUtf8(block);
+                block = QByteArray();
             }
-            group.lines = QByteArray();
         }
     }
 
@@ -73,8 +65,29 @@ private:
     struct Group {
         QString key;
         QString text;
-        QByteArray lines;
+        QList<QByteArray> lines; // the subtree, UTF-8
     };
+
+    // Encoded in place, a long text in pieces: one encoder for all keeps what the stream
+    // would write for the same characters.
+    // Blocks of a fixed size rather than one buffer, which would grow to twice what it holds.
+    void append(QList<QByteArray> &blocks, QStringView text) {
+        constexpr qsizetype kPiece = 1 << 16;
+        constexpr qsizetype kBlock = 1 << 18;
+        for (qsizetype at = 0; at < text.size(); at += kPiece) {
+            const QStringView piece = text.sliced(at, qMin(kPiece, text.size() - at));
+            const qsizetype space = m_utf8.requiredSpace(piece.size());
+            if (blocks.isEmpty() || blocks.last().capacity() - blocks.last().size() < space) {
+                blocks.append(QByteArray());
+                blocks.last().reserve(qMax(kBlock, space));
+            }
+            QByteArray &bytes = blocks.last();
+            const qsizetype size = bytes.size();
+            bytes.resize(size + space);
+            char *end = m_utf8.appendToBuffer(bytes.data() + size, piece);
+            bytes.resize(end - bytes.constData());
+        }
+    }
 
     Group *find(const QString &key) {
         for (Group &group : m_groups)
@@ -84,7 +97,6 @@ private:
     }
 
     QList<Group> m_groups;
-    QString m_line;
     QStringEncoder m_utf8{QStringConverter::Utf8};
 };
 
