@@ -18,6 +18,9 @@ void ScopeIndex::add(QStringView key, const QString &text, bool inLstProc) {
         if (found == m_owners.cend())
             found = m_owners.insert(m_owner, int(m_owners.size()));
         m_members.insert(memberKey(*found, text));
+        // A key for the words to come is short; a very long name's room is given back.
+        if (m_keyBuffer.capacity() > 4096)
+            std::u16string().swap(m_keyBuffer);
     } else if (!inLstProc) {
         m_everywhere.insert(text);
     }

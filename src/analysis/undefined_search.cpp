@@ -25,10 +25,14 @@ bool isSeparator(QChar c) {
 // The procedure a "PROC " line starts: the text after it without blanks, up to its first
 // ":", with ":" appended.
 QString procedureName(QStringView rest) {
-    QString name = AsciiCase::withoutBlanks(rest);
-    const qsizetype colon = name.indexOf(u':');
-    if (colon >= 0)
-        name.truncate(colon);
+    // Built up to the colon only: the rest of a long line is never copied.
+    QString name;
+    for (QChar c : rest) {
+        if (c == u':')
+            break;
+        if (c != u' ')
+            name += c;
+    }
     return name + u':';
 }
 
