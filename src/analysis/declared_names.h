@@ -16,6 +16,10 @@ public:
     explicit DeclaredNames(const QStringList &names);
 
     void append(const QString &name);
+    // Known to the checks from now on, without a place in names(): for a caller that keeps
+    // the list itself, or needs none.
+    void addUnlisted(QStringView name) { m_folded.insert(NameSet::fold(name, m_foldBuffer)); }
+    void reserve(qsizetype count) { m_folded.reserve(count); }
     bool containsFolded(QStringView foldedName) const { return m_folded.contains(foldedName); }
     bool containsFolded(QStringView foldedName, std::uint32_t hash) const {
         return m_folded.contains(foldedName, hash);

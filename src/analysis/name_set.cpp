@@ -13,9 +13,31 @@ void NameSet::insert(QStringView name) {
     std::size_t slot = h & mask;
     while (m_slots[slot])
         slot = (slot + 1) & mask;
-    m_entries.push_back({std::uint32_t(m_text.size()), std::uint32_t(name.size()), h});
-    m_text.append(reinterpret_cast<const char16_t *>(name.utf16()), std::size_t(name.size()));
+    const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
+    const auto length = std::size_t(name.size());
+    if (std::all_of(text, text + length, [](char16_t c) { return c < 0x100; })) {
+        m_entries.push_back({std::uint32_t(m_narrow.size()), std::uint32_t(length), h});
+        for (std::size_t i = 0; i < length; ++i)
+            m_narrow.push_back(char(text[i]));
+    } else {
+        m_entries.push_back({std::uint32_t(m_wide.size()), std::uint32_t(length) | kWide, h});
+        m_wide.append(text, length);
+    }
     m_slots[slot] = std::uint32_t(m_entries.size());
+}
+
+bool NameSet::equals(const Entry &entry, QStringView name) const {
+    const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
+    if (entry.length & kWide)
+        return (entry.length & ~kWide) == std::uint32_t(name.size()) &&
+               std::equal(text, text + name.size(), m_wide.data() + entry.offset);
+    if (entry.length != std::uint32_t(name.size()))
+        return false;
+    const char *stored = m_narrow.data() + entry.offset;
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (text[i] != char16_t(static_cast<unsigned char>(stored[i])))
+            return false;
+    return true;
 }
 
 bool NameSet::contains(QStringView name, std::uint32_t hash) const {
@@ -25,9 +47,7 @@ bool NameSet::contains(QStringView name, std::uint32_t hash) const {
     for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask) {
         const std::uint32_t index = m_slots[slot] - 1;
         const Entry &entry = m_entries[index];
-        // Names are short: an inline comparison beats a call into the library.
-        if (entry.hash == hash && entry.length == std::uint32_t(name.size()) &&
-            std::equal(name.utf16(), name.utf16() + name.size(), m_text.data() + entry.offset))
+        if (entry.hash == hash && equals(entry, name))
             return true;
     }
     return false;
@@ -86,7 +106,7 @@ NameSet::Folded NameSet::foldAndHash(QStringView name, std::u16string &buffer) {
         h ^= c;
         h *= 1099511628211ull;
     }
-    const auto folded = std::uint32_t(h ^ (h >> 32));
+    const auto folded = finish(h);
     return {QStringView(buffer.data(), qsizetype(buffer.size())), folded,
             changed ? hash(name) : folded};
 }

@@ -25,7 +25,13 @@ public:
             h ^= c.unicode();
             h *= 1099511628211ull;
         }
-        return std::uint32_t(h ^ (h >> 32));
+        return finish(h);
+    }
+
+    // FNV-1a moves a change of the last characters only upwards; the table takes the low
+    // bits. One multiply spreads every bit into the high half, which becomes the hash.
+    static std::uint32_t finish(std::uint64_t h) {
+        return std::uint32_t((h * 0x9E3779B97F4A7C15ull) >> 32);
     }
 
     // `name` upper-cased, the form in which names are compared ignoring case. Pure ASCII
@@ -44,18 +50,18 @@ public:
 private:
     void rehash(std::size_t slotCount);
 
-    QStringView name(std::size_t index) const {
-        const Entry &entry = m_entries[index];
-        return QStringView(m_text.data() + entry.offset, qsizetype(entry.length));
-    }
-
-    // The names stand one after the other in one buffer: no allocation per name.
+    // The names stand one after the other in one of two buffers: no allocation per name, and
+    // one byte per character for the names (nearly all) that fit in Latin-1.
     struct Entry {
         std::uint32_t offset; // a source is at most a few hundred megabytes
-        std::uint32_t length;
+        std::uint32_t length; // with kWide set when the name is in m_wide
         std::uint32_t hash;
     };
-    std::u16string m_text;
+    static constexpr std::uint32_t kWide = 0x80000000u;
+    bool equals(const Entry &entry, QStringView name) const;
+
+    std::string m_narrow;
+    std::u16string m_wide;
     std::vector<Entry> m_entries;
     std::vector<std::uint32_t> m_slots; // index + 1 into m_entries; 0 is free
 };

@@ -13,28 +13,26 @@ constexpr int kLabelIcon = 12;
 
 } // namespace
 
-ScanBuilder::ScanBuilder(const VocabularyNames &vocabulary, const QString &caption, bool labelsNode,
-                         bool globalsNode)
-    : m_vocabulary(vocabulary), m_topKeys{Keys::topLevel(Keys::kLabels),
-                                          Keys::topLevel(Keys::kGlobals),
-                                          Keys::topLevel(Keys::kConstants),
-                                          Keys::topLevel(Keys::kProcedures)},
+ScanBuilder::ScanBuilder(const VocabularyNames &vocabulary, ScanSink &sink, const QString &caption,
+                         bool labelsNode, bool globalsNode)
+    : m_vocabulary(vocabulary),
+      m_sink(sink), m_topKeys{Keys::topLevel(Keys::kLabels), Keys::topLevel(Keys::kGlobals),
+                              Keys::topLevel(Keys::kConstants), Keys::topLevel(Keys::kProcedures)},
       m_labelsNode(labelsNode) {
     addNode({}, Keys::topLevel(Keys::kProject),
             AnalysisTexts::project() + QStringLiteral(" -> ") + caption);
+    // Without a label the labels list holds its placeholder alone; finish() hands it on, as
+    // a label met late takes its place.
     if (labelsNode)
         addNode({}, m_topKeys.labels, AnalysisTexts::labels());
-    else
-        m_result.labels = QStringList{QStringLiteral("samplelabel")};
     if (globalsNode)
         addNode({}, m_topKeys.globals, AnalysisTexts::globalVariables());
     else
-        m_result.variables = QStringList{QStringLiteral("samplevar")};
+        m_sink.word(ScanSink::Words::Variables, QStringLiteral("samplevar"));
     addNode({}, m_topKeys.constants, AnalysisTexts::constants());
-    m_result.constants = QStringList{QStringLiteral("sampleconst")};
-    m_result.functions = QStringList{QStringLiteral("samplefunc")};
+    m_sink.word(ScanSink::Words::Constants, QStringLiteral("sampleconst"));
+    m_sink.word(ScanSink::Words::Functions, QStringLiteral("samplefunc"));
     addNode({}, m_topKeys.procedures, AnalysisTexts::procedures());
-    m_result.rebuilt = true;
 }
 
 bool ScanBuilder::NumberRuns::contains(int number) const {
@@ -55,6 +53,9 @@ void ScanBuilder::NumberRuns::insert(int number) {
 
 QString ScanBuilder::TextPool::shared(const QString &text) {
     constexpr std::size_t kMaxTexts = 4096;
+    constexpr qsizetype kMaxLength = 64; // names that repeat are short; a long one is not held
+    if (text.size() > kMaxLength)
+        return text;
     if (const auto found = m_texts.find(QStringView(text)); found != m_texts.end())
         return *found;
     if (m_texts.size() < kMaxTexts)
@@ -71,25 +72,24 @@ bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
     report.line = line;
     report.subject = name;
     report.message = AnalysisTexts::name() + u' ' + name + u' ' + AnalysisTexts::allreadyReserved();
-    m_result.reports.append(report);
+    m_sink.report(report);
     return false;
 }
 
 void ScanBuilder::addNode(const QString &parentKey, const QString &key, const QString &text) {
-    m_result.nodes.append(NavigatorNode{key, parentKey, text});
-    m_result.nodeLines.append(parentKey.isEmpty() ? -1 : m_line);
+    m_sink.node(parentKey, key, text, parentKey.isEmpty() ? -1 : m_line);
 }
 
-void ScanBuilder::addCompletion(const QString &name, const QString &parameters, int icon,
-                                const QString &description) {
-    m_result.completions.append(CompletionEntry{name, parameters, icon, description});
+void ScanBuilder::declare(const QString &name) {
+    m_declared.addUnlisted(name);
+    m_sink.declared(name);
 }
 
 void ScanBuilder::addGlobal(const QString &name, const std::optional<QString> &bounds, int line) {
     if (name.isEmpty() || !claim(name, Origin::Document, line))
         return;
-    m_result.variables.append(name);
-    m_declared.append(name);
+    m_sink.word(ScanSink::Words::Variables, name);
+    declare(name);
     if (bounds) {
         QString parameters = QStringLiteral("(0 ... ") + *bounds;
         if (!bounds->contains(u')'))
@@ -104,8 +104,8 @@ void ScanBuilder::addGlobal(const QString &name, const std::optional<QString> &b
 void ScanBuilder::addConstant(const QString &name, Origin origin, int line) {
     if (name.isEmpty() || !claim(name, origin, line))
         return;
-    m_result.constants.append(name);
-    m_declared.append(name);
+    m_sink.word(ScanSink::Words::Constants, name);
+    declare(name);
     const QString description = origin == Origin::Document
                                     ? QStringLiteral("Constants ") + name
                                     : QStringLiteral("OPX INCLUDED CONST ") + name;
@@ -134,12 +134,18 @@ void ScanBuilder::addChild(const QString &text) {
 
 void ScanBuilder::addParameters(const QString &parameters) {
     QString list = parameters;
-    list.remove(u'(').remove(u')');
-    if (list.isEmpty())
-        return;
-    for (const QString &parameter : list.split(u','))
-        if (!parameter.isEmpty())
-            addChild(parameter);
+    if (list.contains(u'(') || list.contains(u')'))
+        list.remove(u'(').remove(u')');
+    // A list of one parameter is the text itself, not a copy of it.
+    qsizetype start = 0;
+    while (start < list.size()) {
+        qsizetype end = list.indexOf(u',', start);
+        if (end < 0)
+            end = list.size();
+        if (end > start)
+            addChild(start == 0 && end == list.size() ? list : list.sliced(start, end - start));
+        start = end + 1;
+    }
 }
 
 void ScanBuilder::addOwner(const QString &name) {
@@ -154,8 +160,8 @@ void ScanBuilder::addProcedure(const QString &name, const QString &parameters, i
         m_owner = Owner::Rejected;
         return;
     }
-    m_result.functions.append(name);
-    m_declared.append(name);
+    m_sink.word(ScanSink::Words::Functions, name);
+    declare(name);
     addCompletion(name, parameters, kFunctionIcon, QStringLiteral("User function ") + name);
     addOwner(name);
     addParameters(parameters);
@@ -167,8 +173,8 @@ void ScanBuilder::addOpxFunction(const QString &name, const QString &parameters,
         m_owner = Owner::Rejected;
         return;
     }
-    m_result.functions.append(name);
-    m_declared.append(name);
+    m_sink.word(ScanSink::Words::Functions, name);
+    declare(name);
     const QString description = origin == Origin::Document
                                     ? QStringLiteral("OPX DECLARED function ") + name
                                     : QStringLiteral("OPX INCLUDED function ") + name;
@@ -184,14 +190,14 @@ void ScanBuilder::addLabel(const QString &label) {
     if (!m_labelsNode) {
         m_labelsNode = true;
         addNode({}, m_topKeys.labels, AnalysisTexts::labels());
-        m_result.labels.clear();
     }
-    m_result.labels.append(label);
+    m_sink.word(ScanSink::Words::Labels, label);
     addCompletion(label, {}, kLabelIcon, QStringLiteral("Label ") + label);
     addNode(m_topKeys.labels, Keys::symbol(Keys::kLabels, ++m_labelCount), label);
 }
 
-ScanResult ScanBuilder::finish() {
-    m_result.lstProc = m_declared.names();
-    return std::move(m_result);
+DeclaredNames ScanBuilder::finish() {
+    if (!m_labelsNode)
+        m_sink.word(ScanSink::Words::Labels, QStringLiteral("samplelabel"));
+    return std::move(m_declared);
 }

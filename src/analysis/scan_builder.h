@@ -2,6 +2,7 @@
 
 #include "analysis/declared_names.h"
 #include "analysis/scan_result.h"
+#include "analysis/scan_sink.h"
 #include "analysis/vocabulary_names.h"
 
 #include <QString>
@@ -12,16 +13,17 @@
 #include <vector>
 
 // Registers the names one scan finds: the name check, the duplicate reports, the counters
-// and keys of the navigator, lstProc, the word lists and the completion entries. The
-// scanner decides what a line declares; this class decides where each name goes.
+// and keys of the navigator, lstProc, the word lists and the completion entries, each handed
+// to a sink as it is made. The scanner decides what a line declares; this class decides where
+// each name goes.
 class ScanBuilder {
 public:
     enum class Origin { Document, Included };
 
     // Adds the top-level nodes and the placeholder words. `labelsNode` and `globalsNode`
     // tell whether the document has a label line and a "GLOBAL ".
-    ScanBuilder(const VocabularyNames &vocabulary, const QString &caption, bool labelsNode,
-                bool globalsNode);
+    ScanBuilder(const VocabularyNames &vocabulary, ScanSink &sink, const QString &caption,
+                bool labelsNode, bool globalsNode);
 
     // `bounds` is the text after the "(" of an array, or nothing for a plain variable.
     void addGlobal(const QString &name, const std::optional<QString> &bounds, int line);
@@ -32,7 +34,7 @@ public:
     void addLabel(const QString &label);
 
     // A report the scanner makes itself (an include that could not be read).
-    void addReport(const ScanReport &report) { m_result.reports.append(report); }
+    void addReport(const ScanReport &report) { m_sink.report(report); }
 
     // The document line the next names come from (for a header: its INCLUDE line).
     void setLine(int line) { m_line = line; }
@@ -40,7 +42,8 @@ public:
     // A line that is exactly "ENDP": the next child is numbered from 1 again.
     void endProcedure() { m_subCount = 0; }
 
-    ScanResult finish();
+    // Ends the scan; the names declared, upper-cased, for the search for undefined names.
+    DeclaredNames finish();
 
 private:
     // Where the children of the latest procedure or function go.
@@ -52,7 +55,10 @@ private:
     void addOwner(const QString &name); // the node of an accepted procedure or function
     void addParameters(const QString &parameters);
     void addCompletion(const QString &name, const QString &parameters, int icon,
-                       const QString &description);
+                       const QString &description) {
+        m_sink.completion(name, parameters, icon, description);
+    }
+    void declare(const QString &name);
 
     // Child numbers taken under one owner. Numbers are taken one after the other from where
     // the counter stands, so they form a few runs; a run is kept as its first and last.
@@ -93,7 +99,7 @@ private:
     const VocabularyNames &m_vocabulary;
     DeclaredNames m_declared;
     TextPool m_memberTexts;
-    ScanResult m_result;
+    ScanSink &m_sink;
     TopKeys m_topKeys;
     QString m_procKey;             // key of the procedure or function that owns children
     NumberRuns m_usedChildNumbers; // of that procedure

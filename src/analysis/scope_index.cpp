@@ -3,21 +3,26 @@
 #include "analysis/navigator_keys.h"
 
 ScopeIndex::ScopeIndex(const QList<NavigatorNode> &nodes) {
-    QString owner;
-    for (const NavigatorNode &node : nodes) {
-        if (NavigatorKeys::isTopLevel(node.key))
-            continue;
-        const bool member = NavigatorKeys::isMember(node.key);
-        if (!member && NavigatorKeys::kind(node.key) == NavigatorKeys::kProcedures)
-            owner = node.text;
-        if (member) {
-            auto found = m_owners.constFind(owner);
-            if (found == m_owners.cend())
-                found = m_owners.insert(owner, int(m_owners.size()));
-            m_members.insert(memberKey(*found, node.text));
-        } else {
-            m_everywhere.insert(node.text);
-        }
+    for (const NavigatorNode &node : nodes)
+        add(node.key, node.text);
+}
+
+void ScopeIndex::add(QStringView key, const QString &text, bool inLstProc) {
+    if (NavigatorKeys::isTopLevel(key))
+        return;
+    const bool member = NavigatorKeys::isMember(key);
+    if (!member && NavigatorKeys::kind(key) == NavigatorKeys::kProcedures)
+        m_owner = text;
+    if (member) {
+        auto found = m_owners.constFind(m_owner);
+        if (found == m_owners.cend())
+            found = m_owners.insert(m_owner, int(m_owners.size()));
+        m_members.insert(memberKey(*found, text));
+        // A key for the words to come is short; a very long name's room is given back.
+        if (m_keyBuffer.capacity() > 4096)
+            std::u16string().swap(m_keyBuffer);
+    } else if (!inLstProc) {
+        m_everywhere.insert(text);
     }
 }
 

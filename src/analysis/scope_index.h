@@ -18,7 +18,13 @@
 // any node list, not only for the ones the scanner builds.
 class ScopeIndex {
 public:
+    ScopeIndex() = default;
     explicit ScopeIndex(const QList<NavigatorNode> &nodes);
+
+    // Indexes one more node, in insertion order. `inLstProc`: the caller asks lstProc
+    // (ignoring case) before the index, so a global, constant or procedure text that stands
+    // there need not be held twice; only the procedures' order is taken from such a node.
+    void add(QStringView key, const QString &text, bool inLstProc = false);
 
     bool IsDeclaredInScope(QStringView name, const QString &procName) const {
         return isDeclared(name, NameSet::hash(name), ownerOf(procName));
@@ -37,5 +43,6 @@ private:
     NameSet m_everywhere;
     NameSet m_members;
     QHash<QString, int> m_owners; // owner procedure text -> number
+    QString m_owner;              // text of the last procedure node indexed
     mutable std::u16string m_keyBuffer;
 };

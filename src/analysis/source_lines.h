@@ -46,8 +46,10 @@ public:
             QString buffer;
             split(m_bytes.data(), m_bytes.size(),
                   [&](const char *line, qsizetype size, qsizetype i) {
+                      // Exactly as large as the longest line: resize() would round a long
+                      // line up to the next power of two.
                       if (buffer.size() < size)
-                          buffer.resize(size);
+                          buffer = QString(size, Qt::Uninitialized);
                       QChar *out = buffer.data();
                       const QByteArrayView bytes(line, size);
                       const QChar *end = *m_encoding == Bytes::Windows1252

@@ -40,6 +40,43 @@ template <typename Visit> void forEachPart(QStringView text, char16_t separator,
     visit(text.sliced(start));
 }
 
+// Keeps what a scan finds, as the window applies it in one go.
+class ResultSink : public ScanSink {
+public:
+    explicit ResultSink(ScanResult &result) : m_result(result) {}
+
+    void node(const QString &parentKey, const QString &key, const QString &text,
+              int line) override {
+        m_result.nodes.append(NavigatorNode{key, parentKey, text});
+        m_result.nodeLines.append(line);
+    }
+    void completion(const QString &name, const QString &params, int icon,
+                    const QString &description) override {
+        m_result.completions.append(CompletionEntry{name, params, icon, description});
+    }
+    void report(const ScanReport &report) override { m_result.reports.append(report); }
+    void word(Words list, const QString &word) override {
+        switch (list) {
+        case Words::Variables:
+            m_result.variables.append(word);
+            break;
+        case Words::Labels:
+            m_result.labels.append(word);
+            break;
+        case Words::Constants:
+            m_result.constants.append(word);
+            break;
+        case Words::Functions:
+            m_result.functions.append(word);
+            break;
+        }
+    }
+    void declared(const QString &name) override { m_result.lstProc.append(name); }
+
+private:
+    ScanResult &m_result;
+};
+
 } // namespace
 
 SourceScanner::SourceScanner(const VocabularyNames &vocabulary, const QString &includeFolder,
@@ -51,6 +88,14 @@ SourceScanner::SourceScanner(const VocabularyNames &vocabulary, const QString &i
 SourceScanner::~SourceScanner() = default;
 
 ScanResult SourceScanner::scan(const SourceLines &lines) {
+    ScanResult result;
+    ResultSink sink(result);
+    result.rebuilt = lines.hasSecondLine();
+    scan(lines, sink);
+    return result;
+}
+
+DeclaredNames SourceScanner::scan(const SourceLines &lines, ScanSink &sink) {
     if (!lines.hasSecondLine())
         return {};
     bool labels = false;
@@ -60,15 +105,15 @@ ScanResult SourceScanner::scan(const SourceLines &lines) {
         globals = globals || mentionsGlobal(line);
         return !(labels && globals);
     });
-    m_builder = std::make_unique<ScanBuilder>(m_vocabulary, m_caption, labels, globals);
+    m_builder = std::make_unique<ScanBuilder>(m_vocabulary, sink, m_caption, labels, globals);
     m_inDeclareBlock = false;
     lines.forEach([this](QStringView line, qsizetype index) {
         scanLine(line, int(index));
         return true;
     });
-    ScanResult result = m_builder->finish();
+    DeclaredNames declared = m_builder->finish();
     m_builder.reset();
-    return result;
+    return declared;
 }
 
 void SourceScanner::scanLine(QStringView line, int index) {
@@ -141,7 +186,9 @@ void SourceScanner::declareBlock(const LineKeywords &keywords) {
 }
 
 void SourceScanner::addVariables(QStringView rest, bool global, int index) {
-    forEachPart(AsciiCase::withoutBlanks(rest, m_buffer), u',', [&](QStringView item) {
+    // Blanks go item by item: a list of millions of items needs no copy of the whole.
+    forEachPart(rest, u',', [&](QStringView item) {
+        item = AsciiCase::withoutBlanks(item, m_buffer);
         const qsizetype colon = AsciiCase::indexOfChar(item, u':');
         if (colon >= 0)
             item = item.first(colon);
@@ -223,4 +270,10 @@ ScanResult scanSource(const SourceLines &lines, const VocabularyNames &vocabular
                       const QString &includeFolder, const IncludeReader &readFile,
                       const QString &caption) {
     return SourceScanner(vocabulary, includeFolder, readFile, caption).scan(lines);
+}
+
+DeclaredNames scanSource(const SourceLines &lines, const VocabularyNames &vocabulary,
+                         const QString &includeFolder, const IncludeReader &readFile,
+                         const QString &caption, ScanSink &sink) {
+    return SourceScanner(vocabulary, includeFolder, readFile, caption).scan(lines, sink);
 }

@@ -26,6 +26,10 @@ public:
 
     ScanResult scan(const SourceLines &lines);
 
+    // The same scan handing everything it finds to `sink` instead of keeping it; returns the
+    // names declared. A document of fewer than 2 lines gives nothing, as scan() rebuilds nothing.
+    DeclaredNames scan(const SourceLines &lines, ScanSink &sink);
+
 private:
     void scanLine(QStringView line, int index);
     void scanIncludedLine(QStringView line, int includeLine);
@@ -51,6 +55,9 @@ ScanResult scanSource(const SourceLines &lines, const VocabularyNames &vocabular
                       const QString &includeFolder,
                       const IncludeReader &readFile = &IncludeFile::read,
                       const QString &caption = {});
+DeclaredNames scanSource(const SourceLines &lines, const VocabularyNames &vocabulary,
+                         const QString &includeFolder, const IncludeReader &readFile,
+                         const QString &caption, ScanSink &sink);
 inline ScanResult scanSource(const QStringList &lines, const VocabularyNames &vocabulary,
                              const QString &includeFolder,
                              const IncludeReader &readFile = &IncludeFile::read,

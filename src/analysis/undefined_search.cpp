@@ -25,10 +25,14 @@ bool isSeparator(QChar c) {
 // The procedure a "PROC " line starts: the text after it without blanks, up to its first
 // ":", with ":" appended.
 QString procedureName(QStringView rest) {
-    QString name = AsciiCase::withoutBlanks(rest);
-    const qsizetype colon = name.indexOf(u':');
-    if (colon >= 0)
-        name.truncate(colon);
+    // Built up to the colon only: the rest of a long line is never copied.
+    QString name;
+    for (QChar c : rest) {
+        if (c == u':')
+            break;
+        if (c != u' ')
+            name += c;
+    }
     return name + u':';
 }
 
@@ -70,20 +74,25 @@ std::pair<qsizetype, qsizetype> remAndProc(QStringView line) {
 bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
                      const QStringList &lstProc, const QList<NavigatorNode> &nodes,
                      const UndefinedVisitor &visit) {
-    std::u16string textBuffer;
-    std::u16string foldBuffer;
-    NameSet declared; // lstProc, upper-cased
+    DeclaredNames declared;
     declared.reserve(lstProc.size());
     for (const QString &name : lstProc)
-        declared.insert(NameSet::fold(name, foldBuffer));
-    const ScopeIndex scope(nodes);
+        declared.addUnlisted(name);
+    return searchUndefined(lines, vocabulary, declared, ScopeIndex(nodes), visit);
+}
+
+bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
+                     const DeclaredNames &declared, const ScopeIndex &scope,
+                     const UndefinedVisitor &visit) {
+    std::u16string textBuffer;
+    std::u16string foldBuffer;
     QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
     int owner = scope.ownerOf(procedure);
     // IsNameFree and the scope lookup, with each of the word's two forms hashed once.
     const auto isUndefined = [&](QStringView word) {
         const NameSet::Folded folded = NameSet::foldAndHash(word, foldBuffer);
         if (vocabulary.containsFolded(folded.text, folded.hash) ||
-            declared.contains(folded.text, folded.hash))
+            declared.containsFolded(folded.text, folded.hash))
             return false;
         return !scope.isDeclared(word, folded.originalHash, owner);
     };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "analysis/declared_names.h"
 #include "analysis/navigator_node.h"
+#include "analysis/scope_index.h"
 #include "analysis/source_lines.h"
 #include "analysis/undefined_search_result.h"
 #include "analysis/vocabulary_names.h"
@@ -28,6 +30,12 @@ inline UndefinedSearchResult findUndefined(const QStringList &lines,
 using UndefinedVisitor = std::function<bool(int line, QStringView word)>;
 bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
                      const QStringList &lstProc, const QList<NavigatorNode> &nodes,
+                     const UndefinedVisitor &visit);
+
+// The same over the names a scan declared and its navigator, indexed by the caller (which may
+// leave out of `scope` what `declared` holds).
+bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
+                     const DeclaredNames &declared, const ScopeIndex &scope,
                      const UndefinedVisitor &visit);
 
 // The message the search ends with, giving the number of findings when there are any.

@@ -1,5 +1,6 @@
 #include "cli/file_scan.h"
 
+#include "analysis/navigator_keys.h"
 #include "analysis/source_scanner.h"
 
 #include <QDir>
@@ -26,6 +27,66 @@ FileScan FileScan::run(const QString &name, const SourceLines &lines,
         result.undefined = [lines, &vocabulary, lstProc = result.scan.lstProc,
                             nodes = result.scan.nodes](const UndefinedVisitor &visit) {
             return ::searchUndefined(lines, vocabulary, lstProc, nodes, visit);
+        };
+    return result;
+}
+
+namespace {
+
+// The navigator as the search for undefined names asks it. Globals, constants and procedures
+// stand in lstProc too, which the search asks first, so only their order is kept.
+class ScopeSink : public ScanSink {
+public:
+    void node(const QString &, const QString &key, const QString &text, int) override {
+        const bool symbol = NavigatorKeys::isSymbol(key);
+        m_scope.add(key, text, symbol && NavigatorKeys::kind(key) != NavigatorKeys::kLabels);
+    }
+    const ScopeIndex &scope() const { return m_scope; }
+
+private:
+    ScopeIndex m_scope;
+};
+
+} // namespace
+
+void FileScan::replay(ScanSink &sink) const {
+    if (rescan) {
+        rescan(sink);
+        return;
+    }
+    for (const NavigatorNode &node : scan.nodes)
+        sink.node(node.parentKey, node.key, node.text);
+    for (const CompletionEntry &entry : scan.completions)
+        sink.completion(entry.name, entry.params, entry.icon, entry.description);
+    for (const ScanReport &report : scan.reports)
+        sink.report(report);
+    using Words = ScanSink::Words;
+    for (const auto &[list, words] :
+         {std::pair{Words::Variables, &scan.variables}, std::pair{Words::Labels, &scan.labels},
+          std::pair{Words::Constants, &scan.constants},
+          std::pair{Words::Functions, &scan.functions}})
+        for (const QString &word : *words)
+            sink.word(list, word);
+    for (const QString &name : scan.lstProc)
+        sink.declared(name);
+}
+
+FileScan FileScan::stream(const QString &name, const SourceLines &lines,
+                          const VocabularyNames &vocabulary, const QString &includeFolder,
+                          bool searchUndefined) {
+    FileScan result;
+    result.name = name;
+    result.absolutePath = absolute(name);
+    result.rescan = [lines, &vocabulary, includeFolder,
+                     caption = result.absolutePath](ScanSink &sink) {
+        return scanSource(lines, vocabulary, includeFolder, &IncludeFile::read, caption, sink);
+    };
+    if (searchUndefined)
+        result.undefined = [lines, &vocabulary,
+                            rescan = result.rescan](const UndefinedVisitor &visit) {
+            ScopeSink scope;
+            const DeclaredNames declared = rescan(scope);
+            return ::searchUndefined(lines, vocabulary, declared, scope.scope(), visit);
         };
     return result;
 }

@@ -115,7 +115,7 @@ bool ScanCommand::scanFile(const QString &name, const QByteArray &nativeName,
     }
     const SourceLines lines = source.lines();
     const FileScan scan =
-        FileScan::run(name, lines, m_vocabulary, m_includeFolder, options.undefined);
+        FileScan::stream(name, lines, m_vocabulary, m_includeFolder, options.undefined);
     bool found = false;
     if (options.json) {
         found = ScanJson::write(m_out, scan);

@@ -80,14 +80,6 @@ private:
     bool m_first = true;
 };
 
-void writeStrings(QTextStream &out, const QStringList &list) {
-    out << u'[';
-    Separated items(out);
-    for (const QString &item : list)
-        writeString(items.next(), item);
-    out << u']';
-}
-
 QLatin1StringView kindName(ScanReport::Kind kind) {
     switch (kind) {
     case ScanReport::Kind::DuplicateName:
@@ -101,59 +93,92 @@ QLatin1StringView kindName(ScanReport::Kind kind) {
     return QLatin1StringView("missing-include");
 }
 
+// Writes one part of a scan as the scan makes it: the elements of one array.
+class PartSink : public ScanSink {
+public:
+    enum class Part { Completions, Declared, Nodes, Reports, Words };
+    PartSink(QTextStream &out, Part part, Words words = Words::Variables)
+        : m_out(out), m_items(out), m_part(part), m_words(words) {}
+
+    void completion(const QString &name, const QString &params, int icon,
+                    const QString &description) override {
+        if (m_part != Part::Completions)
+            return;
+        m_items.next() << u'{';
+        Separated fields(m_out);
+        writeString(fields.key(QLatin1StringView("description")), description);
+        fields.key(QLatin1StringView("icon")) << icon;
+        writeString(fields.key(QLatin1StringView("name")), name);
+        writeString(fields.key(QLatin1StringView("params")), params);
+        m_out << u'}';
+    }
+    void declared(const QString &name) override {
+        if (m_part == Part::Declared)
+            writeString(m_items.next(), name);
+    }
+    void node(const QString &parentKey, const QString &key, const QString &text, int) override {
+        if (m_part != Part::Nodes)
+            return;
+        m_items.next() << u'{';
+        Separated fields(m_out);
+        writeString(fields.key(QLatin1StringView("key")), key);
+        writeString(fields.key(QLatin1StringView("parent")), parentKey);
+        writeString(fields.key(QLatin1StringView("text")), text);
+        m_out << u'}';
+    }
+    void report(const ScanReport &report) override {
+        if (m_part != Part::Reports)
+            return;
+        m_items.next() << u'{';
+        Separated fields(m_out);
+        fields.key(QLatin1StringView("kind")) << u'"' << kindName(report.kind) << u'"';
+        fields.key(QLatin1StringView("line")) << (report.line + 1);
+        writeString(fields.key(QLatin1StringView("text")), report.message);
+        m_out << u'}';
+    }
+    void word(Words list, const QString &word) override {
+        if (m_part == Part::Words && list == m_words)
+            writeString(m_items.next(), word);
+    }
+
+private:
+    QTextStream &m_out;
+    Separated m_items;
+    Part m_part;
+    Words m_words;
+};
+
+void writePart(QTextStream &out, const FileScan &file, PartSink::Part part,
+               ScanSink::Words words = ScanSink::Words::Variables) {
+    out << u'[';
+    PartSink sink(out, part, words);
+    file.replay(sink);
+    out << u']';
+}
+
 } // namespace
 
 namespace ScanJson {
 
-// Keys in the order QJsonObject keeps them: sorted.
+// Keys in the order QJsonObject keeps them: sorted. Each array is written by a scan of its
+// own, so no part is held whole.
 bool write(QTextStream &out, const FileScan &file) {
-    const ScanResult &scan = file.scan;
+    using Part = PartSink::Part;
+    using Words = ScanSink::Words;
     const qsizetype found = file.undefinedCount();
     out << u'{';
     Separated members(out);
-
-    members.key(QLatin1StringView("completions")) << u'[';
-    Separated completions(out);
-    for (const CompletionEntry &entry : scan.completions) {
-        completions.next() << u'{';
-        Separated fields(out);
-        writeString(fields.key(QLatin1StringView("description")), entry.description);
-        fields.key(QLatin1StringView("icon")) << entry.icon;
-        writeString(fields.key(QLatin1StringView("name")), entry.name);
-        writeString(fields.key(QLatin1StringView("params")), entry.params);
-        out << u'}';
-    }
-    out << u']';
-
-    writeStrings(members.key(QLatin1StringView("declared")), scan.lstProc);
+    members.key(QLatin1StringView("completions"));
+    writePart(out, file, Part::Completions);
+    members.key(QLatin1StringView("declared"));
+    writePart(out, file, Part::Declared);
     writeString(members.key(QLatin1StringView("file")), file.absolutePath);
     if (file.undefined)
-        writeString(members.key(QLatin1StringView("message")),
-                    undefinedSearchMessage(found));
-
-    members.key(QLatin1StringView("nodes")) << u'[';
-    Separated nodes(out);
-    for (const NavigatorNode &node : scan.nodes) {
-        nodes.next() << u'{';
-        Separated fields(out);
-        writeString(fields.key(QLatin1StringView("key")), node.key);
-        writeString(fields.key(QLatin1StringView("parent")), node.parentKey);
-        writeString(fields.key(QLatin1StringView("text")), node.text);
-        out << u'}';
-    }
-    out << u']';
-
-    members.key(QLatin1StringView("reports")) << u'[';
-    Separated reports(out);
-    for (const ScanReport &report : scan.reports) {
-        reports.next() << u'{';
-        Separated fields(out);
-        fields.key(QLatin1StringView("kind")) << u'"' << kindName(report.kind) << u'"';
-        fields.key(QLatin1StringView("line")) << (report.line + 1);
-        writeString(fields.key(QLatin1StringView("text")), report.message);
-        out << u'}';
-    }
-    out << u']';
+        writeString(members.key(QLatin1StringView("message")), undefinedSearchMessage(found));
+    members.key(QLatin1StringView("nodes"));
+    writePart(out, file, Part::Nodes);
+    members.key(QLatin1StringView("reports"));
+    writePart(out, file, Part::Reports);
 
     if (file.undefined) {
         members.key(QLatin1StringView("undefined")) << u'[';
@@ -170,10 +195,12 @@ bool write(QTextStream &out, const FileScan &file) {
 
     members.key(QLatin1StringView("words")) << u'{';
     Separated words(out);
-    writeStrings(words.key(QLatin1StringView("constants")), scan.constants);
-    writeStrings(words.key(QLatin1StringView("functions")), scan.functions);
-    writeStrings(words.key(QLatin1StringView("labels")), scan.labels);
-    writeStrings(words.key(QLatin1StringView("variables")), scan.variables);
+    for (const auto &[name, list] :
+         {std::pair{"constants", Words::Constants}, std::pair{"functions", Words::Functions},
+          std::pair{"labels", Words::Labels}, std::pair{"variables", Words::Variables}}) {
+        words.key(QLatin1StringView(name));
+        writePart(out, file, Part::Words, list);
+    }
     out << QStringLiteral("}}");
     return found > 0;
 }

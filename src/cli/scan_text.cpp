@@ -3,6 +3,7 @@
 #include "analysis/navigator_keys.h"
 
 #include <QHash>
+#include <QStringEncoder>
 #include <algorithm>
 #include <vector>
 
@@ -18,6 +19,100 @@ QString oneLine(QString text) {
 void writeLocated(QTextStream &out, const FileScan &file, int line) {
     out << file.name << u':' << (line + 1) << QStringLiteral(": ");
 }
+
+// The outline of a scan as it comes: each top-level node's subtree as UTF-8 lines, so the
+// groups can be written in display order at the end. Members follow their procedure in
+// insertion order, so each lands under it.
+class OutlineSink : public ScanSink {
+public:
+    void node(const QString &parentKey, const QString &key, const QString &text, int) override {
+        if (parentKey.isEmpty()) {
+            m_groups.append(Group{key, text, {}});
+            return;
+        }
+        const bool member = NavigatorKeys::isMember(key);
+        Group *group =
+            find(member ? NavigatorKeys::topLevel(NavigatorKeys::kind(parentKey)) : parentKey);
+        if (!group)
+            return;
+        append(group->lines, member ? u"    " : u"  ");
+        append(group->lines, text);
+        append(group->lines, u"\n");
+    }
+
+    void write(QTextStream &out) {
+        // "Labels" is shown second wherever the scan made it.
+        const auto labels = std::find_if(m_groups.begin(), m_groups.end(), [](const Group &g) {
+            return g.key == NavigatorKeys::topLevel(NavigatorKeys::kLabels);
+        });
+        if (labels != m_groups.end() && labels != m_groups.begin() &&
+            labels != m_groups.begin() + 1) {
+            Group moved = std::move(*labels);
+            m_groups.erase(labels);
+            m_groups.insert(1, std::move(moved));
+        }
+        for (Group &group : m_groups) {
+            out << group.text << u'\n';
+            // The encoder cuts no character in two, so each block decodes on its own.
+            for (QByteArray &block : group.lines) {
+                out << QString::fromUtf8(block);
+                block = QByteArray();
+            }
+        }
+    }
+
+private:
+    struct Group {
+        QString key;
+        QString text;
+        QList<QByteArray> lines; // the subtree, UTF-8
+    };
+
+    // Encoded in place, a long text in pieces: one encoder for all keeps what the stream
+    // would write for the same characters.
+    // Blocks of a fixed size rather than one buffer, which would grow to twice what it holds.
+    void append(QList<QByteArray> &blocks, QStringView text) {
+        constexpr qsizetype kPiece = 1 << 16;
+        constexpr qsizetype kBlock = 1 << 18;
+        for (qsizetype at = 0; at < text.size(); at += kPiece) {
+            const QStringView piece = text.sliced(at, qMin(kPiece, text.size() - at));
+            const qsizetype space = m_utf8.requiredSpace(piece.size());
+            if (blocks.isEmpty() || blocks.last().capacity() - blocks.last().size() < space) {
+                blocks.append(QByteArray());
+                blocks.last().reserve(qMax(kBlock, space));
+            }
+            QByteArray &bytes = blocks.last();
+            const qsizetype size = bytes.size();
+            bytes.resize(size + space);
+            char *end = m_utf8.appendToBuffer(bytes.data() + size, piece);
+            bytes.resize(end - bytes.constData());
+        }
+    }
+
+    Group *find(const QString &key) {
+        for (Group &group : m_groups)
+            if (group.key == key)
+                return &group;
+        return nullptr;
+    }
+
+    QList<Group> m_groups;
+    QStringEncoder m_utf8{QStringConverter::Utf8};
+};
+
+// Writes each report as the scan makes it.
+class ReportSink : public ScanSink {
+public:
+    ReportSink(QTextStream &out, const FileScan &file) : m_out(out), m_file(file) {}
+    void report(const ScanReport &report) override {
+        writeLocated(m_out, m_file, report.line);
+        m_out << oneLine(report.message) << u'\n';
+    }
+
+private:
+    QTextStream &m_out;
+    const FileScan &m_file;
+};
 
 } // namespace
 
@@ -64,10 +159,8 @@ void writeOutline(QTextStream &out, const QList<NavigatorNode> &nodes) {
 }
 
 bool writeFindings(QTextStream &out, const FileScan &file) {
-    for (const ScanReport &report : file.scan.reports) {
-        writeLocated(out, file, report.line);
-        out << oneLine(report.message) << u'\n';
-    }
+    ReportSink reports(out, file);
+    file.replay(reports);
     bool found = false;
     if (file.undefined)
         file.undefined([&](int line, QStringView word) {
@@ -80,7 +173,9 @@ bool writeFindings(QTextStream &out, const FileScan &file) {
 }
 
 bool write(QTextStream &out, const FileScan &file) {
-    writeOutline(out, file.scan.nodes);
+    OutlineSink outline;
+    file.replay(outline);
+    outline.write(out);
     return writeFindings(out, file);
 }
 

@@ -36,8 +36,12 @@ SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
     if (S_ISREG(info.st_mode) && info.st_size <= kMaxBytes)
         bytes.reserve(qsizetype(info.st_size) + 1);
     while (true) {
-        const qsizetype room = qMin<qsizetype>(qsizetype(1) << 20, kMaxBytes + 1 - bytes.size());
         const qsizetype at = bytes.size();
+        // Within the reserved room while there is some, so a regular file is read into
+        // exactly its size and never grown at its end.
+        const qsizetype free = bytes.capacity() - at;
+        const qsizetype room = qMin<qsizetype>(free > 0 ? qMin<qsizetype>(free, 1 << 20) : 1 << 20,
+                                               kMaxBytes + 1 - at);
         bytes.resize(at + room);
         const qint64 got = file.read(bytes.data() + at, room);
         bytes.resize(at + qMax<qint64>(got, 0));
@@ -61,7 +65,8 @@ SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
         result.m_text = TextCodec::decodeText(bytes);
         return result;
     }
-    bytes.squeeze();
+    if (bytes.capacity() - bytes.size() > bytes.size() / 8)
+        bytes.squeeze();
     result.m_bytes = std::move(bytes);
     return result;
 }
