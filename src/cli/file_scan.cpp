@@ -54,8 +54,10 @@ void FileScan::replay(ScanSink &sink) const {
         rescan(sink);
         return;
     }
-    for (const NavigatorNode &node : scan.nodes)
-        sink.node(node.parentKey, node.key, node.text);
+    for (qsizetype i = 0; i < scan.nodes.size(); ++i) {
+        const NavigatorNode &node = scan.nodes[i];
+        sink.node(node.parentKey, node.key, node.text, int(scan.nodeLines.value(i, -1)));
+    }
     for (const CompletionEntry &entry : scan.completions)
         sink.completion(entry.name, entry.params, entry.icon, entry.description);
     for (const ScanReport &report : scan.reports)
