@@ -3,14 +3,10 @@
 #include "analysis/include_file.h"
 #include "analysis/scan_result.h"
 #include "analysis/vocabulary_names.h"
+#include "common/qstring_printer.h"
 
 #include <QMap>
 #include <QStringList>
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 // Lines of a document written as one string with "\n" between lines.
 inline QStringList docLines(const char *text) {

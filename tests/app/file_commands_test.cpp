@@ -16,11 +16,6 @@
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 TEST(RecentFileList, AListedPathMovesToTheFrontAndNoPathShowsTwice) {
     std::array<QString, 4> list;
     QStringList seen;

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
-// A Prompts that never blocks: it records every call and answers from queues. When a
-// queue is empty a message box answers with its safe button (Ok; Cancel for OkCancel and
-// Yes/No/Cancel; No for Yes/No) and every dialog counts as cancelled.
+// A Prompts that never blocks (for tests and benchmarks): it records every call and answers
+// from queues. When a queue is empty a message box answers with its safe button (Ok; Cancel
+// for OkCancel and Yes/No/Cancel; No for Yes/No) and every dialog counts as cancelled.
 class ScriptedPrompts final : public Prompts {
 public:
     enum class Kind { Message, Input, OpenFile, SaveFile, Colour, Font, Print };

@@ -1,6 +1,6 @@
 #include "app/string_table.h"
+#include "common/qstring_printer.h"
 #include "dialogs/frm_about.h"
-#include "qstring_printer.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
+#include "common/qstring_printer.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
 #include "dialogs/frm_desc.h"
-#include "qstring_printer.h"
 
 #include <QAction>
 #include <QApplication>

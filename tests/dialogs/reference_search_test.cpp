@@ -1,6 +1,6 @@
+#include "common/qstring_printer.h"
 #include "dialogs/reference_search.h"
 #include "dialogs/version_text.h"
-#include "qstring_printer.h"
 
 #include <gtest/gtest.h>
 

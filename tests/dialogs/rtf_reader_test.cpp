@@ -1,6 +1,6 @@
+#include "common/qstring_printer.h"
 #include "common/test_paths.h"
 #include "dialogs/rtf_reader.h"
-#include "qstring_printer.h"
 #include "rtf_invariants.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "test_files.h"
+#include "common/test_paths.h"
 #include "translator/command_line.h"
 #include "translator/log_name.h"
 #include "translator/translator_run.h"

@@ -2,8 +2,8 @@
 #include "app/app_settings.h"
 #include "app/window_placement.h"
 #include "common/scripted_prompts.h"
+#include "common/test_paths.h"
 #include "dialogs/frm_path.h"
-#include "test_files.h"
 #include "translator/frm_convert.h"
 
 #include <QCoreApplication>

@@ -1,12 +1,11 @@
 // The translation run on the main window's active document, through opltran.bat and /bin/sh.
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
-#include "app/qt_test_print.h"
+#include "common/qstring_printer.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
-#include "test_files.h"
 #include "translator/translation_run.h"
 
 #include <QAction>

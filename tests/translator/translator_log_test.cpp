@@ -1,4 +1,4 @@
-#include "test_files.h"
+#include "common/test_paths.h"
 #include "translator/translator_log.h"
 
 #include <QDir>
