@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QToolBar>
 
 #include <sys/mount.h>
 
@@ -209,7 +210,7 @@ TEST_F(FileCommands, ASessionOpenCommentUndoSaveCloseReopenQuit) {
     EXPECT_TRUE(prompts.messages().empty());
 }
 
-TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnly) {
+TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnlyAndWithoutOneNothingButNewAndOpen) {
     const struct {
         QAction *frmMain::*item;
         const char *text;
@@ -250,9 +251,11 @@ TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnly) {
         closeAndDelete(document->parentWidget());
     }
     prompts.clear();
-    for (QAction *item : main().mnuEdit->actions() + main().mnuFile->actions())
-        if (item->isVisible() && item != main().mnuFileNew && item != main().mnuFileOpen &&
-            item != main().mnuFileExit)
+    const QStringList opening{"mnuFileNew",         "mnuFileOpen", "mnuFileExit",
+                              "mnuWindowNewWindow", "Neu",         "Öffnen"};
+    for (QAction *item : main().mnuEdit->actions() + main().mnuFile->actions() +
+                             main().tbToolBar->actions() + main().mnuWindow->actions())
+        if (item->isVisible() && !opening.contains(item->objectName()))
             item->trigger();
     EXPECT_TRUE(prompts.calls.empty()); // neither Print nor Execute Command asks
     EXPECT_TRUE(main().documents().isEmpty());

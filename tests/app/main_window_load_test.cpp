@@ -3,12 +3,9 @@
 #include "analysis/document_language.h"
 #include "app/settings_file.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScreen>
 
 namespace {
@@ -18,12 +15,6 @@ QString makeTranslator(const QTemporaryDir &dir) {
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     return file.fileName();
 }
-
-// A child window whose save question is answered Cancel.
-class RefusingChild : public QWidget {
-protected:
-    void closeEvent(QCloseEvent *event) override { event->ignore(); }
-};
 
 QPointF dpi() {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -53,8 +44,6 @@ TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItem
     EXPECT_EQ(QRect(w.pos(), w.size()), firstWindowRect(available));
     const AppSettings &s = module.settings();
     EXPECT_EQ(s.Paths[4], QDir::rootPath());
-    EXPECT_EQ(s.FilterNames[1], "Files");
-    EXPECT_EQ(s.FilterNames[2], "All Files");
     EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
     EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
     EXPECT_TRUE(prompts.calls.empty()); // no message at start-up
@@ -153,21 +142,4 @@ TEST_F(MainWindowLoad, QuitWhileMinimisedKeepsThePreviousPlacement) {
     ASSERT_TRUE(w.close());
     EXPECT_EQ(storedPlacement(), (QStringList{"111", "", "", ""}));
     EXPECT_TRUE(QFile::exists(module.settingsPath())); // the settings file is still written
-}
-
-TEST_F(MainWindowLoad, AChildThatRefusesToCloseStopsTheQuit) {
-    frmMain &w = start();
-    QMdiSubWindow *closes = w.mdiArea->addSubWindow(new QWidget);
-    QMdiSubWindow *refuses = w.mdiArea->addSubWindow(new RefusingChild);
-    QMdiSubWindow *after = w.mdiArea->addSubWindow(new QWidget);
-    for (QMdiSubWindow *child : {closes, refuses, after})
-        child->show();
-
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(closes->isVisible()); // closed before the refusal, stays closed
-    EXPECT_TRUE(refuses->isVisible());
-    EXPECT_TRUE(after->isVisible()); // not asked once the quit stopped
-    EXPECT_FALSE(QFile::exists(module.settingsPath()));
-    EXPECT_EQ(storedPlacement(), (QStringList{"", "", "", ""}));
 }
