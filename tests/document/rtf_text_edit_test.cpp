@@ -110,7 +110,6 @@ TEST_F(RtfTextEdit, RaisesItsNotifications) {
     editor.show();
     QSignalSpy menu(&editor, &rtfText::contextMenuRequested);
     QSignalSpy mouse(&editor, &rtfText::mouseDown);
-    QSignalSpy caret(&editor, &rtfText::caretMoved);
 
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 6), QPoint(105, 106));
     QApplication::sendEvent(editor.viewport(), &event);
@@ -121,13 +120,6 @@ TEST_F(RtfTextEdit, RaisesItsNotifications) {
                       QPoint(60, 5));
     ASSERT_EQ(mouse.count(), 1);
     EXPECT_EQ(mouse.at(0), (QList<QVariant>{2, 3, 60, 5}));
-
-    caret.clear();
-    editor.SetSel({1, 2, 1, 2}, true);
-    EXPECT_GE(caret.count(), 1);
-    caret.clear();
-    QTest::keyClick(&editor, Qt::Key_Right);
-    EXPECT_GE(caret.count(), 1);
 }
 
 TEST_F(RtfTextEdit, TheLineNumberMarginFollowsTheLineCount) {

@@ -42,13 +42,6 @@ TEST(TextCodecLines, SplitsAtEveryLineEndAndKeepsTheEmptyLastLine) {
     EXPECT_EQ(toCrLf("a\nb\rc\r\nd\n"), QString("a\r\nb\r\nc\r\nd\r\n"));
 }
 
-TEST(TextCodecEncode, WritesEachFormatWithCrLf) {
-    const QString text = QString::fromUtf8("ä\n€");
-    EXPECT_EQ(encodeText(text, Ascii).bytes, QByteArray("\xE4\r\n\x80"));
-    EXPECT_EQ(encodeText(text, Utf8).bytes, QByteArray("\xEF\xBB\xBF\xC3\xA4\r\n\xE2\x82\xAC"));
-    EXPECT_EQ(encodeText(text, Unicode).bytes, QByteArray("\xFF\xFE\xE4\0\r\0\n\0\xAC\x20", 10));
-}
-
 TEST(TextCodecEncode, AsciiRefusesWhatWindows1252CannotHoldNamingLineAndCharacter) {
     const auto check = encodeText(QString::fromUtf8("ok\r\nfine\nbad ✓ here"), Ascii);
     EXPECT_FALSE(check.ok);
