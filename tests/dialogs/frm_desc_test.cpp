@@ -88,12 +88,7 @@ TEST_F(FrmDescTest, OpensWithItsCaptionsAndReadsTheFileAfreshEachTime) {
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(prompts.calls.empty());
     EXPECT_EQ(viewer->windowTitle(), "OPL Command Reference");
-    EXPECT_EQ(viewer->mnuEdit->title().remove(QLatin1Char('&')), "Edit");
-    EXPECT_EQ(viewer->mnuEdit->actions(), QList<QAction *>{viewer->itmCopy});
-    EXPECT_EQ(viewer->itmCopy->text().remove(QLatin1Char('&')), "Copy");
-    EXPECT_EQ(viewer->itmCopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EXPECT_EQ(viewer->txtDesc->contextMenuPolicy(), Qt::ActionsContextMenu);
-    EXPECT_EQ(viewer->txtDesc->actions(), QList<QAction *>{viewer->itmCopy});
+    EXPECT_EQ(viewer->txtDesc->actions(), QList<QAction *>{viewer->itmCopy}); // context menu
     EXPECT_TRUE(viewer->txtDesc->toPlainText().startsWith("OPL Command Reference\n"));
 
     putReference(R"({\rtf1 Changed \b reference)");
@@ -146,8 +141,6 @@ TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
     frmDesc viewer;
     viewer.showRtf(fixture());
     ASSERT_TRUE(waitLoaded(viewer));
-    EXPECT_TRUE(viewer.findCommand("get"));
-    EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "GET");
     EXPECT_TRUE(viewer.findCommand(" GET$ "));
     EXPECT_EQ(viewer.txtDesc->textCursor().block().text(), "GET$");
     EXPECT_TRUE(viewer.findCommand("semicolon"));

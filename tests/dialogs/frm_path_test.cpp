@@ -64,7 +64,6 @@ TEST_F(FrmPathTest, CancelEscapeAndTheCloseBoxLeaveThePathsAndClearTheChoice) {
 TEST_F(FrmPathTest, AWholeFolderInTheFieldMovesBothListsAPartialOneNeither) {
     frmPath dialog(settings, prompts, "2");
     EXPECT_GE(dialog.lstDrive->findText(QDir::rootPath()), 0); // the mounted volumes
-    EXPECT_EQ(dialog.btnCancel->text() + dialog.btnGo->text(), "CancelOK");
     dialog.setDrives({at("a"), at("d2")});
     dialog.txtPath->setText(at("a/b"));
     for (const QString &partial : {at("a/cx"), at("d2/su"), QString("d2/sub"), QString()}) {

@@ -1,9 +1,7 @@
-#include "app/main_window_fixture.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_desc.h"
 #include "dialogs/help_commands.h"
-#include "document/frm_document.h"
-#include "document/rtf_text.h"
+#include "document/document_window_fixture.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,13 +15,8 @@
 
 namespace {
 
-class HelpCommandsTest : public MainWindowFixture {
+class HelpCommandsTest : public DocumentWindowFixture {
 protected:
-    frmMain &main() { return *module.MainWindow(); }
-    static void closeAndDelete(QWidget *window) {
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     // Help > OPL Help with `rtf` as the reference (none when empty); the viewer, text in place.
     frmDesc *openViewer(const QByteArray &rtf) {
         QFile file(frmDesc::referencePath(programDir.path()));

@@ -1,3 +1,4 @@
+#include "common/case_file.h"
 #include "common/qstring_printer.h"
 #include "common/test_paths.h"
 #include "dialogs/rtf_reader.h"
@@ -21,19 +22,6 @@ QString textOf(std::string_view rtf) {
     return readRtf(rtf).plainText();
 }
 
-struct TextCase {
-    std::string_view rtf;
-    const char *expected; // UTF-8
-};
-
-void expectTexts(std::initializer_list<TextCase> cases) {
-    for (const TextCase &c : cases) {
-        const RtfDocument doc = readRtf(c.rtf);
-        EXPECT_EQ(doc.plainText(), QString::fromUtf8(c.expected)) << c.rtf;
-        EXPECT_EQ(rtfInvariantViolation(doc), QString()) << c.rtf;
-    }
-}
-
 // The runs of the last paragraph as "text bold/italic/underline size", e.g. "c bi- 24".
 QStringList describeRuns(std::string_view rtf) {
     QStringList runs;
@@ -50,78 +38,14 @@ QStringList describeRuns(std::string_view rtf) {
 
 } // namespace
 
-TEST(RtfReaderText, ReadsParagraphsBreaksAndEscapes) {
-    expectTexts({
-        {R"({\rtf1\ansi Hello})", "Hello"},
-        {R"({\rtf1 a\par b})", "a\nb"},
-        {R"({\rtf1 a\par})", "a"},
-        {R"({\rtf1 a\par\par b\par })", "a\n\nb"},
-        {R"({\rtf1 a\line b\tab c})", "a\u2028b\tc"},
-        {"{\\rtf1 a\r\nb\rc\nd}", "abcd"},
-        {"{\\rtf1 a\\\r\nb\\\nc}", "a\nb\nc"},
-        {R"({\rtf1 \\ \{ \}})", "\\ { }"},
-        {R"({\rtf1 \b bold\b0  plain})", "bold plain"},
-        {R"({\rtf1 a\~b\_c\emdash d\bullet\lquote x\rquote})",
-         "a\u00A0b\u2011c\u2014d\u2022\u2018x\u2019"},
-        {R"({\rtf1 caf\'e9 \'80\'81\'9F})", "café €\u0081Ÿ"},
-        {R"({\rtf1 \'E9\'c9})", "éÉ"},
-        {"{\\rtf1 raw caf\xE9}", "raw café"},
-        {R"({\rtf1 a\pard\plain\sect b\page c})", "a\nb\nc"},
-    });
-}
-
-TEST(RtfReaderText, ReadsUnicodeWithItsFallback) {
-    expectTexts({
-        {R"({\rtf1 \u8364?x})", "€x"},
-        {R"({\rtf1\uc2 \u8364\'80\'81x})", "€x"},
-        {R"({\rtf1\uc0 \u8364 x})", "€x"},
-        {R"({\rtf1{\uc2 \u8364 ab}\u8364 ab})", "€€b"},
-        {R"({\rtf1\uc3 \u8364{x}})", "€x"},
-        {R"({\rtf1 \u-10179?\u-8704?!})", "😀!"},
-        {R"({\rtf1 \u-10179?x})", "\uFFFDx"},
-        {R"({\rtf1 \u-8704?x})", "\uFFFDx"},
-        {R"({\rtf1 \u-10179?})", "\uFFFD"},
-        {R"({\rtf1 \u0?\u7?\u9?\u127?\'07\'09\'7F.})", "\t\t."},
-        {R"({\rtf1 \u8364\par x})", "€\nx"}, // a control word ends the fallback
-        {R"({\rtf1 \u123456789?x})", "\uFFFDx"},
-    });
-}
-
-TEST(RtfReaderText, LeavesOutDestinationsThatAreNotText) {
-    expectTexts({
-        {R"({\rtf1{\*\generator Writer 1.0;}text})", "text"},
-        {R"({\rtf1{\*\unknowndest {nested} words}text})", "text"},
-        {R"({\rtf1{\unknowngroup shown}})", "shown"},
-        {R"({\rtf1{\info{\title T}{\author A}}x})", "x"},
-        {R"({\rtf1{\pict\wmetafile8 0102ff}y{\stylesheet{\s0 Normal;}}})", "y"},
-        {R"({\rtf1{\field{\*\fldinst HYPERLINK "u"}{\fldrslt link}}})", "link"},
-        {R"({\rtf1{\header top}{\footer bottom}body})", "body"},
-        {R"({\rtf1 a\*b})", "ab"},    // \* only counts at a group's start
-        {R"(\*\info{\rtf1 x})", "x"}, // no destination outside every group
-        {R"({\rtf1 a{\v hidden}b{\v secret\v0 shown}})", "abshown"},
-        {"{\\rtf1 a\\bin3 }}}b}", "ab"}, // \bin skips raw bytes, braces too
-        {"{\\rtf1{\\*\\x \\bin2 {{}c}", "c"},
-    });
-}
-
-TEST(RtfReaderText, NeverFailsOnMalformedInput) {
-    expectTexts({
-        {"", ""},
-        {"plain words, no RTF", "plain words, no RTF"},
-        {R"({\rtf1 abc)", "abc"},
-        {R"({\rtf1 abc\)", "abc"},
-        {R"({\rtf1 abc\'4)", "abc"},
-        {R"({\rtf1 abc\')", "abc"},
-        {R"({\rtf1 a\'zzb\'4zc})", "azzbzc"},
-        {R"(}}}{\rtf1 a}}}b)", "ab"},
-        {R"({\rtf1\foo\bar123\baz-7 x\-})", "x\u00AD"},
-        {"\0\x01\x7F{\\rtf1 a\0b\x1B}"sv, "ab"},
-        {"{\\rtf1 \\bin999999 abc}", ""},
-        {R"({\rtf1\fs99999999999999999999 x\u99999999999999999999?y})", "x\uFFFDy"},
-        {R"({\rtf1 \u-99999999?z})", "\uFFFDz"},
-        {R"({\rtf1\f-3\cf-2\uc-5\fs-8\fs0 ok})", "ok"},
-        {"{\\rtf1 \\\xC3\xA9 x}", "© x"},
-    });
+// Paragraphs, breaks, escapes, Unicode with its fallback, destinations that are no text, and
+// malformed input that must never fail: RTF => its plain text, one case a line.
+TEST(RtfReaderText, ReadsTheTextOfEveryCase) {
+    for (const CaseLine &c : readCases("dialogs/rtf_texts.txt", 2)) {
+        const RtfDocument doc = RtfReader::read(c.fields[0]);
+        EXPECT_EQ(doc.plainText(), c.text(1)) << "line " << c.line;
+        EXPECT_EQ(rtfInvariantViolation(doc), QString()) << "line " << c.line;
+    }
 }
 
 TEST(RtfReaderText, SurvivesDeepNestingAndKeepsItsText) {
