@@ -1,3 +1,5 @@
+#include "common/case_file.h"
+#include "common/qstring_printer.h"
 #include "common/test_paths.h"
 #include "translator/command_line.h"
 #include "translator/log_name.h"
@@ -22,26 +24,11 @@ QString shellWords(const QString &line) {
 } // namespace
 
 TEST(ShellArgument, SimplePathsStayAsTheyAreOthersReachTheShellAsOneWordAndRunNothing) {
-    const struct {
-        QString in, out;
-    } cases[] = {
-        {"/opl/OPLTRAN.EXE", "/opl/OPLTRAN.EXE"},
-        {"-o/a-b_c/d.e+f:g,h@i", "-o/a-b_c/d.e+f:g,h@i"},
-        {"-i/my inc/", "'-i/my inc/'"},
-        {"x;touch PWNED.tpl", "'x;touch PWNED.tpl'"},
-        {"$(touch PWNED).tpl", "'$(touch PWNED).tpl'"},
-        {"`touch PWNED`.tpl", "'`touch PWNED`.tpl'"},
-        {"it's \"q\".tpl", "'it'\\''s \"q\".tpl'"},
-        {"~/a=b*.tpl", "'~/a=b*.tpl'"},
-        {"/Ünï.tpl", "'/Ünï.tpl'"},
-        {"", "''"},
-        {"new\nline && touch PWNED || '", "'new\nline && touch PWNED || '\\'''"},
-    };
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
-    for (const auto &c : cases) {
-        EXPECT_EQ(shellArgument(c.in), c.out);
-        EXPECT_EQ(shellWords(shellArgument(c.in)), '[' + c.in + ']') << c.in.toStdString();
+    for (const CaseLine &c : readCases("translator/shell_arguments.txt", 2)) {
+        EXPECT_EQ(shellArgument(c.text(0)), c.text(1)) << "line " << c.line;
+        EXPECT_EQ(shellWords(c.text(1)), '[' + c.text(0) + ']') << "line " << c.line;
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("PWNED")));
 }

@@ -1,6 +1,5 @@
 // The conversion dialog, with runs end to end through /bin/sh and the stand-in translator.
 #include "app/app_settings.h"
-#include "app/window_placement.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
 #include "dialogs/frm_path.h"
@@ -9,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -72,11 +70,7 @@ protected:
 
 TEST_F(FrmConvertTest, OkIsEnabledWhileTheFileExistsAndTheFolderButtonShowsTheChoice) {
     frmConvert d(settings, prompts, program);
-    EXPECT_EQ(QStringList({d.windowTitle(), d.lblT->text(), d.lblI->text(), d.txtI->text(),
-                           d.btnCancel->text(), d.btnGo->text()}),
-              (QStringList{"Convert OPL<-> Plain Text", "Choose a file to convert:", "Output Path ",
-                           output, "Cancel", "OK"}));
-    EXPECT_EQ(d.height(), twipsToPixels(2430, d.logicalDpiY()));
+    EXPECT_EQ(d.txtI->text(), output);
     for (const QString &text : {QString(), game.chopped(1), game, root.path(), game + " ", game}) {
         d.txtT->setText(text);
         EXPECT_EQ(d.btnGo->isEnabled(), text == game) << text.toStdString();

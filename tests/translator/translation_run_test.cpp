@@ -1,11 +1,5 @@
 // The translation run on the main window's active document, through opltran.bat and /bin/sh.
-#include "app/frm_main.h"
-#include "app/mdl_main.h"
-#include "common/qstring_printer.h"
-#include "common/scripted_prompts.h"
-#include "common/test_paths.h"
-#include "document/frm_document.h"
-#include "document/rtf_text.h"
+#include "document/document_window_fixture.h"
 #include "translator/translation_run.h"
 
 #include <QAction>
@@ -15,18 +9,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
 
 // The stand-in as the translator, a program folder with LOG, and the main window.
-class TranslationRunTest : public ::testing::Test {
+class TranslationRunTest : public DocumentWindowFixture {
 protected:
-    QTemporaryDir programDir, storeDir, filesDir;
-    ScriptedPrompts prompts;
-    mdlMAIN module{programDir.path(), prompts};
     QString tr = filesDir.filePath("OPLTRAN.EXE"), batch = programDir.filePath("opltran.bat");
     QString logPath = programDir.filePath("LOG/tpl5_12_2026_36512.log");
     QString shell = "/bin/sh";
@@ -35,10 +24,7 @@ protected:
     QStringList waits; // the interface as each wait found it
 
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
-        QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *name : {"opl.xml", "global.xml"})
-            ASSERT_TRUE(QFile::copy(builtProgramDir() + '/' + name, programDir.filePath(name)));
+        DocumentWindowFixture::SetUp();
         ASSERT_TRUE(QDir(programDir.path()).mkdir("LOG") && QFile::copy(TAMRO_FAKE_OPLTRAN, tr));
         QFile::setPermissions(tr, QFile::ReadOwner | QFile::ExeOwner);
         module.applyStartDefaults();
@@ -46,10 +32,8 @@ protected:
         module.settings().Paths[1] = tr;
         module.settings().WaitSeconds = 6; // the wait ends with the stand-in
     }
-    frmMain &main() { return *module.MainWindow(); }
     frmDocument &opened(const QString &name, const QByteArray &text) {
-        writeFile(filesDir.filePath(name), text);
-        EXPECT_TRUE(main().activeDocument()->LoadFile(filesDir.filePath(name)));
+        EXPECT_TRUE(main().activeDocument()->LoadFile(writeFile(name, text)));
         return *main().activeDocument();
     }
     // The caret's line and the colour of `line` while a box is up.
@@ -166,9 +150,9 @@ TEST_F(TranslationRunTest, TheLogDecidesWhatIsShown) {
     for (const auto &c : cases) {
         QFile::remove(out + ".opo");
         if (c.opo)
-            writeFile(out + ".opo", "");
+            ::writeFile(out + ".opo", "");
         whileWaiting = [&] {
-            writeFile(logPath, c.log.toUtf8());
+            ::writeFile(logPath, c.log.toUtf8());
         };
         QString during;
         watchLine(doc, 11, during);
