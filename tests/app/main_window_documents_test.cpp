@@ -120,12 +120,16 @@ TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
     EXPECT_EQ(module.settings().RecentFiles[1], c);
 }
 
+// The documents after the one that refused are not asked.
 TEST_F(MainWindowDocuments, QuitStopsAtADocumentsCancelWithoutWritingTheSettings) {
     frmMain &w = start();
     active().rtfText->SetText("PRINT 1");
-    prompts.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::No};
+    w.NewDocument();
+    active().rtfText->SetText("PRINT 2");
+    prompts.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::No};
     EXPECT_FALSE(w.close());
-    EXPECT_EQ(captions(w), QStringList{"Document 1"});
+    EXPECT_EQ(captions(w), (QStringList{"Document 1", "Document 2"}));
+    EXPECT_EQ(prompts.messages().size(), 1u);
     EXPECT_FALSE(QFile::exists(module.settingsPath()));
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(QFile::exists(module.settingsPath()));
