@@ -39,21 +39,6 @@ TEST(WindowArrangement, PiecesFillTheAreaAndIconsRowUpFromTheBottom) {
         (QList<QRect>{QRect(0, 170, 120, 30), QRect(120, 170, 120, 30), QRect(0, 140, 120, 30)}));
 }
 
-TEST_F(MainWindowDocuments, NumbersAreNeverUsedTwice) {
-    frmMain &w = start();
-    w.show();
-    w.mnuWindowNewWindow->trigger();
-    // The second document keeps its own size; one alone in the frame (below) fills it.
-    EXPECT_NE(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
-    EXPECT_EQ(captions(w), (QStringList{"Document 1", "Document 2"}));
-    for (frmDocument *document : w.documents())
-        closeAndDelete(document->parentWidget());
-    w.mnuFileNew->trigger();
-    EXPECT_EQ(captions(w), QStringList{"Document 3"});
-    EXPECT_EQ(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
-    EXPECT_EQ(w.activeDocument(), w.documents().constFirst());
-}
-
 TEST_F(MainWindowDocuments, StartUpReopensTheMostRecentFileOnlyWhenItExists) {
     const QString path = writeFile("recent.opl", "GLOBAL n%\r\nPROC main:\r\n");
     for (const QString &recent : {filesDir.filePath("vanished.opl"), path}) {

@@ -95,39 +95,8 @@ TEST_F(MainWindow, MenusToolBarAndShortcutsAsTheGoldenFileShowsThem) {
     EXPECT_FALSE(w.menuBar()->actions().contains(w.mnuNode->menuAction()));
 }
 
-TEST_F(MainWindow, SaveFormatDropDownSetsEncodingAndTooltipWithoutSaving) {
+TEST_F(MainWindow, ViewItemsToggleTheBars) {
     frmMain &w = start();
-    auto *button =
-        qobject_cast<QToolButton *>(w.tbToolBar->widgetForAction(w.toolbarButton("Speichern")));
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
-    ASSERT_EQ(button->defaultAction()->menu(), w.tbSaveFormatMenu);
-    const QList<QAction *> entries = w.tbSaveFormatMenu->actions();
-    ASSERT_EQ(entries.size(), 3);
-
-    const struct {
-        int entry;
-        int encoding;
-        const char *toolTip;
-    } steps[] = {{2, 3, "Save - UNICODE"}, {1, 2, "Save - UTF8"}, {0, 1, "Save - ASCII"}};
-    for (const auto &step : steps) {
-        entries[step.entry]->trigger();
-        EXPECT_EQ(module.settings().SaveEncoding, step.encoding);
-        EXPECT_EQ(button->toolTip(), step.toolTip);
-    }
-    EXPECT_TRUE(prompts.calls.empty());
-    EXPECT_FALSE(QFile::exists(module.settingsPath()));
-}
-
-TEST_F(MainWindow, StatusBarPanelsAndViewItemsThatToggleTheBars) {
-    const QLocale locale;
-    const QString dayBefore = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
-    frmMain &w = start();
-    const QString dayAfter = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
-    EXPECT_EQ(w.statusBar(), w.sbStatusBar);
-    EXPECT_EQ(w.statusPanelText(), "Status");
-    EXPECT_TRUE(w.sbPanelDate->text() == dayBefore || w.sbPanelDate->text() == dayAfter);
-    EXPECT_FALSE(w.sbPanelTime->text().isEmpty());
 
     const std::pair<QAction *, QWidget *> toggles[] = {{w.mnuViewToolbar, w.tbToolBar},
                                                        {w.mnuViewStatusBar, w.sbStatusBar}};
