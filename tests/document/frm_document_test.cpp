@@ -3,30 +3,11 @@
 #include "analysis/completion_list.h"
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
-#include "document/document_layout.h"
 
 #include <QTest>
 #include <QTreeWidget>
 
 using DocumentWindow = DocumentWindowFixture;
-
-TEST(DocumentLayout, PanesKeepTheirMarginsAndReachTheEdges) {
-    const struct {
-        int width, height;
-        bool navigator;
-        std::optional<QRect> tree, editor;
-    } cases[] = {
-        {400, 300, true, QRect(10, 10, 90, 290), QRect(110, 10, 290, 290)},
-        {400, 300, false, std::nullopt, QRect(10, 10, 390, 290)},
-        {403, 300, true, QRect(10, 10, 90, 290), QRect(110, 10, 293, 290)},
-        {30, 5, true, std::nullopt, std::nullopt}, // too small for either pane
-    };
-    for (const auto &c : cases) {
-        const DocumentLayout layout = DocumentLayout::forSize(c.width, c.height, c.navigator);
-        EXPECT_EQ(layout.tree, c.tree) << c.width << "x" << c.height;
-        EXPECT_EQ(layout.editor, c.editor) << c.width << "x" << c.height;
-    }
-}
 
 TEST_F(DocumentWindow, ClosingAModifiedDocumentAsksAndStaysUnlessItMayGo) {
     start();

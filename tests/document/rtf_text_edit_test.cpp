@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <Qsci/qscilexercpp.h>
-#include <Qsci/qscilexercustom.h>
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -122,26 +121,6 @@ TEST_F(RtfTextEdit, RaisesItsNotifications) {
     EXPECT_EQ(mouse.at(0), (QList<QVariant>{2, 3, 60, 5}));
 }
 
-TEST_F(RtfTextEdit, TheLineNumberMarginFollowsTheLineCount) {
-    const auto width = [this] {
-        return editor.SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0);
-    };
-    editor.SetText(QStringLiteral("x\r\n").repeated(998));
-    const long threeDigits = width();
-    editor.InsertText(QStringLiteral("\r\n"), 0, 0);
-    EXPECT_GT(width(), threeDigits);
-
-    // Typing and undoing reach the margin once the event loop has run.
-    editor.ExecuteCmd(CommandCatalogue::Undo);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(width(), threeDigits);
-    editor.SendScintilla(Sci::SCI_DOCUMENTEND);
-    QTest::keyClick(&editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(editor.LineCount(), 1000);
-    EXPECT_GT(width(), threeDigits);
-}
-
 TEST_F(RtfTextEdit, ScreenReadersGetTheTextAndItsChangesOnlyWhileOneListens) {
     const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
     editor.resize(400, 200);
@@ -161,29 +140,6 @@ TEST_F(RtfTextEdit, ScreenReadersGetTheTextAndItsChangesOnlyWhileOneListens) {
             EXPECT_EQ(text->text(0, 3), QStringLiteral("äöü"));
         }
     }
-}
-
-// A language that records what it was asked to style.
-class RecordingLanguage : public QsciLexerCustom {
-public:
-    const char *language() const override { return "recording"; }
-    QString description(int style) const override {
-        return style == 0 ? QStringLiteral("x") : QString();
-    }
-    void styleText(int start, int end) override {
-        styled = {start, end};
-        startStyling(start);
-        setStyling(end - start, 0);
-    }
-    std::pair<int, int> styled{-1, -1};
-};
-
-TEST_F(RtfTextEdit, RestyleStylesTheWholeText) {
-    RecordingLanguage language;
-    editor.SetLanguage(&language);
-    language.styled = {-1, -1};
-    editor.Restyle();
-    EXPECT_EQ(language.styled, std::make_pair(0, int(editor.Text().toUtf8().size())));
 }
 
 } // namespace
