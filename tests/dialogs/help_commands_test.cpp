@@ -1,4 +1,3 @@
-#include "dialogs/frm_about.h"
 #include "dialogs/frm_desc.h"
 #include "dialogs/help_commands.h"
 #include "document/document_window_fixture.h"
@@ -88,14 +87,6 @@ TEST_F(HelpCommandsTest, TheMenuBarCarriesTheViewersMenuOnlyWhileItIsActive) {
     closeAndDelete(reference); // while active, with no document left to take over
     EXPECT_EQ(visibleMenus(), mainMenus);
     EXPECT_EQ(w.menuBar()->actions().size(), mainMenus.size());
-
-    w.mnuHelpAbout->trigger();
-    w.mnuHelpAbout->trigger();
-    int aboutBoxes = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        aboutBoxes += qobject_cast<frmAbout *>(window) && window->isVisible();
-    EXPECT_EQ(aboutBoxes, 1);
-    closeAndDelete(frmAbout::showAbout());
 }
 
 // F1 in a document: the reference at the section of the command under the caret, at the top
