@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <Qsci/qscilexercpp.h>
+#include <Qsci/qscilexercustom.h>
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -140,6 +141,29 @@ TEST_F(RtfTextEdit, ScreenReadersGetTheTextAndItsChangesOnlyWhileOneListens) {
             EXPECT_EQ(text->text(0, 3), QStringLiteral("äöü"));
         }
     }
+}
+
+// A language that records what it was asked to style.
+class RecordingLanguage : public QsciLexerCustom {
+public:
+    const char *language() const override { return "recording"; }
+    QString description(int style) const override {
+        return style == 0 ? QStringLiteral("x") : QString();
+    }
+    void styleText(int start, int end) override {
+        styled = {start, end};
+        startStyling(start);
+        setStyling(end - start, 0);
+    }
+    std::pair<int, int> styled{-1, -1};
+};
+
+TEST_F(RtfTextEdit, RestyleStylesTheWholeText) {
+    RecordingLanguage language;
+    editor.SetLanguage(&language);
+    language.styled = {-1, -1};
+    editor.Restyle();
+    EXPECT_EQ(language.styled, std::make_pair(0, int(editor.Text().toUtf8().size())));
 }
 
 } // namespace
