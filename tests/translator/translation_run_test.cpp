@@ -120,18 +120,29 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
     EXPECT_TRUE(main().mnuFileTrans->menuAction()->isVisible());
 }
 
-// A success report comes without an icon; what each log says is the log reader's business.
-TEST_F(TranslationRunTest, ASuccessIsReportedWithoutAnIcon) {
-    frmDocument &doc = opened("Game.tpl", "PRINT 1\r\n");
+// What each log says is the log reader's (tests/data/translator/logs.txt); here: the icon,
+// and that only an error in the document itself moves the caret and colours a line.
+TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
+    frmDocument &doc = opened("Game.tpl", "PRINT 1\r\nPRINT 2\r\n");
     const QString path = doc.windowTitle(), out = filesDir.filePath("Game");
+    const struct {
+        QString log, ending;
+    } cases[] = {{"[OutputPath=" + out + "\r\n", ".opo - File not found!\r\n|Tamro|0"},
+                 {"Error LOC::/inc/Const.oph 2: Bad:\r\n", "/inc/Const.oph Line 2|Tamro|1"}};
     shell = "/bin/true";
-    whileWaiting = [&] {
-        ::writeFile(logPath, ("[OutputPath=" + out + "\r\n").toUtf8());
-    };
-    translate();
-    ASSERT_EQ(shown().size(), 1);
-    EXPECT_TRUE(shown()[0].endsWith(".opo - File not found!\r\n|Tamro|0")) << shown()[0].toStdString();
-    EXPECT_EQ(state(doc), path + "|1111111111");
+    for (const auto &c : cases) {
+        whileWaiting = [&] {
+            ::writeFile(logPath, c.log.toUtf8());
+        };
+        QString during;
+        watchLine(doc, 1, during);
+        doc.rtfText->SetSel({}, false);
+        translate();
+        ASSERT_EQ(shown().size(), 1);
+        EXPECT_TRUE(shown()[0].endsWith(c.ending)) << shown()[0].toStdString();
+        EXPECT_EQ(during, "0 16777215");
+        EXPECT_EQ(state(doc), path + "|1111111111");
+    }
 }
 
 // Runs that stop before the translator: a check shows its message; a save that was cancelled
