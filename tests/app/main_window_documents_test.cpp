@@ -39,6 +39,17 @@ TEST(WindowArrangement, PiecesFillTheAreaAndIconsRowUpFromTheBottom) {
         (QList<QRect>{QRect(0, 170, 120, 30), QRect(120, 170, 120, 30), QRect(0, 140, 120, 30)}));
 }
 
+TEST_F(MainWindowDocuments, ADocumentAloneFillsTheFrameLaterOnesKeepTheirSize) {
+    frmMain &w = start();
+    w.show();
+    w.mnuWindowNewWindow->trigger();
+    EXPECT_NE(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
+    for (frmDocument *document : w.documents())
+        closeAndDelete(document->parentWidget());
+    w.mnuFileNew->trigger();
+    EXPECT_EQ(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
+}
+
 TEST_F(MainWindowDocuments, StartUpReopensTheMostRecentFileOnlyWhenItExists) {
     const QString path = writeFile("recent.opl", "GLOBAL n%\r\nPROC main:\r\n");
     for (const QString &recent : {filesDir.filePath("vanished.opl"), path}) {
