@@ -89,3 +89,17 @@ QStringList ScriptedPrompts::messageTexts() const {
         texts << call.text;
     return texts;
 }
+
+QString ScriptedPrompts::box(const QString &text, const QString &title, MessageIcon icon,
+                             MessageButtons buttons) {
+    static const char *const icons[] = {"None", "Critical", "Exclamation", "Information",
+                                        "Question"};
+    static const char *const buttonSets[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
+    return text + " | " + title + " | " + icons[int(icon)] + " | " + buttonSets[int(buttons)];
+}
+
+QString ScriptedPrompts::onlyMessage() const {
+    if (calls.size() != 1 || calls[0].kind != Kind::Message)
+        return QStringLiteral("<%1 calls>").arg(calls.size());
+    return box(calls[0].text, calls[0].title, calls[0].icon, calls[0].buttons);
+}

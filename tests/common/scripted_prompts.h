@@ -51,5 +51,10 @@ public:
     std::vector<Call> messages() const;
     // The texts of the message boxes, in order.
     QStringList messageTexts() const;
+    // A message box as "text | title | icon | buttons"; onlyMessage() gives the one call made
+    // so far in this form, or the number of calls when it was not a single message box.
+    static QString box(const QString &text, const QString &title, MessageIcon icon,
+                       MessageButtons buttons = MessageButtons::Ok);
+    QString onlyMessage() const;
     void clear() { calls.clear(); }
 };

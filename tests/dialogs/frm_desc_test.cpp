@@ -52,11 +52,7 @@ protected:
         return viewer;
     }
     void expectOnlyMessage(const QString &text, MessageIcon icon) {
-        ASSERT_EQ(prompts.calls.size(), 1u);
-        EXPECT_EQ(prompts.calls[0].text, text);
-        EXPECT_EQ(prompts.calls[0].title, "Tamro");
-        EXPECT_EQ(prompts.calls[0].icon, icon);
-        EXPECT_EQ(prompts.calls[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(prompts.onlyMessage(), ScriptedPrompts::box(text, "Tamro", icon));
         prompts.clear();
     }
 };

@@ -89,12 +89,9 @@ TEST_F(FrmPathTest, ChoosingAFolderOrADriveFillsTheFieldUnlessTheDriveCannotBeRe
 
     dialog.setPath(at("d2/sub"));
     dialog.lstDrive->setCurrentIndex(2);
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    const ScriptedPrompts::Call box = prompts.messages()[0];
-    EXPECT_EQ(box.text, at("gone") + ": No such file or directory");
-    EXPECT_EQ(box.title, "Tamro");
-    EXPECT_EQ(box.icon, MessageIcon::Critical);
-    EXPECT_EQ(box.buttons, MessageButtons::Ok);
+    EXPECT_EQ(prompts.onlyMessage(),
+              ScriptedPrompts::box(at("gone") + ": No such file or directory", "Tamro",
+                                   MessageIcon::Critical));
     EXPECT_EQ(dialog.drive() + dialog.folderPath() + dialog.txtPath->text(),
               at("d2") + at("d2/sub") + at("d2/sub"));
 }

@@ -34,12 +34,8 @@ protected:
         control<QLineEdit>("findText")->setText(QString::fromUtf8(text));
     }
     void expectMessage(const QString &text, const QString &title) {
-        ASSERT_EQ(prompts.messages().size(), 1u);
-        const ScriptedPrompts::Call call = prompts.messages().front();
-        EXPECT_EQ(call.text, text);
-        EXPECT_EQ(call.title, title);
-        EXPECT_EQ(call.icon, MessageIcon::Information);
-        EXPECT_EQ(call.buttons, MessageButtons::Ok);
+        EXPECT_EQ(prompts.onlyMessage(),
+                  ScriptedPrompts::box(text, title, MessageIcon::Information));
         prompts.clear();
     }
 
