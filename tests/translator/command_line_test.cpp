@@ -34,19 +34,12 @@ TEST(ShellArgument, SimplePathsStayAsTheyAreOthersReachTheShellAsOneWordAndRunNo
 }
 
 TEST(CommandLines, TranslationAndConversionWithAndWithoutFolders) {
-    const QString tr = "/opl/OPLTRAN.EXE", src = "/src/Game.tpl";
-    EXPECT_EQ(translationCommandLine(tr, src, "/opl/inc/", "/out/"),
-              "/opl/OPLTRAN.EXE /src/Game.tpl -i/opl/inc/ -o/out/ ");
-    EXPECT_EQ(translationCommandLine(tr, src, "", ""), "/opl/OPLTRAN.EXE /src/Game.tpl ");
-    EXPECT_EQ(translationCommandLine(tr, src, "/i", ""), "/opl/OPLTRAN.EXE /src/Game.tpl -i/i ");
-    EXPECT_EQ(translationCommandLine(tr, src, "", "/o"), "/opl/OPLTRAN.EXE /src/Game.tpl -o/o ");
-    EXPECT_EQ(translationCommandLine("/my opl/T", "/a b.tpl", "/my inc/", "/o'u/"),
-              "'/my opl/T' '/a b.tpl' '-i/my inc/' '-o/o'\\''u/' ");
-    EXPECT_EQ(conversionCommandLine(tr, "/src/G.opl", "/"),
-              "/opl/OPLTRAN.EXE /src/G.opl -o/ -conv");
-    EXPECT_EQ(conversionCommandLine(tr, "/src/G.opl", ""), "/opl/OPLTRAN.EXE /src/G.opl -conv");
-    EXPECT_EQ(conversionCommandLine(tr, "/$(id).opl", "/my o"),
-              "/opl/OPLTRAN.EXE '/$(id).opl' '-o/my o' -conv");
+    for (const CaseLine &c : readCases("translator/command_lines.txt", 5)) {
+        const QString line =
+            c.text(2) == "-" ? conversionCommandLine(c.text(0), c.text(1), c.text(3))
+                             : translationCommandLine(c.text(0), c.text(1), c.text(2), c.text(3));
+        EXPECT_EQ(line, c.text(4)) << "line " << c.line;
+    }
 }
 
 TEST(MakeLogName, DayMonthYearAndSecondsSinceMidnightWithoutLeadingZeros) {
