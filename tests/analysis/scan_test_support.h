@@ -27,13 +27,6 @@ inline QString symbolNodes(const ScanResult &result) {
     return parts.join(u' ');
 }
 
-inline QString topLevelKeys(const ScanResult &result) {
-    QString keys;
-    for (const NavigatorNode &node : result.nodes)
-        keys += node.key.size() == 1 ? node.key : QString();
-    return keys;
-}
-
 // Serves include files from memory; any other path is not a file.
 struct FakeIncludes {
     QMap<QString, QString> files;

@@ -1,4 +1,5 @@
 #include "analysis/source_scanner.h"
+#include "common/case_file.h"
 #include "common/golden_file.h"
 #include "scan_test_support.h"
 
@@ -18,26 +19,20 @@ QString printed(const ScanResult &r) {
                    .arg(e.icon)
                    .arg(e.description);
     for (const ScanReport &report : r.reports)
-        out << "report: " + report.message;
+        out << QString("report %1 line %2 on %3: %4")
+                   .arg(int(report.kind))
+                   .arg(report.line)
+                   .arg(report.subject, report.message);
     return out.join('\n') + '\n';
 }
 
-// An OPX declaration, a procedure with globals, a local, a constant, a logical file and a
-// label, and a GOTO that must not count as a label.
-TEST(SourceScannerExample, NodeForNodeListForListEntryForEntry) {
-    QFile source(testDataDir() + "/analysis/scan_example.opl");
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(source.readAll()).split('\n');
-    expectGolden(
-        printed(scanSource(lines, testVocabulary(), "/inc", FakeIncludes(), "/home/u/demo.opl")),
-        "analysis/scan_example.txt");
-}
-
-TEST(SourceScannerExample, FewerThanTwoLinesChangeNothing) {
-    EXPECT_EQ(scanSource({"GLOBAL a%"}, testVocabulary(), {}), ScanResult{});
-    const ScanResult empty = scanSource({"", ""}, testVocabulary(), {}, {}, "Document 1");
-    EXPECT_EQ(topLevelKeys(empty), "ACF");
-    EXPECT_EQ(empty.nodes.first().text, "Project -> Document 1");
-    EXPECT_EQ(empty.variables + empty.labels + empty.constants + empty.functions,
-              QStringList({"samplevar", "samplelabel", "sampleconst", "samplefunc"}));
+// Each source of the case file scanned, its result printed in full after it.
+TEST(SourceScannerExample, ResultsAsInTheGoldenFile) {
+    QString all;
+    for (const CaseLine &c : readCases("analysis/scan_sources.txt", 2)) {
+        const QStringList lines = c.text(1).split('\n');
+        all += "== " + lines.join(" / ") + '\n' +
+               printed(scanSource(lines, testVocabulary(), "/inc", FakeIncludes(), c.text(0)));
+    }
+    expectGolden(all, "analysis/scan_results.txt");
 }
