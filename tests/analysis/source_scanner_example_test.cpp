@@ -22,17 +22,22 @@ QString printed(const ScanResult &r) {
         out << QString("report %1 line %2 on %3: %4")
                    .arg(int(report.kind))
                    .arg(report.line)
-                   .arg(report.subject, report.message);
+                   .arg(report.subject, QString(report.message).replace("\r", "<CR>"));
     return out.join('\n') + '\n';
 }
 
 // Each source of the case file scanned, its result printed in full after it.
 TEST(SourceScannerExample, ResultsAsInTheGoldenFile) {
     QString all;
-    for (const CaseLine &c : readCases("analysis/scan_sources.txt", 2)) {
+    for (const CaseLine &c : readCases("analysis/scan_sources.txt", 4)) {
         const QStringList lines = c.text(1).split('\n');
+        FakeIncludes includes;
+        if (!c.text(2).isEmpty())
+            includes.files["/inc/" + c.text(2)] = c.text(3);
         all += "== " + lines.join(" / ") + '\n' +
-               printed(scanSource(lines, testVocabulary(), "/inc", FakeIncludes(), c.text(0)));
+               printed(scanSource(lines, testVocabulary(), "/inc", std::ref(includes), c.text(0)));
+        if (!includes.requested.isEmpty())
+            all += "requested: " + includes.requested.join(' ') + '\n';
     }
     expectGolden(all, "analysis/scan_results.txt");
 }
