@@ -103,3 +103,10 @@ QString ScriptedPrompts::onlyMessage() const {
         return QStringLiteral("<%1 calls>").arg(calls.size());
     return box(calls[0].text, calls[0].title, calls[0].icon, calls[0].buttons);
 }
+
+QStringList ScriptedPrompts::boxes() const {
+    QStringList shown;
+    for (const Call &call : messages())
+        shown << box(call.text, call.title, call.icon, call.buttons);
+    return shown;
+}

@@ -56,5 +56,7 @@ public:
     static QString box(const QString &text, const QString &title, MessageIcon icon,
                        MessageButtons buttons = MessageButtons::Ok);
     QString onlyMessage() const;
+    // Every message box shown, each in that form.
+    QStringList boxes() const;
     void clear() { calls.clear(); }
 };

@@ -58,14 +58,6 @@ protected:
         d.btnGo->click();
         EXPECT_FALSE(d.isVisible()) << "the dialog closes after every run";
     }
-    // The message boxes shown: text, title, icon (1 critical), all with an OK button alone.
-    QStringList shown() const {
-        QStringList boxes;
-        for (const ScriptedPrompts::Call &box : prompts.messages())
-            boxes << box.text + '|' + box.title + '|' + QString::number(int(box.icon)) +
-                         QString::number(int(box.buttons));
-        return boxes;
-    }
 };
 
 TEST_F(FrmConvertTest, OkIsEnabledWhileTheFileExistsAndTheFolderButtonShowsTheChoice) {
@@ -101,7 +93,8 @@ TEST_F(FrmConvertTest, AConversionWritesItsCommandLineRunsAndShowsTheLog) {
     EXPECT_EQ(readAll(output + "/Game.txt"), "PROC main:\r\nENDP\r\n");
     const QString log = QString::fromUtf8(readAll(logPath));
     EXPECT_TRUE(log.contains("ARG=" + game + "\r\nARG=-o" + output + "\r\nARG=-conv\r\n"));
-    EXPECT_EQ(shown(), QStringList{"Translation successfull\r\n" + log + "|Tamro|00"});
+    EXPECT_EQ(prompts.boxes(),
+              QStringList{"Translation successfull\r\n" + log + " | Tamro | None | Ok"});
 }
 
 TEST_F(FrmConvertTest, AMissingLogOrBatchFileIsReportedAndTheDialogCloses) {
@@ -110,8 +103,9 @@ TEST_F(FrmConvertTest, AMissingLogOrBatchFileIsReportedAndTheDialogCloses) {
     // A program folder that is a file: opltran.bat cannot be written, nothing runs or waits.
     program = game;
     convert(game);
-    EXPECT_EQ(shown(), (QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log|Tamro|10",
-                                    "Not a directory|Tamro|10"}));
+    EXPECT_EQ(prompts.boxes(),
+              (QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log | Tamro | Critical | Ok",
+                           "Not a directory | Tamro | Critical | Ok"}));
     EXPECT_EQ(duringRuns.size(), 1);
     EXPECT_EQ(readAll(game), "PROC main:\r\nENDP\r\n");
 }

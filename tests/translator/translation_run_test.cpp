@@ -78,14 +78,6 @@ protected:
         };
         run.exec();
     }
-    // Each box: text, title and icon (0 none, 1 critical, 2 exclamation); OK alone or marked.
-    QStringList shown() const {
-        QStringList boxes;
-        for (const ScriptedPrompts::Call &box : prompts.messages())
-            boxes << box.text + '|' + box.title + '|' + QString::number(int(box.icon)) +
-                         (box.buttons == MessageButtons::Ok ? "" : "|not OK alone");
-        return boxes;
-    }
 };
 
 TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstErrorLine) {
@@ -114,7 +106,7 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
     EXPECT_EQ(whileShown, "1 56540");
     EXPECT_FALSE(main().statusPanelText().contains("translating"));
     EXPECT_EQ(main().activeDocument(), &doc);
-    EXPECT_EQ(shown(), QStringList{"Syntax error\r\n\r\n Line 2|Tamro|1"});
+    EXPECT_EQ(prompts.boxes(), QStringList{"Syntax error\r\n\r\n Line 2 | Tamro | Critical | Ok"});
     EXPECT_EQ(doc.rtfText->LineColor(1), rtfText::NormalLineColour);
     EXPECT_EQ(state(doc), path + "|1111111111");
     EXPECT_TRUE(main().mnuFileTrans->menuAction()->isVisible());
@@ -127,8 +119,9 @@ TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
     const QString path = doc.windowTitle(), out = filesDir.filePath("Game");
     const struct {
         QString log, ending;
-    } cases[] = {{"[OutputPath=" + out + "\r\n", ".opo - File not found!\r\n|Tamro|0"},
-                 {"Error LOC::/inc/Const.oph 2: Bad:\r\n", "/inc/Const.oph Line 2|Tamro|1"}};
+    } cases[] = {
+        {"[OutputPath=" + out + "\r\n", ".opo - File not found!\r\n | Tamro | None | Ok"},
+        {"Error LOC::/inc/Const.oph 2: Bad:\r\n", "/inc/Const.oph Line 2 | Tamro | Critical | Ok"}};
     shell = "/bin/true";
     for (const auto &c : cases) {
         whileWaiting = [&] {
@@ -138,8 +131,8 @@ TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
         watchLine(doc, 1, during);
         doc.rtfText->SetSel({}, false);
         translate();
-        ASSERT_EQ(shown().size(), 1);
-        EXPECT_TRUE(shown()[0].endsWith(c.ending)) << shown()[0].toStdString();
+        ASSERT_EQ(prompts.boxes().size(), 1);
+        EXPECT_TRUE(prompts.boxes()[0].endsWith(c.ending)) << prompts.boxes()[0].toStdString();
         EXPECT_EQ(during, "0 16777215");
         EXPECT_EQ(state(doc), path + "|1111111111");
     }
@@ -153,10 +146,12 @@ TEST_F(TranslationRunTest, RunsThatStopBeforeTheTranslatorTouchNothing) {
         QString caption, text, translator;
         QString shown; // "" for none
     } cases[] = {
-        {lost, "", tr, "Please save yor work first!|Tamro|2"},
-        {lost, "PRINT 1", none, "OPLTRAN.EXE not found at the specified path!|Tamro|1"},
-        {"Document 1", "PRINT 1", tr, ""},                          // the save dialog is cancelled
-        {lost, "PRINT 1", tr, "No such file or directory|Tamro|1"}, // the save's own report
+        {lost, "", tr, "Please save yor work first! | Tamro | Exclamation | Ok"},
+        {lost, "PRINT 1", none,
+         "OPLTRAN.EXE not found at the specified path! | Tamro | Critical | Ok"},
+        {"Document 1", "PRINT 1", tr, ""}, // the save dialog is cancelled
+        {lost, "PRINT 1", tr,
+         "No such file or directory | Tamro | Critical | Ok"}, // the save's own report
     };
     frmDocument &doc = *main().activeDocument();
     for (const auto &c : cases) {
@@ -168,7 +163,7 @@ TEST_F(TranslationRunTest, RunsThatStopBeforeTheTranslatorTouchNothing) {
         const QString before = state(doc);
         prompts.clear();
         main().tbToolBar_ButtonClick("Translate"); // runs even with the menu entry disabled
-        EXPECT_EQ(shown().join('\n'), c.shown);
+        EXPECT_EQ(prompts.boxes().join('\n'), c.shown);
         EXPECT_EQ(state(doc), before);
     }
     EXPECT_TRUE(waits.isEmpty());
@@ -215,13 +210,15 @@ TEST_F(TranslationRunTest, AFailingRunRestoresTheWholeInterfaceAndSaysWhy) {
     main().mnuViewToolbar->trigger(); // hidden before the run, shown after it
     ASSERT_TRUE(QDir(programDir.path()).mkdir("opltran.bat"));
     translate();
-    EXPECT_EQ(shown(), QStringList{"Filename refers to a directory|Tamro|1"});
+    EXPECT_EQ(prompts.boxes(),
+              QStringList{"Filename refers to a directory | Tamro | Critical | Ok"});
     EXPECT_TRUE(waits.isEmpty());
     EXPECT_EQ(state(doc), path + "|1111111111");
 
     ASSERT_TRUE(QDir(programDir.path()).rmdir("opltran.bat"));
     ASSERT_TRUE(QDir(programDir.filePath("LOG")).removeRecursively());
     translate();
-    EXPECT_EQ(shown(), QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log|Tamro|1"});
+    EXPECT_EQ(prompts.boxes(),
+              QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log | Tamro | Critical | Ok"});
     EXPECT_EQ(state(doc), path + "|1111111111");
 }
