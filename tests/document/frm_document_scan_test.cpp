@@ -96,9 +96,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
                     yellow << line;
         };
         scanned(scan.text);
-        ASSERT_EQ(prompts.messages().size(), 1u) << scan.text.toStdString();
-        EXPECT_EQ(prompts.messages()[0].text, scan.box);
-        EXPECT_EQ(prompts.messages()[0].icon, scan.icon);
+        EXPECT_EQ(prompts.boxes(), QStringList{ScriptedPrompts::box(scan.box, "Tamro", scan.icon)});
         EXPECT_EQ(yellow, scan.yellow);
     }
     prompts.onMessage = {};

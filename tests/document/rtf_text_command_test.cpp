@@ -89,15 +89,13 @@ TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {
     EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Input);
     EXPECT_EQ(prompts.calls[0].text, QStringLiteral("Line number (1 - 6):"));
     EXPECT_EQ(prompts.calls[0].title, QStringLiteral("Go To"));
-    const QStringList expected = {
-        QStringLiteral("\"abc\" is not a line number. Enter a whole number from 1 to 6."),
-        QStringLiteral("\"7\" is not a line number. Enter a whole number from 1 to 6.")};
-    EXPECT_EQ(prompts.messageTexts(), expected);
-    for (const auto &message : prompts.messages()) {
-        EXPECT_EQ(message.title, QStringLiteral("Go To"));
-        EXPECT_EQ(message.icon, MessageIcon::Critical);
-        EXPECT_EQ(message.buttons, MessageButtons::Ok);
-    }
+    const auto box = [](const char *text) {
+        return ScriptedPrompts::box(QString::fromUtf8(text) +
+                                        " is not a line number. Enter a whole "
+                                        "number from 1 to 6.",
+                                    "Go To", MessageIcon::Critical);
+    };
+    EXPECT_EQ(prompts.boxes(), (QStringList{box("\"abc\""), box("\"7\"")}));
 
     // Ctrl+G asks the same; cancelling leaves the caret where it was.
     prompts.clear();
