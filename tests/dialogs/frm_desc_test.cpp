@@ -21,8 +21,7 @@
 namespace {
 
 QByteArray fixture() {
-    QFile file(testDataDir() + "/dialogs/reference.rtf");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readAll(testDataDir() + "/dialogs/reference.rtf");
 }
 
 bool waitLoaded(frmDesc &viewer) {
@@ -40,9 +39,7 @@ protected:
     ScriptedPrompts prompts;
 
     void putReference(const QByteArray &rtf) {
-        QFile file(frmDesc::referencePath(folder.path()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(rtf);
+        writeFile(frmDesc::referencePath(folder.path()), rtf);
     }
     std::unique_ptr<frmDesc> openReference() {
         std::unique_ptr<frmDesc> viewer(frmDesc::open(folder.path(), prompts));

@@ -108,11 +108,9 @@ TEST_F(HelpCommandsTest, F1OpensTheReferenceAtTheCommandUnderTheCaretInsideTheAr
                    {{1, 10, 1, 10}, "ABS"},
                    {{0, 7, 0, 7}, ""},
                    {{1, 9, 1, 9}, "ABS"}};
-    QFile file(frmDesc::referencePath(programDir.path()));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
+    ::writeFile(
+        frmDesc::referencePath(programDir.path()),
         "{\\rtf1 {\\b Title}\\par {\\b ABS}\\par {\\f1 PRINT ABS(-2.5)}\\par {\\b PRINT}\\par}");
-    file.close();
     for (const auto &press : presses) {
         w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(doc.parentWidget()));
         doc.rtfText->SetSel(press.caret, true);
