@@ -4,10 +4,10 @@
 #include "analysis/include_file.h"
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
+#include "common/scripted_prompts.h"
 #include "document/frm_document.h"
 #include "document/rtf_text.h"
 #include "opl_source_generator.h"
-#include "silent_prompts.h"
 
 #include "widget_bench_main.h"
 
@@ -60,7 +60,7 @@ struct Session {
     frmDocument &document() { return *module.MainWindow()->activeDocument(); }
 
     QTemporaryDir folder;
-    SilentPrompts prompts;
+    ScriptedPrompts prompts;
     mdlMAIN module{folder.path(), prompts};
     bool ready = true;
 };
@@ -93,7 +93,7 @@ void BM_OpenFileAndScan(benchmark::State &state) {
         if (!s.document().loadFile(s.sourcePath()))
             return state.SkipWithError("loadFile failed");
     }
-    state.counters["messages"] = s.prompts.messages;
+    state.counters["messages"] = double(s.prompts.messages().size());
 }
 BENCHMARK(BM_OpenFileAndScan)->Unit(benchmark::kMillisecond);
 

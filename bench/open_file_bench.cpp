@@ -1,9 +1,9 @@
 // Opening a 100,000-line OPL source into the editor control (target: under 500 ms), and a
 // file of one long line, styled and shown (target: under 2 s for the longest line taken).
 #include "analysis/document_language.h"
+#include "common/scripted_prompts.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
-#include "silent_prompts.h"
 
 #include "widget_bench_main.h"
 
@@ -44,7 +44,7 @@ void openFile(benchmark::State &state, bool shown) {
         return;
     }
     file.close();
-    SilentPrompts prompts;
+    ScriptedPrompts prompts;
     for (auto _ : state) {
         rtfText editor(prompts);
         editor.resize(800, 600);
@@ -86,7 +86,7 @@ void BM_OpenLongestLineShown(benchmark::State &state) {
         return state.SkipWithError("cannot write the source file");
     auto language = std::make_shared<DocumentLanguage>();
     language->load(QStringLiteral(TAMRO_SOURCE_DATA_DIR "/opl.xml"));
-    SilentPrompts prompts;
+    ScriptedPrompts prompts;
     for (auto _ : state) {
         rtfText editor(prompts);
         editor.setLanguage(new OplLexer(language, &editor));
@@ -106,7 +106,7 @@ void BM_RefuseA50MegabyteLine(benchmark::State &state) {
     const QString path = dir.filePath(QStringLiteral("long.opl"));
     if (!writeLongLine(path, 50 * 1024 * 1024))
         return state.SkipWithError("cannot write the source file");
-    SilentPrompts prompts;
+    ScriptedPrompts prompts;
     for (auto _ : state) {
         rtfText editor(prompts);
         editor.show();

@@ -2,9 +2,9 @@
 // taken back at the start, the middle and the end of the text, hidden (the edit alone) and
 // shown (with the repaint of the screen around it). Its cost must not grow with how far into
 // the text it falls. A plain QScintilla editor runs the same edits for comparison.
+#include "common/scripted_prompts.h"
 #include "document/rtf_text.h"
 #include "opl_source_generator.h"
-#include "silent_prompts.h"
 
 #include "widget_bench_main.h"
 
@@ -27,7 +27,7 @@ struct Editors {
             editor->setText(text);
         }
     }
-    SilentPrompts prompts;
+    ScriptedPrompts prompts;
     rtfText control{prompts};
     QsciScintilla plain;
 };

@@ -1,4 +1,5 @@
 #include "analysis/completion_list.h"
+#include "common/case_file.h"
 #include "common/test_paths.h"
 
 #include <gtest/gtest.h>
@@ -26,23 +27,14 @@ TEST(CompletionList, FileFormRoundTrips) {
 }
 
 TEST(CompletionList, BadFileLeavesTheListEmptyAndSaysWhy) {
-    const char *bad[] = {
-        "",
-        "  \n",
-        "not xml at all",
-        "<language name=\"OPL\"/>",
-        "<completions name=\"G\"><entry params=\"\" icon=\"1\">x</entry></completions>",
-        "<completions name=\"G\"><entry name=\"A\" icon=\"one\">x</entry></completions>",
-        "<completions name=\"G\"><entry name=\"A\" icon=\"1\"><b>x</b></entry></completions>",
-        "<completions name=\"G\"><item name=\"A\" icon=\"1\"/></completions>",
-        "<completions name=\"G\"><entry name=\"A\" icon=\"1\">x</entry>",
-        "<completions name=\"G\"/><completions name=\"H\"/>",
-    };
-    for (const char *xml : bad) {
-        SCOPED_TRACE(xml);
+    QList<QByteArray> bad{""};
+    for (const CaseLine &c : readCases("analysis/bad_completion_lists.txt", 1))
+        bad << c.fields[0];
+    for (const QByteArray &xml : bad) {
+        SCOPED_TRACE(xml.toStdString());
         CompletionList list = sampleList();
         QString error;
-        EXPECT_FALSE(list.loadFromXml(QByteArray(xml), &error));
+        EXPECT_FALSE(list.loadFromXml(xml, &error));
         EXPECT_FALSE(error.isEmpty());
         EXPECT_EQ(list.count(), 0);
         EXPECT_TRUE(list.name().isEmpty());

@@ -1,4 +1,5 @@
 #include "analysis/document_language.h"
+#include "common/case_file.h"
 #include "common/test_paths.h"
 
 #include <gtest/gtest.h>
@@ -57,40 +58,22 @@ TEST(DocumentLanguage, WordListsAndColoursChangeByCategoryNameIgnoringCase) {
 }
 
 TEST(DocumentLanguage, BadFileLeavesNoCategoriesAndSaysWhy) {
-    const char *bad[] = {
-        "<category name=\"A\" style=\"1\" color=\"#12345\"/>",
-        "<category name=\"A\" style=\"1\" color=\"123456\"/>",
-        "<category name=\"A\" style=\"1\" color=\"#12345G\"/>",
-        "<category name=\"A\" style=\"32\" color=\"#000000\"/>",
-        "<category name=\"A\" style=\"-1\" color=\"#000000\"/>",
-        "<category name=\"A\" color=\"#000000\"/>",
-        "<category style=\"1\" color=\"#000000\"/>",
-        "<category name=\"A\" style=\"1\" color=\"#000000\"/>"
-        "<category name=\"a\" style=\"2\" color=\"#000000\"/>",
-        "<category name=\"A\" style=\"1\" color=\"#000000\"/>"
-        "<category name=\"B\" style=\"1\" color=\"#000000\"/>",
-        "<category name=\"A\" style=\"1\" color=\"#000000\"><w>x</w></category>",
-        "<style name=\"A\" style=\"1\" color=\"#000000\"/>",
-        "<category name=\"A\" style=\"1\" color=\"#000000\">",
-    };
-    for (const char *categories : bad) {
-        SCOPED_TRACE(categories);
+    for (const CaseLine &c : readCases("analysis/bad_languages.txt", 1)) {
+        SCOPED_TRACE(c.line);
+        const bool wholeFile = c.fields[0].startsWith('!');
         DocumentLanguage language;
         ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml"));
         const quint64 before = language.revision();
         QString error;
-        EXPECT_FALSE(language.loadFromXml(languageXml(categories), &error));
+        EXPECT_FALSE(language.loadFromXml(
+            wholeFile ? c.fields[0].mid(1) : languageXml(c.fields[0].constData()), &error));
+        EXPECT_FALSE(error.isEmpty());
+        if (wholeFile)
+            continue;
         EXPECT_TRUE(error.startsWith("Line ")) << error.toStdString();
         EXPECT_TRUE(language.categories().isEmpty());
         EXPECT_TRUE(language.name().isEmpty());
         EXPECT_NE(language.revision(), before) << "a lexer must notice the loss";
-    }
-    for (const char *xml : {"", "\n \n", "<lang", "<completions name=\"Global\"/>"}) {
-        SCOPED_TRACE(xml);
-        DocumentLanguage language;
-        QString error;
-        EXPECT_FALSE(language.loadFromXml(QByteArray(xml), &error));
-        EXPECT_FALSE(error.isEmpty());
     }
     DocumentLanguage language;
     QString error;

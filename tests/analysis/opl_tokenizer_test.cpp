@@ -1,5 +1,6 @@
 #include "analysis/document_language.h"
 #include "analysis/opl_tokenizer.h"
+#include "common/case_file.h"
 #include "common/test_paths.h"
 
 #include <gtest/gtest.h>
@@ -40,31 +41,8 @@ protected:
 };
 
 TEST_F(OplTokenizerTest, StylesEachKindOfToken) {
-    const std::pair<const char *, const char *> cases[] = {
-        {"PRINT \"hi\"", "Key[PRINT] Tex[ ] Str[\"hi\"]"},
-        {"  print total%", "Tex[  ] Key[print] Tex[ ] Var[total%]"},
-        {"Total%=KMAX%+names$", "Var[Total%] Ope[=] Con[KMAX%] Ope[+] Var[names$]"},
-        {"REM all \"of\" this", "Com[REM all \"of\" this]"},
-        {"x=1 rem note", "Tex[x] Ope[=] Num[1] Tex[ ] Com[rem note]"},
-        {"remark%=premium", "Tex[remark%] Ope[=] Tex[premium]"},
-        {"a$=\"say \"\"hi\"\"\" :REM x", "Tex[a$] Ope[=] Str[\"say \"\"hi\"\"\"] Tex[ ] "
-                                         "Ope[:] Com[REM x]"},
-        {"PRINT \"unclosed REM", "Key[PRINT] Tex[ ] Str[\"unclosed REM]"},
-        {"x=1.5E-3+.5+2e+1", "Tex[x] Ope[=] Num[1.5E-3] Ope[+] Num[.5] Ope[+] Num[2e+1]"},
-        {"y&=&FF+$1a", "Tex[y&] Ope[=] Num[&FF] Ope[+] Num[$1a]"},
-        {"1E", "Num[1] Tex[E]"},
-        {"show:(total%)", "Fun[show:] Ope[(] Var[total%] Ope[)]"},
-        {"again::", "Lab[again::]"},
-        {"other:(1)", "Tex[other] Ope[:(] Num[1] Ope[)]"},
-        {"IF x% :PRINT", "Key[IF] Tex[ x% ] Ope[:] Key[PRINT]"},
-        {"gAT 1,2 : gPRINT LEFT$(a$,2)",
-         "Key[gAT] Tex[ ] Num[1] Ope[,] Num[2] Tex[ ] Ope[:] Tex[ ] Key[gPRINT] Tex[ ] "
-         "Key[LEFT$] Ope[(] Tex[a$] Ope[,] Num[2] Ope[)]"},
-        {"\tA.name$", "Tex[\tA] Ope[.] Tex[name$]"},
-        {"", ""},
-    };
-    for (const auto &[line, expected] : cases)
-        EXPECT_EQ(render(QByteArray(line)), expected) << line;
+    for (const CaseLine &c : readCases("analysis/token_styles.txt", 2))
+        EXPECT_EQ(render(c.fields[0]), c.fields[1].toStdString()) << "line " << c.line;
 }
 
 TEST_F(OplTokenizerTest, KeywordsWinOverTheDocumentsOwnNames) {

@@ -3,14 +3,10 @@
 #include "analysis/include_file.h"
 #include "analysis/scan_result.h"
 #include "analysis/vocabulary_names.h"
+#include "common/qstring_printer.h"
 
 #include <QMap>
 #include <QStringList>
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 // Lines of a document written as one string with "\n" between lines.
 inline QStringList docLines(const char *text) {
@@ -29,13 +25,6 @@ inline QString symbolNodes(const ScanResult &result) {
         if (node.key.size() > 1)
             parts << node.key + u'=' + node.text;
     return parts.join(u' ');
-}
-
-inline QString topLevelKeys(const ScanResult &result) {
-    QString keys;
-    for (const NavigatorNode &node : result.nodes)
-        keys += node.key.size() == 1 ? node.key : QString();
-    return keys;
 }
 
 // Serves include files from memory; any other path is not a file.

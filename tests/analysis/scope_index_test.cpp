@@ -1,5 +1,6 @@
 #include "analysis/scope_index.h"
 #include "analysis/source_scanner.h"
+#include "common/case_file.h"
 #include "scan_test_support.h"
 #include "scope_walk.h"
 
@@ -8,44 +9,18 @@
 
 namespace {
 
-struct ScopeCase {
-    const char *name;
-    const char *procName;
-    bool declared;
-};
-
-class ScopeRules : public testing::TestWithParam<ScopeCase> {};
-
-TEST_P(ScopeRules, MatchTheNavigator) {
+TEST(ScopeIndex, RulesMatchTheNavigator) {
     const QList<NavigatorNode> nodes =
         scanSource(docLines("GLOBAL n%\nCONST K=1\nPROC main:(p)\nLOCAL i%\nOPEN \"f\",A,x\n"
                             "lbl::\nENDP\nPROC other:\nLOCAL i%, j%\nENDP"),
                    testVocabulary(), {})
             .nodes;
-    const QString name = QString::fromUtf8(GetParam().name);
-    const QString procName = QString::fromUtf8(GetParam().procName);
-    EXPECT_EQ(ScopeIndex(nodes).IsDeclaredInScope(name, procName), GetParam().declared);
-    EXPECT_EQ(scopeWalk(nodes, name, procName), GetParam().declared);
+    for (const CaseLine &c : readCases("analysis/scope_rules.txt", 3)) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(ScopeIndex(nodes).IsDeclaredInScope(c.text(0), c.text(1)), c.text(2) == "yes");
+        EXPECT_EQ(scopeWalk(nodes, c.text(0), c.text(1)), c.text(2) == "yes");
+    }
 }
-
-const ScopeCase kScopeCases[] = {
-    // Globals, constants, procedures and labels count everywhere, outside procedures too.
-    {"n%", "other:", true},
-    {"main:", "", true},
-    {"lbl::", "other:", true},
-    // Procedures only with their ":"; tree names only in their own case.
-    {"main", "main:", false},
-    {"N%", "main:", false},
-    // Members only inside their own procedure.
-    {"p", "main:", true},
-    {"p", "other:", false},
-    {"A", "", false},
-    {"i%", "other:", true},
-    {"j%", "main:", false},
-    // Group texts are never names.
-    {"Constants", "", false},
-};
-INSTANTIATE_TEST_SUITE_P(Navigator, ScopeRules, testing::ValuesIn(kScopeCases));
 
 // Node lists no scan builds (members before any procedure, odd keys, repeated texts) must
 // still get the walk's answers.

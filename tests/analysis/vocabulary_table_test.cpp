@@ -1,6 +1,7 @@
 #include "analysis/completion_list.h"
 #include "analysis/document_language.h"
 #include "analysis/vocabulary_table.h"
+#include "common/case_file.h"
 #include "common/test_paths.h"
 
 #include <gtest/gtest.h>
@@ -42,33 +43,12 @@ TEST(VocabularyTable, ReadsFormsParagraphsAndIndentedExamples) {
 }
 
 TEST(VocabularyTable, ReportsEachProblemWithItsLineAndKeepsSoundEntries) {
-    struct Case {
-        const char *text;
-        int line;
-        const char *message;
-    };
-    const Case cases[] = {
-        {"icon: 1\n", 1, "before the first"},
-        {"@ A\nicon: 1\ndesc: d\nwhat: x\n", 4, "unknown key"},
-        {"@ A\nicon: 1\ndesc: d\nicon 1\n", 4, "expected"},
-        {"@ A\ndesc: d\n", 1, "no icon"},
-        {"@ A\nicon: 2\n", 1, "no description"},
-        {"@ A\nicon: 8\ndesc: d\n", 2, "icon must be"},
-        {"@ A\nicon: x\ndesc: d\n", 2, "icon must be"},
-        {"@ A\nicon: 1\nicon: 2\ndesc: d\n", 3, "second icon"},
-        {"@ A\nicon: 1\ndesc: d\ndesc: e\n", 4, "second description"},
-        {"@ A B\nicon: 1\ndesc: d\n", 1, "not a name"},
-        {"@ 1A\nicon: 1\ndesc: d\n", 1, "not a name"},
-        {"@ A\nicon: 1\ndesc: d\n@ a\nicon: 1\ndesc: d\n", 4, "twice"},
-        {"@ A\nform:\nicon: 1\ndesc: d\n", 2, "empty form"},
-    };
-    for (const Case &c : cases) {
-        const QString text = QString::fromUtf8(c.text) + "@ GOOD$\nicon: 3\ndesc: Fine.\n";
-        const auto table = VocabularyTable::parse(text);
-        SCOPED_TRACE(c.text);
+    for (const CaseLine &c : readCases("analysis/bad_vocabulary_entries.txt", 3)) {
+        const auto table = VocabularyTable::parse(c.text(0) + "@ GOOD$\nicon: 3\ndesc: Fine.\n");
+        SCOPED_TRACE(c.line);
         ASSERT_EQ(table.errors().size(), 1);
-        EXPECT_EQ(table.errors()[0].line, c.line);
-        EXPECT_TRUE(table.errors()[0].message.contains(QLatin1String(c.message)))
+        EXPECT_EQ(table.errors()[0].line, c.text(1).toInt());
+        EXPECT_TRUE(table.errors()[0].message.contains(c.text(2)))
             << table.errors()[0].message.toStdString();
         EXPECT_EQ(table.entries().constLast().name, "GOOD$");
     }

@@ -2,9 +2,9 @@
 
 #include "app/frm_main.h"
 #include "app/mdl_main.h"
+#include "common/qstring_printer.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
-#include "qt_test_print.h"
 
 #include <QApplication>
 #include <QFile>

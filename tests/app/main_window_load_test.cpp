@@ -3,12 +3,9 @@
 #include "analysis/document_language.h"
 #include "base/settings_file.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScreen>
 
 namespace {
@@ -18,12 +15,6 @@ QString makeTranslator(const QTemporaryDir &dir) {
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     return file.fileName();
 }
-
-// A child window whose save question is answered Cancel.
-class RefusingChild : public QWidget {
-protected:
-    void closeEvent(QCloseEvent *event) override { event->ignore(); }
-};
 
 QPointF dpi() {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -53,8 +44,6 @@ TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItem
     EXPECT_EQ(QRect(w.pos(), w.size()), firstWindowRect(available));
     const AppSettings &s = module.settings();
     EXPECT_EQ(s.Paths[4], QDir::rootPath());
-    EXPECT_EQ(s.FilterNames[1], "Files");
-    EXPECT_EQ(s.FilterNames[2], "All Files");
     EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
     EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
     EXPECT_TRUE(prompts.calls.empty()); // no message at start-up
@@ -129,45 +118,12 @@ TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTh
     }
 }
 
-TEST_F(MainWindowLoad, QuitStoresMovedValuesInTwipsAndUnchangedOnesAsTheyWereRead) {
-    {
-        QSettings s = store();
-        s.setValue("Settings/MainLeft", "1500");
-        s.setValue("Settings/MainTop", "not a number");
-        s.setValue("Settings/MainWidth", "7000");
-    }
+TEST_F(MainWindowLoad, StartsWhereItWasAndQuitWhileMinimisedKeepsThePlacement) {
+    store().setValue("Settings/MainLeft", "1500");
     frmMain &w = start();
-    EXPECT_EQ(shownPixels(w), toPixels({1500, 1000, 7000, 6500}, dpi().x(), dpi().y()));
-    w.resize(640, w.height());
-    ASSERT_TRUE(w.close());
-    EXPECT_EQ(storedPlacement(),
-              (QStringList{"1500", "1000", formatSingle(pixelsToTwips(640, dpi().x())), "6500"}));
-    AppSettings written;
-    EXPECT_TRUE(readSettingsFile(module.settingsPath(), written));
-}
-
-TEST_F(MainWindowLoad, QuitWhileMinimisedKeepsThePreviousPlacement) {
-    store().setValue("Settings/MainLeft", "111");
-    frmMain &w = start();
+    EXPECT_EQ(shownPixels(w), toPixels({1500, 1000, 6500, 6500}, dpi().x(), dpi().y()));
     w.showMinimized();
     ASSERT_TRUE(w.close());
-    EXPECT_EQ(storedPlacement(), (QStringList{"111", "", "", ""}));
+    EXPECT_EQ(storedPlacement(), (QStringList{"1500", "", "", ""}));
     EXPECT_TRUE(QFile::exists(module.settingsPath())); // the settings file is still written
-}
-
-TEST_F(MainWindowLoad, AChildThatRefusesToCloseStopsTheQuit) {
-    frmMain &w = start();
-    QMdiSubWindow *closes = w.mdiArea->addSubWindow(new QWidget);
-    QMdiSubWindow *refuses = w.mdiArea->addSubWindow(new RefusingChild);
-    QMdiSubWindow *after = w.mdiArea->addSubWindow(new QWidget);
-    for (QMdiSubWindow *child : {closes, refuses, after})
-        child->show();
-
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(closes->isVisible()); // closed before the refusal, stays closed
-    EXPECT_TRUE(refuses->isVisible());
-    EXPECT_TRUE(after->isVisible()); // not asked once the quit stopped
-    EXPECT_FALSE(QFile::exists(module.settingsPath()));
-    EXPECT_EQ(storedPlacement(), (QStringList{"", "", "", ""}));
 }

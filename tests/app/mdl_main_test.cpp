@@ -35,9 +35,7 @@ TEST_F(Module, TheRealFontDialogOffersTheFontsOwnStyleAndOkWithoutAChangeKeepsTh
         QString pick; // a family picked in the dialog before OK
         EditorFontSetting after;
     } rows[] = {
-        {{"DejaVu Sans Mono", 10}, {}, {"DejaVu Sans Mono", 10}},
         {{"DejaVu Sans Mono", 9.75, true, true}, {}, {"DejaVu Sans Mono", 9.75, true, true}},
-        {{"No Such Font", 8}, {}, {"No Such Font", 8}},
         {{"DejaVu Sans Mono", 10, false, true}, "DejaVu Serif", {"DejaVu Serif", 11, true}},
     };
     for (const auto &row : rows) {

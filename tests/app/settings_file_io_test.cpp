@@ -1,24 +1,15 @@
 #include "base/settings_file.h"
+#include "common/test_paths.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 TEST(FileExists, OnlyRegularFilesCount) {
     QTemporaryDir dir;
     const QString file = dir.filePath("a.opl");
-    writeBytes(file, "PRINT 1");
-    writeBytes(dir.filePath("empty"), {});
+    writeFile(file, "PRINT 1");
+    writeFile(dir.filePath("empty"), {});
     ASSERT_TRUE(QFile::link(file, dir.filePath("link")));
     ASSERT_TRUE(QFile::link(dir.filePath("gone"), dir.filePath("dangling")));
     for (const QString name : {"a.opl", "empty", "link"})

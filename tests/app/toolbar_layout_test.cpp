@@ -1,6 +1,6 @@
 #include "app/toolbar_layout.h"
 
-#include "qt_test_print.h"
+#include "common/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "base/window_placement.h"
 
-#include "qt_test_print.h"
+#include "common/qstring_printer.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -10,6 +10,13 @@ template <typename T> T takeFront(std::deque<T> &queue, T fallback) {
     return fallback;
 }
 
+ScriptedPrompts::Call &record(std::vector<ScriptedPrompts::Call> &calls,
+                              ScriptedPrompts::Kind kind) {
+    ScriptedPrompts::Call &call = calls.emplace_back();
+    call.kind = kind;
+    return call;
+}
+
 MessageAnswer safeAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::OkCancel:
@@ -27,13 +34,8 @@ MessageAnswer safeAnswer(MessageButtons buttons) {
 
 MessageAnswer ScriptedPrompts::message(const QString &text, const QString &title, MessageIcon icon,
                                        MessageButtons buttons) {
-    Call call;
-    call.kind = Kind::Message;
-    call.text = text;
-    call.title = title;
-    call.icon = icon;
-    call.buttons = buttons;
-    calls.push_back(call);
+    Call &call = record(calls, Kind::Message);
+    call.text = text, call.title = title, call.icon = icon, call.buttons = buttons;
     if (onMessage)
         onMessage();
     return takeFront(messageAnswers, safeAnswer(buttons));
@@ -41,54 +43,35 @@ MessageAnswer ScriptedPrompts::message(const QString &text, const QString &title
 
 std::optional<QString> ScriptedPrompts::input(const QString &prompt, const QString &title,
                                               const QString &initial) {
-    Call call;
-    call.kind = Kind::Input;
-    call.text = prompt;
-    call.title = title;
-    call.file.fileName = initial;
-    calls.push_back(call);
+    Call &call = record(calls, Kind::Input);
+    call.text = prompt, call.title = title, call.file.fileName = initial;
     return takeFront(inputAnswers, std::optional<QString>{});
 }
 
 QString ScriptedPrompts::openFileName(const FileDialogRequest &request) {
-    Call call;
-    call.kind = Kind::OpenFile;
-    call.text = request.title;
-    call.file = request;
-    calls.push_back(call);
+    Call &call = record(calls, Kind::OpenFile);
+    call.text = request.title, call.file = request;
     return takeFront(fileAnswers, QString());
 }
 
 QString ScriptedPrompts::saveFileName(const FileDialogRequest &request) {
-    Call call;
-    call.kind = Kind::SaveFile;
-    call.text = request.title;
-    call.file = request;
-    calls.push_back(call);
+    Call &call = record(calls, Kind::SaveFile);
+    call.text = request.title, call.file = request;
     return takeFront(fileAnswers, QString());
 }
 
 std::optional<std::uint32_t> ScriptedPrompts::colour(std::uint32_t initial) {
-    Call call;
-    call.kind = Kind::Colour;
-    call.colour = initial;
-    calls.push_back(call);
+    record(calls, Kind::Colour).colour = initial;
     return takeFront(colourAnswers, std::optional<std::uint32_t>{});
 }
 
 std::optional<FontChoice> ScriptedPrompts::font(const FontChoice &initial) {
-    Call call;
-    call.kind = Kind::Font;
-    call.font = initial;
-    calls.push_back(call);
+    record(calls, Kind::Font).font = initial;
     return takeFront(fontAnswers, std::optional<FontChoice>{});
 }
 
 bool ScriptedPrompts::print(QPrinter &, int flags) {
-    Call call;
-    call.kind = Kind::Print;
-    call.flags = flags;
-    calls.push_back(call);
+    record(calls, Kind::Print).flags = flags;
     return takeFront(printAnswers, false);
 }
 
@@ -105,4 +88,25 @@ QStringList ScriptedPrompts::messageTexts() const {
     for (const Call &call : messages())
         texts << call.text;
     return texts;
+}
+
+QString ScriptedPrompts::box(const QString &text, const QString &title, MessageIcon icon,
+                             MessageButtons buttons) {
+    static const char *const icons[] = {"None", "Critical", "Exclamation", "Information",
+                                        "Question"};
+    static const char *const buttonSets[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
+    return text + " | " + title + " | " + icons[int(icon)] + " | " + buttonSets[int(buttons)];
+}
+
+QString ScriptedPrompts::onlyMessage() const {
+    if (calls.size() != 1 || calls[0].kind != Kind::Message)
+        return QStringLiteral("<%1 calls>").arg(calls.size());
+    return box(calls[0].text, calls[0].title, calls[0].icon, calls[0].buttons);
+}
+
+QStringList ScriptedPrompts::boxes() const {
+    QStringList shown;
+    for (const Call &call : messages())
+        shown << box(call.text, call.title, call.icon, call.buttons);
+    return shown;
 }

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
-// A Prompts that never blocks: it records every call and answers from queues. When a
-// queue is empty a message box answers with its safe button (Ok; Cancel for OkCancel and
-// Yes/No/Cancel; No for Yes/No) and every dialog counts as cancelled.
+// A Prompts that never blocks (for tests and benchmarks): it records every call and answers
+// from queues. When a queue is empty a message box answers with its safe button (Ok; Cancel
+// for OkCancel and Yes/No/Cancel; No for Yes/No) and every dialog counts as cancelled.
 class ScriptedPrompts final : public Prompts {
 public:
     enum class Kind { Message, Input, OpenFile, SaveFile, Colour, Font, Print };
@@ -51,5 +51,12 @@ public:
     std::vector<Call> messages() const;
     // The texts of the message boxes, in order.
     QStringList messageTexts() const;
+    // A message box as "text | title | icon | buttons"; onlyMessage() gives the one call made
+    // so far in this form, or the number of calls when it was not a single message box.
+    static QString box(const QString &text, const QString &title, MessageIcon icon,
+                       MessageButtons buttons = MessageButtons::Ok);
+    QString onlyMessage() const;
+    // Every message box shown, each in that form.
+    QStringList boxes() const;
     void clear() { calls.clear(); }
 };

@@ -1,28 +1,16 @@
-#include "base/string_table.h"
+#include "common/qstring_printer.h"
 #include "dialogs/frm_about.h"
-#include "qstring_printer.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-TEST(FrmAbout, ShowsItsTextsAndASecondAboutBringsUpTheOpenOne) {
+TEST(FrmAbout, ShowsTheVersionAndASecondAboutBringsUpTheOpenOne) {
     QPointer<frmAbout> about = frmAbout::showAbout();
     ASSERT_TRUE(about);
-    EXPECT_EQ(about->lblProdukt->text(), "Tamro");
     EXPECT_EQ(about->lblVersion->text(), TAMRO_VERSION);
-    EXPECT_EQ(about->lblComment->text(),
-              "OPL source code editor with syntax coloring and code completion");
-    EXPECT_EQ(about->Label1->text(), "Editor for OPL source files");
-    EXPECT_EQ(about->btnOK->text(), "Close");
-    const QString warranty = StringTable::text(1064);
-    EXPECT_NE(warranty, warranty.toUpper());
-    EXPECT_EQ(about->txtRecht->toPlainText(), warranty.toUpper());
-    EXPECT_EQ(about->parentWidget(), nullptr);
-    EXPECT_EQ(about->windowModality(), Qt::NonModal);
 
     about->showMinimized();
     EXPECT_EQ(frmAbout::showAbout(), about);

@@ -79,9 +79,6 @@ TEST_F(FrmIniTest, EveryWayOutButOkChangesNothingAndWritesNothing) {
 
 TEST_F(FrmIniTest, OkStoresOffANewColourAndFontKeepsAWaitThatIsNoNumberAndWrites) {
     frmINI dialog(module);
-    EXPECT_EQ(dialog.windowTitle() + cell(dialog, 0, 0) + cell(dialog, 0) + cell(dialog, 4, 0) +
-                  cell(dialog, 17, 0),
-              "SettingsNameValueTime to wait for OPLTRAN.EXE [sec.]:Color of Numbers");
     prompts.colourAnswers = {0x3366FFu, 0u}; // black is a colour like any other
     prompts.fontAnswers.push_back(FontChoice{"DejaVu Sans Mono", 9.75, true, false});
     prompts.inputAnswers = {"abc", std::nullopt};

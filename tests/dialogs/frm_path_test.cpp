@@ -64,7 +64,6 @@ TEST_F(FrmPathTest, CancelEscapeAndTheCloseBoxLeaveThePathsAndClearTheChoice) {
 TEST_F(FrmPathTest, AWholeFolderInTheFieldMovesBothListsAPartialOneNeither) {
     frmPath dialog(settings, prompts, "2");
     EXPECT_GE(dialog.lstDrive->findText(QDir::rootPath()), 0); // the mounted volumes
-    EXPECT_EQ(dialog.btnCancel->text() + dialog.btnGo->text(), "CancelOK");
     dialog.setDrives({at("a"), at("d2")});
     dialog.txtPath->setText(at("a/b"));
     for (const QString &partial : {at("a/cx"), at("d2/su"), QString("d2/sub"), QString()}) {
@@ -90,12 +89,9 @@ TEST_F(FrmPathTest, ChoosingAFolderOrADriveFillsTheFieldUnlessTheDriveCannotBeRe
 
     dialog.setPath(at("d2/sub"));
     dialog.lstDrive->setCurrentIndex(2);
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    const ScriptedPrompts::Call box = prompts.messages()[0];
-    EXPECT_EQ(box.text, at("gone") + ": No such file or directory");
-    EXPECT_EQ(box.title, "Tamro");
-    EXPECT_EQ(box.icon, MessageIcon::Critical);
-    EXPECT_EQ(box.buttons, MessageButtons::Ok);
+    EXPECT_EQ(prompts.onlyMessage(),
+              ScriptedPrompts::box(at("gone") + ": No such file or directory", "Tamro",
+                                   MessageIcon::Critical));
     EXPECT_EQ(dialog.drive() + dialog.folderPath() + dialog.txtPath->text(),
               at("d2") + at("d2/sub") + at("d2/sub"));
 }

@@ -1,9 +1,6 @@
-#include "app/help_commands.h"
-#include "app/main_window_fixture.h"
-#include "dialogs/frm_about.h"
 #include "dialogs/frm_desc.h"
-#include "document/frm_document.h"
-#include "document/rtf_text.h"
+#include "app/help_commands.h"
+#include "document/document_window_fixture.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,13 +14,8 @@
 
 namespace {
 
-class HelpCommandsTest : public MainWindowFixture {
+class HelpCommandsTest : public DocumentWindowFixture {
 protected:
-    frmMain &main() { return *module.MainWindow(); }
-    static void closeAndDelete(QWidget *window) {
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     // Help > OPL Help with `rtf` as the reference (none when empty); the viewer, text in place.
     frmDesc *openViewer(const QByteArray &rtf) {
         QFile file(frmDesc::referencePath(programDir.path()));
@@ -95,14 +87,6 @@ TEST_F(HelpCommandsTest, TheMenuBarCarriesTheViewersMenuOnlyWhileItIsActive) {
     closeAndDelete(reference); // while active, with no document left to take over
     EXPECT_EQ(visibleMenus(), mainMenus);
     EXPECT_EQ(w.menuBar()->actions().size(), mainMenus.size());
-
-    w.mnuHelpAbout->trigger();
-    w.mnuHelpAbout->trigger();
-    int aboutBoxes = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        aboutBoxes += qobject_cast<frmAbout *>(window) && window->isVisible();
-    EXPECT_EQ(aboutBoxes, 1);
-    closeAndDelete(frmAbout::showAbout());
 }
 
 // F1 in a document: the reference at the section of the command under the caret, at the top
@@ -124,11 +108,9 @@ TEST_F(HelpCommandsTest, F1OpensTheReferenceAtTheCommandUnderTheCaretInsideTheAr
                    {{1, 10, 1, 10}, "ABS"},
                    {{0, 7, 0, 7}, ""},
                    {{1, 9, 1, 9}, "ABS"}};
-    QFile file(frmDesc::referencePath(programDir.path()));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
+    ::writeFile(
+        frmDesc::referencePath(programDir.path()),
         "{\\rtf1 {\\b Title}\\par {\\b ABS}\\par {\\f1 PRINT ABS(-2.5)}\\par {\\b PRINT}\\par}");
-    file.close();
     for (const auto &press : presses) {
         w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(doc.parentWidget()));
         doc.rtfText->SetSel(press.caret, true);

@@ -1,35 +1,22 @@
+#include "common/case_file.h"
+#include "common/qstring_printer.h"
 #include "dialogs/reference_search.h"
 #include "dialogs/version_text.h"
-#include "qstring_printer.h"
 
 #include <gtest/gtest.h>
 
 TEST(ReferenceSearch, TheExactHeadingFirstThenTheFirstThatStartsWithTheText) {
     const QStringList headings{"OPL Command Reference", "GET$", "GET", " PRINT", "PRINT#"};
-    const struct {
-        const char *text;
-        bool prefixToo;
-        qsizetype expected;
-    } cases[] = {
-        {"get", true, 2}, {" GET$ ", true, 1}, {"ge", true, 1},    {"print", true, 3},
-        {"PRI", true, 3}, {"PRI", false, -1},  {"ABS", true, -1},  {"", true, -1},
-        {"  ", true, -1}, {"opl", true, 0},    {"GET(", true, -1},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(ReferenceSearch::headingIndex(headings, QString(c.text), c.prefixToo), c.expected)
-            << c.text;
+    for (const CaseLine &c : readCases("dialogs/reference_headings.txt", 3))
+        EXPECT_EQ(ReferenceSearch::headingIndex(headings, c.text(0), c.text(1) == "prefix"),
+                  c.text(2).toInt())
+            << "line " << c.line;
 }
 
 TEST(ReferenceSearch, TheWordAtTheCaretWithItsTypeSuffix) {
-    const std::tuple<const char *, int, const char *> cases[] = {
-        {"  PRINT x%", 2, "PRINT"}, {"  PRINT x%", 7, "PRINT"},
-        {"k$=GET$", 5, "GET$"},     {"k$=GET$", 7, "GET$"},
-        {"k$=GET$", 6, "GET$"},     {"a = b", 1, "a"},
-        {"a  =  b", 3, ""},         {"", 0, ""},
-        {"ALERT(m$)", 99, ""},      {"my_proc%:", 3, "my_proc%"},
-    };
-    for (const auto &[line, column, word] : cases)
-        EXPECT_EQ(ReferenceSearch::wordAt(QString(line), column), word) << line << column;
+    for (const CaseLine &c : readCases("dialogs/caret_words.txt", 3))
+        EXPECT_EQ(ReferenceSearch::wordAt(c.text(0), c.text(1).toInt()), c.text(2))
+            << "line " << c.line;
 }
 
 TEST(VersionText, ShowsThreeUnpaddedNumbers) {

@@ -1,6 +1,6 @@
+#include "common/qstring_printer.h"
 #include "dialogs/rtf_document_builder.h"
 #include "dialogs/rtf_reader.h"
-#include "qstring_printer.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

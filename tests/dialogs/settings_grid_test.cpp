@@ -1,5 +1,4 @@
 #include "dialogs/settings_grid.h"
-#include "dialogs/settings_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +17,4 @@ TEST(SettingsGrid, WaitTimesArePlainLocaleDecimalsAndOnlyFiniteNumbersAreTaken) 
          {Case{" 2.5 ", 2.5f}, Case{"2,5", 2.5f}, Case{".5", 0.5f}, Case{"abc", {}}, Case{"", {}},
           Case{"6 s", {}}, Case{"1e60", {}}, Case{"inf", {}}, Case{"nan", {}}})
         EXPECT_EQ(parseWaitSeconds(t.text, de), t.expected) << t.text;
-}
-
-TEST(SettingsGrid, LayoutFollowsTheInnerSizeInTwips) {
-    // 96 dpi: 10 twips = 1 pixel, 100 = 7, 500 = 33; 192 dpi: 1, 13, 67.
-    SettingsLayout at96 = SettingsLayout::forInnerSize({800, 600}, {89, 25}, {80, 25}, {96, 96});
-    EXPECT_EQ(at96.grid, QRect(1, 1, 799, 567));
-    EXPECT_EQ(at96.cancel, QRect(1, 574, 89, 25));
-    EXPECT_EQ(at96.ok, QRect(719, 574, 80, 25));
-    SettingsLayout at192 = SettingsLayout::forInnerSize({800, 600}, {89, 25}, {80, 25}, {96, 192});
-    EXPECT_EQ(at192.grid, QRect(1, 1, 799, 533));
-    EXPECT_EQ(at192.ok.top(), 546);
-    EXPECT_EQ(SettingsLayout::forInnerSize({0, 20}, {9, 9}, {9, 9}, {96, 96}).grid.size(),
-              QSize(0, 0));
 }

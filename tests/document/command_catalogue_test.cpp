@@ -1,3 +1,5 @@
+#include "common/case_file.h"
+#include "common/qstring_printer.h"
 #include "document/command_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -22,53 +24,20 @@ TEST(CommandCatalogue, EveryNumberInTheRangeHasItsOwnNameAndADescription) {
     }
 }
 
-struct CheckCase {
-    const char *number;
-    const char *argument;
-    const char *error; // "" when the call is valid
-    int integer = 0;
-};
-
-class CommandCheck : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(CommandCheck, AcceptsValidCallsAndExplainsInvalidOnes) {
-    const CheckCase &c = GetParam();
-    const auto call =
-        CommandCatalogue::check(QString::fromUtf8(c.number), QString::fromUtf8(c.argument));
-    EXPECT_EQ(call.error, QString::fromUtf8(c.error));
-    EXPECT_EQ(call.ok(), *c.error == '\0');
-    if (call.ok() && call.command->argument != CommandCatalogue::Argument::Text &&
-        call.command->argument != CommandCatalogue::Argument::None) {
-        EXPECT_EQ(call.integer, c.integer);
-    }
-    if (call.ok()) {
-        EXPECT_EQ(call.command->number, QString::fromUtf8(c.number).trimmed().toInt());
+TEST(CommandCatalogue, AcceptsValidCallsAndExplainsInvalidOnes) {
+    for (const CaseLine &c : readCases("document/command_calls.txt", 4)) {
+        SCOPED_TRACE(c.line);
+        const auto call = CommandCatalogue::check(c.text(0), c.text(1));
+        EXPECT_EQ(call.error, c.text(2));
+        ASSERT_EQ(call.ok(), c.text(2).isEmpty());
+        if (!call.ok())
+            continue;
+        EXPECT_EQ(call.command->number, c.text(0).trimmed().toInt());
+        if (call.command->argument != CommandCatalogue::Argument::Text &&
+            call.command->argument != CommandCatalogue::Argument::None) {
+            EXPECT_EQ(call.integer, c.text(3).toInt());
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Calls, CommandCheck,
-    ::testing::Values(
-        CheckCase{"129", "", ""}, CheckCase{" 129 ", "", ""},
-        CheckCase{"129", "5", "The command \"Undo\" takes no parameter."},
-        CheckCase{"168", "", "", -1}, CheckCase{"168", "10", "", 10},
-        CheckCase{"168", " 0 ", "", 0},
-        CheckCase{"168", "-2",
-                  "The parameter of \"Go To Line\" must be a line index (0 for the first line) "
-                  "or -1."},
-        CheckCase{"186", "20", "", 20},
-        CheckCase{"186", "21",
-                  "The parameter of \"Set Zoom\" must be a whole number from -10 to 20."},
-        CheckCase{"186", "",
-                  "The parameter of \"Set Zoom\" must be a whole number from -10 to 20."},
-        CheckCase{"192", "0",
-                  "The parameter of \"Set Tab Width\" must be a whole number from 1 "
-                  "to 32."},
-        CheckCase{"196", "PRINT \"hi\"", ""},
-        CheckCase{"196", "", "The command \"Insert Text\" needs a parameter."},
-        CheckCase{"", "", "No command was chosen."},
-        CheckCase{"abc", "", "\"abc\" is not a command number."},
-        CheckCase{"98", "", "The editor has no command 98."},
-        CheckCase{"223", "1", "The editor has no command 223."}));
 
 } // namespace

@@ -58,22 +58,6 @@ TEST_F(OplLexerTest, StylesTheTextAtByteOffsetsAfterNonAsciiCharacters) {
     EXPECT_EQ(styleAt(second + 16), style("Strings")) << "closing quote after the 3-byte €";
 }
 
-TEST_F(OplLexerTest, LineEndsDoNotChangeTheStyles) {
-    const QString lines[] = {"PROC main:", "  LOCAL a$(5)", "  a$=\"x\" REM c", "ENDP", ""};
-    std::vector<std::vector<int>> byEnding[3];
-    const char *endings[] = {"\n", "\r\n", "\r"};
-    for (int e = 0; e < 3; ++e) {
-        QStringList text(std::begin(lines), std::end(lines));
-        editor.setText(text.join(QString::fromLatin1(endings[e])));
-        restyleAll();
-        for (int line = 0; line < 5; ++line)
-            byEnding[e].push_back(lineStyles(line));
-    }
-    EXPECT_EQ(byEnding[0], byEnding[1]);
-    EXPECT_EQ(byEnding[0], byEnding[2]);
-    EXPECT_EQ(byEnding[0][0][0], style("Keywords"));
-}
-
 TEST_F(OplLexerTest, RestylesOnlyTheLinesOfTheRangeItIsGiven) {
     editor.setText(QStringLiteral("PRINT 1\nPRINT 2\nPRINT 3\nPRINT 4\n"));
     markAll(31);
@@ -83,16 +67,6 @@ TEST_F(OplLexerTest, RestylesOnlyTheLinesOfTheRangeItIsGiven) {
     EXPECT_EQ(lineStyles(1)[0], style("Keywords"));
     EXPECT_EQ(lineStyles(2)[6], style("Numbers"));
     EXPECT_EQ(lineStyles(3), std::vector<int>(7, 31));
-}
-
-TEST_F(OplLexerTest, TypingRestylesTheChangedLine) {
-    editor.setText(QStringLiteral("PRINT 1\nx=2\n"));
-    restyleAll();
-    editor.insertAt(QStringLiteral("REM "), 1, 0);
-    // What the editor asks for after a keystroke: from the changed position onwards.
-    send(QsciScintillaBase::SCI_COLOURISE, lineStart(1), -1);
-    EXPECT_EQ(lineStyles(1), std::vector<int>(7, style("Comments")));
-    EXPECT_EQ(lineStyles(0)[0], style("Keywords"));
 }
 
 TEST_F(OplLexerTest, NewWordListsAndColoursShowAfterRestylingAll) {

@@ -1,20 +1,17 @@
+#include "common/case_file.h"
+#include "common/qstring_printer.h"
 #include "base/text_codec.h"
 
 #include <gtest/gtest.h>
 
 using namespace TextCodec;
 
-TEST(TextCodecDecode, RecognisesBomsUtf8AndFallsBackToWindows1252) {
-    EXPECT_EQ(decodeText(QByteArray("\xEF\xBB\xBF\xC3\xA4x")), QString::fromUtf8("äx"));
-    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE"
-                                    "a\0\xE4\0",
-                                    6)),
-              QString::fromUtf8("aä"));
-    EXPECT_EQ(decodeText(QByteArray("\xFE\xFF\0a\0\xE4", 6)), QString::fromUtf8("aä"));
-    EXPECT_EQ(decodeText(QByteArray("caf\xC3\xA9")), QString::fromUtf8("café"));
-    // Not valid UTF-8: one byte per character.
-    EXPECT_EQ(decodeText(QByteArray("caf\xE9 \x80")), QString::fromUtf8("café €"));
-    EXPECT_EQ(decodeText(QByteArray()), QString());
+TEST(TextCodec, DecodesBytesAndSplitsLines) {
+    for (const CaseLine &c : readCases("document/text_codec.txt", 3)) {
+        const QString result =
+            c.text(0) == "decode" ? decodeText(c.fields[1]) : splitLines(c.text(1)).join('|');
+        EXPECT_EQ(result, c.text(2)) << "line " << c.line;
+    }
 }
 
 TEST(TextCodecDecode, EveryWindows1252ByteRoundTrips) {
@@ -34,19 +31,8 @@ TEST(TextCodecDecode, EveryWindows1252ByteRoundTrips) {
     EXPECT_EQ(text[0x80], QChar(0x20AC));
 }
 
-TEST(TextCodecLines, SplitsAtEveryLineEndAndKeepsTheEmptyLastLine) {
-    EXPECT_EQ(splitLines(""), QStringList{""});
-    EXPECT_EQ(splitLines("PRINT 1\r\n"), (QStringList{"PRINT 1", ""}));
-    EXPECT_EQ(splitLines("a\nb\rc\r\nd"), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(splitLines("a\r\r\nb"), (QStringList{"a", "", "b"}));
+TEST(TextCodecLines, CrLfEverywhere) {
     EXPECT_EQ(toCrLf("a\nb\rc\r\nd\n"), QString("a\r\nb\r\nc\r\nd\r\n"));
-}
-
-TEST(TextCodecEncode, WritesEachFormatWithCrLf) {
-    const QString text = QString::fromUtf8("ä\n€");
-    EXPECT_EQ(encodeText(text, Ascii).bytes, QByteArray("\xE4\r\n\x80"));
-    EXPECT_EQ(encodeText(text, Utf8).bytes, QByteArray("\xEF\xBB\xBF\xC3\xA4\r\n\xE2\x82\xAC"));
-    EXPECT_EQ(encodeText(text, Unicode).bytes, QByteArray("\xFF\xFE\xE4\0\r\0\n\0\xAC\x20", 10));
 }
 
 TEST(TextCodecEncode, AsciiRefusesWhatWindows1252CannotHoldNamingLineAndCharacter) {

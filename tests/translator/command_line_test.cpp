@@ -1,4 +1,6 @@
-#include "test_files.h"
+#include "common/case_file.h"
+#include "common/qstring_printer.h"
+#include "common/test_paths.h"
 #include "translator/command_line.h"
 #include "translator/log_name.h"
 #include "translator/translator_run.h"
@@ -22,44 +24,22 @@ QString shellWords(const QString &line) {
 } // namespace
 
 TEST(ShellArgument, SimplePathsStayAsTheyAreOthersReachTheShellAsOneWordAndRunNothing) {
-    const struct {
-        QString in, out;
-    } cases[] = {
-        {"/opl/OPLTRAN.EXE", "/opl/OPLTRAN.EXE"},
-        {"-o/a-b_c/d.e+f:g,h@i", "-o/a-b_c/d.e+f:g,h@i"},
-        {"-i/my inc/", "'-i/my inc/'"},
-        {"x;touch PWNED.tpl", "'x;touch PWNED.tpl'"},
-        {"$(touch PWNED).tpl", "'$(touch PWNED).tpl'"},
-        {"`touch PWNED`.tpl", "'`touch PWNED`.tpl'"},
-        {"it's \"q\".tpl", "'it'\\''s \"q\".tpl'"},
-        {"~/a=b*.tpl", "'~/a=b*.tpl'"},
-        {"/Ünï.tpl", "'/Ünï.tpl'"},
-        {"", "''"},
-        {"new\nline && touch PWNED || '", "'new\nline && touch PWNED || '\\'''"},
-    };
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
-    for (const auto &c : cases) {
-        EXPECT_EQ(shellArgument(c.in), c.out);
-        EXPECT_EQ(shellWords(shellArgument(c.in)), '[' + c.in + ']') << c.in.toStdString();
+    for (const CaseLine &c : readCases("translator/shell_arguments.txt", 2)) {
+        EXPECT_EQ(shellArgument(c.text(0)), c.text(1)) << "line " << c.line;
+        EXPECT_EQ(shellWords(c.text(1)), '[' + c.text(0) + ']') << "line " << c.line;
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("PWNED")));
 }
 
 TEST(CommandLines, TranslationAndConversionWithAndWithoutFolders) {
-    const QString tr = "/opl/OPLTRAN.EXE", src = "/src/Game.tpl";
-    EXPECT_EQ(translationCommandLine(tr, src, "/opl/inc/", "/out/"),
-              "/opl/OPLTRAN.EXE /src/Game.tpl -i/opl/inc/ -o/out/ ");
-    EXPECT_EQ(translationCommandLine(tr, src, "", ""), "/opl/OPLTRAN.EXE /src/Game.tpl ");
-    EXPECT_EQ(translationCommandLine(tr, src, "/i", ""), "/opl/OPLTRAN.EXE /src/Game.tpl -i/i ");
-    EXPECT_EQ(translationCommandLine(tr, src, "", "/o"), "/opl/OPLTRAN.EXE /src/Game.tpl -o/o ");
-    EXPECT_EQ(translationCommandLine("/my opl/T", "/a b.tpl", "/my inc/", "/o'u/"),
-              "'/my opl/T' '/a b.tpl' '-i/my inc/' '-o/o'\\''u/' ");
-    EXPECT_EQ(conversionCommandLine(tr, "/src/G.opl", "/"),
-              "/opl/OPLTRAN.EXE /src/G.opl -o/ -conv");
-    EXPECT_EQ(conversionCommandLine(tr, "/src/G.opl", ""), "/opl/OPLTRAN.EXE /src/G.opl -conv");
-    EXPECT_EQ(conversionCommandLine(tr, "/$(id).opl", "/my o"),
-              "/opl/OPLTRAN.EXE '/$(id).opl' '-o/my o' -conv");
+    for (const CaseLine &c : readCases("translator/command_lines.txt", 5)) {
+        const QString line =
+            c.text(2) == "-" ? conversionCommandLine(c.text(0), c.text(1), c.text(3))
+                             : translationCommandLine(c.text(0), c.text(1), c.text(2), c.text(3));
+        EXPECT_EQ(line, c.text(4)) << "line " << c.line;
+    }
 }
 
 TEST(MakeLogName, DayMonthYearAndSecondsSinceMidnightWithoutLeadingZeros) {

@@ -1,10 +1,14 @@
-#include "test_files.h"
+#include "common/case_file.h"
+#include "common/qstring_printer.h"
+#include "common/test_paths.h"
 #include "translator/translator_log.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -17,50 +21,17 @@ TranslationOutcome evaluate(const QByteArray &log) {
 
 } // namespace
 
-TEST(TranslationLog, TheFirstErrorForTheSourceGivesItsLineAndText) {
-    const struct {
-        const char *log;
-        int line;
-        QString message;
-    } cases[] = {
-        {"OPLTRAN\r\nError LOC::/src/Game.tpl12:Syntax error:\r\n", 12, "Syntax error"},
-        {"error loc::/SRC/GAME.TPL12:Syntax error:more", 12, "Syntax error"},
-        {"Error LOC::/src/Game.tpl 7 :Bad name:", 7, "Bad name"},
-        {"Error LOC::/src/Game.tpl3:First:\r\nError LOC::/src/Game.tpl9:Second:", 3, "First"},
-        {"Error LOC::/src/Other.tpl1:x:\r\nError LOC::/src/Game.tpl4:y:", 4, "y"},
-        {"Error LOC::/src/Game.tpl12", 12, ""}, // cut off after the number
-        {"Error LOC::/src/Game.tpl5:up to the end\r\n", 5, "up to the end\r\n"},
-    };
-    for (const auto &c : cases) {
-        const TranslationOutcome o = evaluate(c.log);
-        EXPECT_EQ(o.kind, Kind::ErrorLine) << c.log;
-        EXPECT_EQ(o.line, c.line) << c.log;
-        EXPECT_EQ(o.message, c.message + "\r\n\r\n Line " + QString::number(c.line)) << c.log;
-    }
-}
-
-// An error in another file names that file and its line; any other log is shown as it stands.
-TEST(TranslationLog, OtherLogsNameTheFileInErrorOrShowThemselves) {
-    for (const char *log :
-         {"", "OPLTRAN 1.0\r\nworking...\r\n",
-          "Error LOC::/src/Game.tplabc:Syntax error:", "Error LOC::/src/Game.tpl:Syntax error:",
-          "Error LOC::/src/Game.tpl:12:number not first:", "Error LOC::/src/Game.tpl",
-          "Error LOC::/src/Game.tpl0:zero:", "Error LOC::/src/Game.tpl-4:x:",
-          "Error LOC::/src/Game.tpl99999999999:too big:", "Error LOC::/src/Game.tpl12.5:x:",
-          "Error LOC::/inc/K.oph:no line:", "[OutputPath=", "[OutputPath=x", "[OutputPath=ab",
-          "[OutputPath=\r\n"}) {
-        EXPECT_EQ(evaluate(log).kind, Kind::Unrecognised) << log;
-        EXPECT_EQ(evaluate(log).message, log);
-    }
-    const std::pair<const char *, const char *> elsewhere[] = {
-        {"OPLTRAN\r\nError LOC::/path/Const.oph 2: Bad name:\r\n",
-         " Bad name\r\n\r\n/path/Const.oph Line 2"},
-        {"error loc::/src/Other v2.tpl12:not ours:", "not ours\r\n\r\n/src/Other v2.tpl Line 12"},
-        {"Error LOC::C:\\Inc\\K2.oph 7:x", "x\r\n\r\nC:\\Inc\\K2.oph Line 7"},
-    };
-    for (const auto &[log, message] : elsewhere) {
-        EXPECT_EQ(evaluate(log).kind, Kind::OtherFile) << log;
-        EXPECT_EQ(evaluate(log).message, message);
+TEST(TranslationLog, ErrorsGiveTheirLineAndTextAndAnyOtherLogIsShownAsItStands) {
+    const std::map<QString, Kind> kinds{{"ErrorLine", Kind::ErrorLine},
+                                        {"OtherFile", Kind::OtherFile},
+                                        {"Unrecognised", Kind::Unrecognised}};
+    for (const CaseLine &c : readCases("translator/logs.txt", 4)) {
+        const TranslationOutcome o = evaluate(c.fields[0]);
+        EXPECT_EQ(o.kind, kinds.at(c.text(1))) << "line " << c.line;
+        if (o.kind == Kind::ErrorLine) {
+            EXPECT_EQ(o.line, c.text(2).toInt()) << "line " << c.line;
+        }
+        EXPECT_EQ(o.message, c.text(3)) << "line " << c.line;
     }
 }
 
