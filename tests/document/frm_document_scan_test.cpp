@@ -3,6 +3,8 @@
 #include "analysis/declaration_search.h"
 #include "analysis/document_language.h"
 #include "analysis/scan_report.h"
+#include "common/case_file.h"
+#include "common/golden_file.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -62,32 +64,10 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     EXPECT_EQ(doc.rtfText->lineColor(2), rtfText::NormalLineColour);
 
     // One box per scan, however many reports: cut after 20, the include folder's place named
-    // when an include is missing, duplicates alone under the information icon.
-    QString inc;
-    for (int line = 1; line <= 20; ++line)
-        inc += QString("Line %1: /no-such-folder/k.oph File not found!\r\n").arg(line);
-    const QString where = "\r\n\r\nThe include folder is set in View > Settings.";
-    const struct {
-        QString text, box;
-        MessageIcon icon;
-        QList<int> yellow; // lines coloured while the box is up
-    } scans[] = {
-        {"GLOBAL x%, names$(10)\r\nPROC main:(a%)\r\n  LOCAL x%, i%\r\n"
-         "  INCLUDE \"k.oph\"\r\nlbl:: PRINT \"x\"\r\nENDP",
-         "Line 3: Name x% allready reserved!\r\nLine 4: /no-such-folder/k.oph File not found!" +
-             where,
-         MessageIcon::Critical,
-         {2}},
-        {QString("INCLUDE \"k.oph\"\r\n").repeated(22) + "GLOBAL a%\r\nGLOBAL a%",
-         inc + "and 3 more" + where,
-         MessageIcon::Critical,
-         {23}},
-        {"GLOBAL a%\r\nGLOBAL a%,b%\r\nCONST b%=1",
-         "Line 2: Name a% allready reserved!\r\nLine 3: Name b% allready reserved!",
-         MessageIcon::Information,
-         {1, 2}},
-    };
-    for (const auto &scan : scans) {
+    // when an include is missing, duplicates alone under the information icon; the lines
+    // coloured while the box is up.
+    QString shown;
+    for (const CaseLine &scan : readCases("document/scan_reports.txt", 1)) {
         prompts.clear();
         QList<int> yellow;
         prompts.onMessage = [&] {
@@ -95,10 +75,13 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
                 if (doc.rtfText->lineColor(line) == kDuplicateLineColour)
                     yellow << line;
         };
-        scanned(scan.text);
-        EXPECT_EQ(prompts.boxes(), QStringList{ScriptedPrompts::box(scan.box, "Tamro", scan.icon)});
-        EXPECT_EQ(yellow, scan.yellow);
+        scanned(scan.text(0));
+        shown += prompts.boxes().join('\n').replace("\r\n", "\n  ") + "\n  yellow:";
+        for (const int line : yellow)
+            shown += ' ' + QString::number(line);
+        shown += '\n';
     }
+    expectGolden(shown, "document/scan_reports.golden.txt");
     prompts.onMessage = {};
 
     // One line: the colours again, nothing else.
