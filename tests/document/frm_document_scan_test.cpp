@@ -53,10 +53,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     module.settings().Paths[2] = "/no-such-folder";
     frmDocument &doc = scanned("GLOBAL x%, names$(10)\r\nPROC main:(a%)\r\n  LOCAL x%, i%\r\n"
                                "  INCLUDE \"k.oph\"\r\nlbl:: PRINT \"x\"\r\nENDP");
-    EXPECT_EQ(describe(*doc.Tree),
-              (QStringList{"Project -> Document 1 [A]+", "Labels [L]+", "  lbl:: [L1]",
-                           "Global Variables [V]+", "  x% [V1]", "  names$ [V2]", "Constants [C]+",
-                           "Procedures [F]+", "  main: [F1]", "    a% [F1_1]", "    i% [F1_2]"}));
+    expectGolden(describe(*doc.Tree).join('\n') + '\n', "document/scan_tree.golden.txt");
     EXPECT_EQ(doc.lstProc, (QStringList{"x%", "names$", "main:"}));
     EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "lbl::"}));
     EXPECT_EQ(doc.documentLanguage().category("labels")->words, QStringList{"lbl::"});
