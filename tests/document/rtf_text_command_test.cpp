@@ -59,19 +59,15 @@ TEST_F(RtfTextCommand, IndentTakesTheLinesTheSelectionTouches) {
     // Lines 1 to 3 selected whole: the selection ends at column 0 of line 4.
     editor.SetSel({1, 0, 4, 0}, false);
     editor.ExecuteCmd(CommandCatalogue::Indent);
-    EXPECT_EQ(editor.GetLine(0), QStringLiteral("PROC main:"));
-    EXPECT_EQ(editor.GetLine(1), QStringLiteral("\t  LOCAL a%(3)"));
-    EXPECT_EQ(editor.GetLine(3), QStringLiteral("\t  PRINT \"A% and a%\""));
-    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDP"));
+    EXPECT_EQ(editor.Text(), QString(kSample).replace("\n  ", "\n\t  "));
     // One undo takes back the indentation of every line.
     editor.ExecuteCmd(CommandCatalogue::Undo);
     EXPECT_EQ(editor.Text(), kSample);
 
     editor.SetSel({2, 5, 3, 1}, false);
     editor.ExecuteCmd(CommandCatalogue::Unindent);
-    EXPECT_EQ(editor.GetLine(2), QStringLiteral("a%(1)=(2+3)*4"));
-    EXPECT_EQ(editor.GetLine(3), QStringLiteral("PRINT \"A% and a%\""));
-    EXPECT_EQ(editor.GetLine(1), QStringLiteral("  LOCAL a%(3)"));
+    EXPECT_EQ(editor.Text(),
+              QString(kSample).replace("\n  a%", "\na%").replace("\n  PRINT", "\nPRINT"));
 }
 
 TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {
@@ -85,7 +81,7 @@ TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {
     EXPECT_TRUE(editor.ExecuteCmd(CommandCatalogue::GoToLine, -1));
     EXPECT_EQ(editor.GetSel(false), (TextRange{1, 0, 1, 0}));
     ASSERT_EQ(prompts.calls.size(), 5u);
-    EXPECT_EQ(prompts.calls[0].text, QStringLiteral("Line number (1 - 6):"));
+    EXPECT_EQ(prompts.calls[0].text + '|' + prompts.calls[0].title, "Line number (1 - 6):|Go To");
     const auto box = [](const char *text) {
         return ScriptedPrompts::box(QString::fromUtf8(text) +
                                         " is not a line number. Enter a whole "
@@ -109,6 +105,7 @@ TEST_F(RtfTextCommand, CtrlFOpensFindWithTheSelectedWord) {
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_EQ(control<QLineEdit>("findText")->text(), QStringLiteral("main"));
     EXPECT_FALSE(control<QPushButton>("replaceAll")->isVisible());
+    EXPECT_FALSE(dialog()->isModal());
 
     control<QLineEdit>("findText")->setText(QStringLiteral("a%"));
     control<QPushButton>("findNext")->click();
