@@ -54,41 +54,33 @@ protected:
                         shown[0].buttons == MessageButtons::Ok;
         return ok ? shown[0].text : "<" + prompts.messageTexts().join('|') + ">";
     }
-
-    // Saves of a document, the settings and the batch file into `folder` once `fill` has
-    // left no room there: each fails with the system's reason and leaves the old bytes.
-    void checkAFullDisk(const QString &folder, const std::function<void()> &fill) {
-        const QString names[] = {"prog.opl", "tamro.ini", "opltran.bat"};
-        for (const QString &name : names)
-            ASSERT_TRUE(DiskFile::replace(folder + '/' + name, "old " + name.toUtf8()).ok);
-        const QString source = folder + "/prog.opl";
-        trigger(main().mnuFileOpen, source);
-        frmDocument &document = active();
-        document.rtfText->SetText("PRINT \"new\"");
-        fill();
-        const QString full = "No space left on device";
-        trigger(main().mnuFileSave);
-        EXPECT_EQ(report(), full);
-        EXPECT_TRUE(document.rtfText->Modified());
-        prompts.clear();
-        prompts.messageAnswers = {MessageAnswer::Yes};
-        EXPECT_FALSE(document.parentWidget()->close()); // Close + Yes keeps the window
-        EXPECT_EQ(prompts.messageTexts().value(1), full);
-        EXPECT_EQ(document.rtfText->Text(), "PRINT \"new\"");
-        EXPECT_FALSE(writeSettingsFile(folder + "/tamro.ini", module.settings()));
-        EXPECT_EQ(writeBatchFile(folder + "/opltran.bat", "true").error, full);
-        for (const QString &name : names)
-            EXPECT_EQ(readAll(folder + '/' + name), "old " + name.toUtf8());
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 4); // + the filler, no temporary
-    }
 };
 
+// Saves of a document, the settings and the batch file once a flush fails as on a full disk:
+// each fails with the system's reason and leaves the old bytes.
 TEST_F(FileCommands, AFlushThatFailsFailsEverySaveAndLosesNothing) {
-    std::optional<DiskFile::FlushFault> fault;
-    checkAFullDisk(filesDir.path(), [&] {
-        fault.emplace("No space left on device");
-        writeFile("filler", "");
-    });
+    const QString names[] = {"prog.opl", "tamro.ini", "opltran.bat"};
+    for (const QString &name : names)
+        ASSERT_TRUE(DiskFile::replace(filesDir.filePath(name), "old " + name.toUtf8()).ok);
+    trigger(main().mnuFileOpen, filesDir.filePath("prog.opl"));
+    frmDocument &document = active();
+    document.rtfText->SetText("PRINT \"new\"");
+    const QString full = "No space left on device";
+    const DiskFile::FlushFault fault(full);
+    writeFile("filler", "");
+    trigger(main().mnuFileSave);
+    EXPECT_EQ(report(), full);
+    EXPECT_TRUE(document.rtfText->Modified());
+    prompts.clear();
+    prompts.messageAnswers = {MessageAnswer::Yes};
+    EXPECT_FALSE(document.parentWidget()->close()); // Close + Yes keeps the window
+    EXPECT_EQ(prompts.messageTexts().value(1), full);
+    EXPECT_EQ(document.rtfText->Text(), "PRINT \"new\"");
+    EXPECT_FALSE(writeSettingsFile(filesDir.filePath("tamro.ini"), module.settings()));
+    EXPECT_EQ(writeBatchFile(filesDir.filePath("opltran.bat"), "true").error, full);
+    for (const QString &name : names)
+        EXPECT_EQ(readAll(filesDir.filePath(name)), "old " + name.toUtf8());
+    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).size(), 4); // + the filler, no temporary
 }
 
 TEST_F(FileCommands, SaveAsksForANameOnceAndWritesTheToolBarsFormat) {
