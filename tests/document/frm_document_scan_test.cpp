@@ -94,22 +94,19 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
     start();
     frmDocument &doc = scanned("PROC main:\r\n  GLOBAL data%, a%\r\n  CONST KMax%=5\r\n"
                                "loop:: REM again\r\n \tloop ::\r\n  PRINT abc\r\nENDP");
-    const struct {
-        const char *key;
-        int line; // -1: no menu
-    } clicks[] = {{"A", -1}, {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}};
-    for (const auto &click : clicks) {
-        doc.nodeClicked(item(*doc.Tree, click.key), {});
-        EXPECT_EQ(doc.CurrentNode.key, click.key);
-        EXPECT_EQ(main().mnuNode->isVisible(), click.line >= 0) << click.key;
+    // Each node clicked in turn, and the line Go To selects from its menu (-1: no menu).
+    for (const auto &[key, line] :
+         {std::pair("A", -1), {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}}) {
+        doc.nodeClicked(item(*doc.Tree, key), {});
+        EXPECT_EQ(doc.CurrentNode.key, key);
+        EXPECT_EQ(main().mnuNode->isVisible(), line >= 0) << key;
         main().mnuNode->hide();
-        if (click.line < 0)
+        if (line < 0)
             continue;
         main().mnuNodeGoTo->trigger();
-        EXPECT_EQ(
-            doc.rtfText->GetSel(true),
-            (TextRange{click.line, 0, click.line, int(doc.rtfText->GetLine(click.line).size())}))
-            << click.key;
+        EXPECT_EQ(doc.rtfText->GetSel(true),
+                  (TextRange{line, 0, line, int(doc.rtfText->GetLine(line).size())}))
+            << key;
     }
     // A double click or Return goes straight to the declaration; no menu follows.
     QApplication::setActiveWindow(&main());
