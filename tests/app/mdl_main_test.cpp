@@ -62,16 +62,15 @@ TEST_F(Module, SaveSettingsEnablesTranslatorItemsOnlyWhenWrittenAndTheTranslator
     module.SaveSettings(); // translator still missing: unchanged
     EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
 
-    QFile translator(programDir.filePath("OPLTRAN.EXE"));
-    ASSERT_TRUE(translator.open(QIODevice::WriteOnly));
-    translator.close();
-    module.settings().Paths[1] = translator.fileName();
+    const QString translator = programDir.filePath("OPLTRAN.EXE");
+    writeFile(translator, {});
+    module.settings().Paths[1] = translator;
     module.SaveSettings();
     EXPECT_TRUE(w.mnuFileTranslate->isEnabled());
     EXPECT_TRUE(w.mnuFileTransConv->isEnabled());
     AppSettings written;
     ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));
-    EXPECT_EQ(written.Paths[1], translator.fileName());
+    EXPECT_EQ(written.Paths[1], translator);
 
     // A folder where the file should be: the write fails and the items are disabled.
     ASSERT_TRUE(QFile::remove(module.settingsPath()));

@@ -43,10 +43,8 @@ TEST_F(DocumentWindow, MissingOrBrokenDataFilesAreReportedOnceAndScansStillRun) 
          {QByteArray(), QByteArray(""), QByteArray("<language name=")}) {
         QTemporaryDir folder;
         if (!content.isNull())
-            for (const char *name : {"opl.xml", "global.xml"}) {
-                QFile file(folder.filePath(name));
-                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) >= 0);
-            }
+            for (const char *name : {"opl.xml", "global.xml"})
+                ::writeFile(folder.filePath(name), content);
         ScriptedPrompts quiet;
         mdlMAIN other(folder.path(), quiet);
         other.applyStartDefaults();
