@@ -2,6 +2,7 @@
 #include "base/disk_file.h"
 #include "base/document_identity.h"
 #include "base/settings_file.h"
+#include "common/case_file.h"
 #include "document/disk_watch.h"
 #include "document/document_window_fixture.h"
 #include "translator/batch_file.h"
@@ -53,41 +54,33 @@ protected:
                         shown[0].buttons == MessageButtons::Ok;
         return ok ? shown[0].text : "<" + prompts.messageTexts().join('|') + ">";
     }
-
-    // Saves of a document, the settings and the batch file into `folder` once `fill` has
-    // left no room there: each fails with the system's reason and leaves the old bytes.
-    void checkAFullDisk(const QString &folder, const std::function<void()> &fill) {
-        const QString names[] = {"prog.opl", "tamro.ini", "opltran.bat"};
-        for (const QString &name : names)
-            ASSERT_TRUE(DiskFile::replace(folder + '/' + name, "old " + name.toUtf8()).ok);
-        const QString source = folder + "/prog.opl";
-        trigger(main().mnuFileOpen, source);
-        frmDocument &document = active();
-        document.rtfText->SetText("PRINT \"new\"");
-        fill();
-        const QString full = "No space left on device";
-        trigger(main().mnuFileSave);
-        EXPECT_EQ(report(), full);
-        EXPECT_TRUE(document.rtfText->Modified());
-        prompts.clear();
-        prompts.messageAnswers = {MessageAnswer::Yes};
-        EXPECT_FALSE(document.parentWidget()->close()); // Close + Yes keeps the window
-        EXPECT_EQ(prompts.messageTexts().value(1), full);
-        EXPECT_EQ(document.rtfText->Text(), "PRINT \"new\"");
-        EXPECT_FALSE(writeSettingsFile(folder + "/tamro.ini", module.settings()));
-        EXPECT_EQ(writeBatchFile(folder + "/opltran.bat", "true").error, full);
-        for (const QString &name : names)
-            EXPECT_EQ(readAll(folder + '/' + name), "old " + name.toUtf8());
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 4); // + the filler, no temporary
-    }
 };
 
+// Saves of a document, the settings and the batch file once a flush fails as on a full disk:
+// each fails with the system's reason and leaves the old bytes.
 TEST_F(FileCommands, AFlushThatFailsFailsEverySaveAndLosesNothing) {
-    std::optional<DiskFile::FlushFault> fault;
-    checkAFullDisk(filesDir.path(), [&] {
-        fault.emplace("No space left on device");
-        writeFile("filler", "");
-    });
+    const QString names[] = {"prog.opl", "tamro.ini", "opltran.bat"};
+    for (const QString &name : names)
+        ASSERT_TRUE(DiskFile::replace(filesDir.filePath(name), "old " + name.toUtf8()).ok);
+    trigger(main().mnuFileOpen, filesDir.filePath("prog.opl"));
+    frmDocument &document = active();
+    document.rtfText->SetText("PRINT \"new\"");
+    const QString full = "No space left on device";
+    const DiskFile::FlushFault fault(full);
+    writeFile("filler", "");
+    trigger(main().mnuFileSave);
+    EXPECT_EQ(report(), full);
+    EXPECT_TRUE(document.rtfText->Modified());
+    prompts.clear();
+    prompts.messageAnswers = {MessageAnswer::Yes};
+    EXPECT_FALSE(document.parentWidget()->close()); // Close + Yes keeps the window
+    EXPECT_EQ(prompts.messageTexts().value(1), full);
+    EXPECT_EQ(document.rtfText->Text(), "PRINT \"new\"");
+    EXPECT_FALSE(writeSettingsFile(filesDir.filePath("tamro.ini"), module.settings()));
+    EXPECT_EQ(writeBatchFile(filesDir.filePath("opltran.bat"), "true").error, full);
+    for (const QString &name : names)
+        EXPECT_EQ(readAll(filesDir.filePath(name)), "old " + name.toUtf8());
+    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).size(), 4); // + the filler, no temporary
 }
 
 TEST_F(FileCommands, SaveAsksForANameOnceAndWritesTheToolBarsFormat) {
@@ -187,29 +180,16 @@ TEST_F(FileCommands, ASessionOpenCommentUndoSaveCloseReopenQuit) {
 }
 
 TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnlyAndWithoutOneNothingButNewAndOpen) {
-    const struct {
-        QAction *frmMain::*item;
-        const char *text;
-        int column; // of the caret before
-        const char *after;
-        int caretAfter;
-    } rows[] = {
-        {&frmMain::mnuEditUndo, "ab", 2, "", 0},
-        {&frmMain::mnuEditPaste, "ab", 1, "a<clip>b", 7},
-        {&frmMain::mnuEditDecInd, "\tab", 1, "ab", 0},
-        {&frmMain::mnuEditIncInd, "ab", 0, "\tab", 0},
-        {&frmMain::itmJumpToMatch, "x(a(b)c)", 1, "x(a(b)c)", 8},
-        {&frmMain::mnuEditUncom, "REM ab", 5, "ab", 2},
-    };
     QGuiApplication::clipboard()->setText("<clip>");
-    for (const auto &row : rows) {
+    for (const CaseLine &row : readCases("app/edit_items.txt", 5)) {
         main().NewDocument();
         rtfText &editor = *active().rtfText;
-        editor.SetText(row.text);
-        editor.SetSel({0, row.column, 0, row.column}, true);
-        (main().*row.item)->trigger();
+        editor.SetText(row.text(1));
+        editor.SetSel({0, row.text(2).toInt(), 0, row.text(2).toInt()}, true);
+        main().findChild<QAction *>(row.text(0))->trigger();
         EXPECT_EQ(editor.Text() + '|' + QString::number(editor.GetSel(false).endColumn),
-                  row.after + QString("|%1").arg(row.caretAfter));
+                  row.text(3) + '|' + row.text(4))
+            << row.line;
     }
     rtfText &editor = *active().rtfText;
     editor.SetText("hello world");
@@ -245,49 +225,28 @@ TEST_F(FileCommands, FilesChangedOnDiskAreReloadedOrKeptAndNeverOverwrittenUnask
     frmDocument &doc = active();
     const QWidget *frame = doc.parentWidget(); // marks unsaved text; the caption stays the path
     EXPECT_EQ(frame->windowTitle(), path + "[*]");
-    const QString reload = DiskWatch::reloadQuestion(path),
-                  deleted = DiskWatch::deletedReport(path),
-                  overwrite = DiskWatch::overwriteQuestion(path);
-    const auto No = MessageAnswer::No, Yes = MessageAnswer::Yes;
-    const struct {
-        const char *write; // "" deletes the file, null leaves it
-        bool save;         // else the program becomes active again
-        std::optional<MessageAnswer> answer;
-        QString message;
-        const char *text;
-        const char *disk;
-        bool modified;
-    } steps[] = {
-        {nullptr, false, {}, "", "PRINT 1", "PRINT 1", false},
-        {"PRINT 22", false, Yes, reload, "PRINT 22", "PRINT 22", false},
-        {"PRINT 333", false, No, reload, "PRINT 22", "PRINT 333", true},
-        {nullptr, false, {}, "", "PRINT 22", "PRINT 333", true}, // told once
-        {nullptr, true, {}, "", "PRINT 22", "PRINT 22", false},  // kept knowingly
-        {"PRINT 4444", true, No, overwrite, "PRINT 22", "PRINT 4444", true},
-        {nullptr, true, Yes, overwrite, "PRINT 22", "PRINT 22", false},
-        {"", false, {}, deleted, "PRINT 22", "<unreadable>", true},
-        {nullptr, false, {}, "", "PRINT 22", "<unreadable>", true},
-    };
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        const auto &step = steps[i];
-        SCOPED_TRACE(i);
-        if (step.write && !*step.write)
+    const QHash<QString, QString> messages{{"reload", DiskWatch::reloadQuestion(path)},
+                                           {"deleted", DiskWatch::deletedReport(path)},
+                                           {"overwrite", DiskWatch::overwriteQuestion(path)}};
+    for (const CaseLine &step : readCases("app/changed_on_disk.txt", 7)) {
+        SCOPED_TRACE(step.line);
+        if (step.text(0) == "deleted")
             QFile::remove(path);
-        else if (step.write)
-            writeFile("d.opl", step.write);
+        else if (step.text(0) != "-")
+            writeFile("d.opl", step.fields[0]);
         prompts.clear();
-        if (step.answer)
-            prompts.messageAnswers.push_back(*step.answer);
-        if (step.save)
+        if (step.text(2) != "-")
+            prompts.messageAnswers.push_back(step.text(2) == "Yes" ? MessageAnswer::Yes
+                                                                   : MessageAnswer::No);
+        if (step.text(1) == "save")
             main().mnuFileSave->trigger();
         else
             Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
-        EXPECT_EQ(prompts.messageTexts(),
-                  step.message.isEmpty() ? QStringList{} : QStringList{step.message});
-        EXPECT_EQ(doc.rtfText->Text(), step.text);
-        EXPECT_EQ(readAll(path), step.disk);
-        EXPECT_EQ(doc.rtfText->Modified(), step.modified);
-        EXPECT_EQ(frame->isWindowModified(), step.modified);
+        EXPECT_EQ(prompts.messageTexts().join('|'), messages.value(step.text(3)));
+        EXPECT_EQ(doc.rtfText->Text(), step.text(4));
+        EXPECT_EQ(readAll(path), step.fields[5]);
+        EXPECT_EQ(doc.rtfText->Modified(), step.text(6) == "yes");
+        EXPECT_EQ(frame->isWindowModified(), step.text(6) == "yes");
         EXPECT_EQ(doc.windowTitle(), path);
     }
 }

@@ -11,9 +11,8 @@
 namespace {
 
 QString makeTranslator(const QTemporaryDir &dir) {
-    QFile file(dir.filePath("OPLTRAN.EXE"));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    return file.fileName();
+    writeFile(dir.filePath("OPLTRAN.EXE"), {});
+    return dir.filePath("OPLTRAN.EXE");
 }
 
 QPointF dpi() {

@@ -14,16 +14,12 @@ TEST_F(Module, FontDialogIsSeededAndItsChoiceCopiedCancelKeepsTheFont) {
     s.EditorFont = {"Arial", 9.75, true, false};
     module.ChooseEditorFont(); // no answer queued: cancelled
     ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Font);
     EXPECT_EQ(prompts.calls[0].font, (FontChoice{"Arial", 9.75, true, false}));
     EXPECT_EQ(s.EditorFont, (EditorFontSetting{"Arial", 9.75, true, false}));
 
     prompts.fontAnswers.push_back(FontChoice{"DejaVu Sans Mono", 10.123456, false, true});
     module.ChooseEditorFont();
-    EXPECT_EQ(s.EditorFont.Name, "DejaVu Sans Mono");
-    EXPECT_DOUBLE_EQ(s.EditorFont.Size, 10.1235);
-    EXPECT_FALSE(s.EditorFont.Bold);
-    EXPECT_TRUE(s.EditorFont.Italic);
+    EXPECT_EQ(s.EditorFont, (EditorFontSetting{"DejaVu Sans Mono", 10.1235, false, true}));
 }
 
 TEST_F(Module, TheRealFontDialogOffersTheFontsOwnStyleAndOkWithoutAChangeKeepsTheFont) {
@@ -66,16 +62,15 @@ TEST_F(Module, SaveSettingsEnablesTranslatorItemsOnlyWhenWrittenAndTheTranslator
     module.SaveSettings(); // translator still missing: unchanged
     EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
 
-    QFile translator(programDir.filePath("OPLTRAN.EXE"));
-    ASSERT_TRUE(translator.open(QIODevice::WriteOnly));
-    translator.close();
-    module.settings().Paths[1] = translator.fileName();
+    const QString translator = programDir.filePath("OPLTRAN.EXE");
+    writeFile(translator, {});
+    module.settings().Paths[1] = translator;
     module.SaveSettings();
     EXPECT_TRUE(w.mnuFileTranslate->isEnabled());
     EXPECT_TRUE(w.mnuFileTransConv->isEnabled());
     AppSettings written;
     ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));
-    EXPECT_EQ(written.Paths[1], translator.fileName());
+    EXPECT_EQ(written.Paths[1], translator);
 
     // A folder where the file should be: the write fails and the items are disabled.
     ASSERT_TRUE(QFile::remove(module.settingsPath()));

@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace {
 
 AppSettings defaults() {
@@ -51,27 +49,12 @@ TEST(SettingsFileFormat, DefaultsAndNumbersAreSpelledExactly) {
     const QString expected = R"("" "" "" "" "" "" "/" 6 "" 10 "On" 8421504 0 0 0 0 0 0 0 0 0 0)";
     EXPECT_EQ(formatSettingsFile(defaults()), joined(expected.split(' ')));
 
-    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-    const struct {
-        float wait;
-        double size;
-        const char *waitLine, *sizeLine;
-    } rows[] = {
-        {8.25f, 9.75, "8.25", "9.75"},
-        {0.5f, 0.5, "0.5", "0.5"},
-        {0.1f, 10.12345678, "0.1", "10.1235"},
-        {1e10f, 1e12, "10000000000", "1000000000000"},
-        {1e-5f, 0.00004, "0.00001", "0"},
-        // No number form: stored as the default, or every later line would be lost.
-        {nan, std::numeric_limits<double>::infinity(), "6", "10"},
-    };
-    for (const auto &row : rows) {
+    for (const CaseLine &row : readCases("app/settings_numbers.txt", 4)) {
         AppSettings s = defaults();
-        s.WaitSeconds = row.wait;
-        s.EditorFont.Size = row.size;
+        s.WaitSeconds = row.text(0).toFloat();
+        s.EditorFont.Size = row.text(1).toDouble();
         const QStringList lines = linesOf(s);
-        EXPECT_EQ(lines[7], row.waitLine);
-        EXPECT_EQ(lines[9], row.sizeLine);
+        EXPECT_EQ(lines[7] + ' ' + lines[9], row.text(2) + ' ' + row.text(3)) << row.line;
     }
 }
 
@@ -130,19 +113,13 @@ TEST(SettingsFileRead, LineEndsEncodingsAndOddBytes) {
         EXPECT_EQ(read, everyFieldSet());
     }
 
-    AppSettings s = defaults(); // not valid UTF-8, so Windows-1252 throughout
-    EXPECT_FALSE(parseSettingsFile("\"C:\\\xC4pfel\\\x80\"\r\n\"caf\xC3\xA9\"", s));
-    EXPECT_EQ(s.RecentFiles[1], QString::fromUtf8("C:\\Äpfel\\€"));
-    EXPECT_EQ(s.RecentFiles[2], QString::fromUtf8("cafÃ©"));
-
-    AppSettings nul = defaults();
-    EXPECT_FALSE(parseSettingsFile(QByteArray("\"a\0b\"\r\n\"c", 10), nul));
-    EXPECT_EQ(nul.RecentFiles[1], QString("a") + QChar(0) + "b");
-    EXPECT_EQ(nul.RecentFiles[2], ""); // a quote never closed: the value is not taken
-
-    AppSettings empty = defaults();
-    EXPECT_FALSE(parseSettingsFile(QByteArray(), empty));
-    EXPECT_EQ(empty, defaults());
+    for (const CaseLine &c : readCases("app/settings_bytes.txt", 3)) {
+        AppSettings read = defaults(), expected = defaults();
+        expected.RecentFiles[1] = c.text(1);
+        expected.RecentFiles[2] = c.text(2);
+        EXPECT_FALSE(parseSettingsFile(c.fields[0], read)) << c.line;
+        EXPECT_EQ(read, expected) << c.line;
+    }
 }
 
 TEST(SettingsFileRead, HugeLinesDoNoHarm) {

@@ -1,5 +1,6 @@
 #include "base/window_placement.h"
 
+#include "common/case_file.h"
 #include "common/qstring_printer.h"
 
 #include <QSettings>
@@ -19,27 +20,21 @@ protected:
 } // namespace
 
 TEST_F(WindowPlacementTest, AValueThatIsNoFiniteNumberFallsBackAlone) {
-    const struct {
-        QVariant stored;
-        float expected;
-    } cases[] = {
-        {"1500", 1500.0f},         {" 250.5 ", 250.5f}, {"-120", -120.0f}, {".5", 0.5f},
-        {"1e3", 1000.0f},          {"abc", 1000.0f},    {"12x", 1000.0f},  {"", 1000.0f},
-        {"1,5", 1000.0f},          {"nan", 1000.0f},    {"inf", 1000.0f},  {"1e39", 1000.0f},
-        {QVariant(2000), 2000.0f}, // written by another tool as a number
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.stored.toString().toStdString());
+    for (const CaseLine &c : readCases("app/window_placement.txt", 2)) {
+        SCOPED_TRACE(c.line);
+        const float expected = c.text(1).toFloat();
         {
             QSettings s = store();
             s.clear();
-            s.setValue("Settings/MainLeft", c.stored);
+            s.setValue("Settings/MainLeft", c.text(0).startsWith("number ")
+                                                ? QVariant(c.text(0).mid(7).toInt())
+                                                : QVariant(c.text(0)));
             s.setValue("Settings/MainHeight", "700");
         }
         QSettings s = store();
-        EXPECT_EQ(readWindowPlacement(s), (WindowPlacement{c.expected, 1000, 6500, 700}));
-        writeWindowPlacement(s, {c.expected, 9.75f, 6500, 700});
-        EXPECT_EQ(readWindowPlacement(s), (WindowPlacement{c.expected, 9.75f, 6500, 700}));
+        EXPECT_EQ(readWindowPlacement(s), (WindowPlacement{expected, 1000, 6500, 700}));
+        writeWindowPlacement(s, {expected, 9.75f, 6500, 700});
+        EXPECT_EQ(readWindowPlacement(s), (WindowPlacement{expected, 9.75f, 6500, 700}));
     }
 }
 
@@ -79,18 +74,10 @@ TEST(WindowPlacementOnScreen, FirstWindowFillsMostOfTheScreenAndLostOnesComeBack
     EXPECT_EQ(firstWindowRect(QRect(0, 30, 1600, 970)), QRect(160, 127, 1280, 776));
     const QRect primary(0, 0, 1600, 1000);
     const QList<QRect> screens{primary, QRect(1600, 0, 1280, 1024)};
-    const struct {
-        QRect window;
-        QRect expected;
-    } cases[] = {
-        {{100, 100, 800, 600}, {100, 100, 800, 600}},   // on the primary screen
-        {{1550, 100, 800, 600}, {1550, 100, 800, 600}}, // across both
-        {{-700, 100, 800, 600}, {-700, 100, 800, 600}}, // 100 pixels still show
-        {{-750, 100, 800, 600}, {400, 200, 800, 600}},  // too little shows
-        {{5000, 5000, 800, 600}, {400, 200, 800, 600}}, // on a screen that is gone
-        {{100, -9000, 3000, 2000}, {0, 0, 1600, 1000}}, // larger than the screen
+    const auto rect = [](const QString &text) {
+        const QStringList n = text.split(' ');
+        return QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(rectOnScreen(c.window, screens, primary), c.expected)
-            << c.window.x() << "," << c.window.y();
+    for (const CaseLine &c : readCases("app/rect_on_screen.txt", 2))
+        EXPECT_EQ(rectOnScreen(rect(c.text(0)), screens, primary), rect(c.text(1))) << c.line;
 }

@@ -1,3 +1,4 @@
+#include "common/case_file.h"
 #include "document/completion_list_format.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +33,8 @@ TEST(CompletionListFormat, CallTipShowsParametersAndDescription) {
 }
 
 TEST(CompletionListFormat, PartialNameEndsAtTheCaret) {
-    const std::pair<const char16_t *, int> cases[] = {
-        {u"", 0},           {u"PRINT cal", 3}, {u"x=count%", 6}, {u"  a$", 2},
-        {u"GOTO loop:", 0}, {u"f(Grü", 3},     {u"a b", 1},      {u"n% ", 0},
-    };
-    for (const auto &[text, length] : cases)
-        EXPECT_EQ(partialNameLength(QString::fromUtf16(text)), length)
-            << QString::fromUtf16(text).toStdString();
+    for (const CaseLine &c : readCases("document/partial_names.txt", 2))
+        EXPECT_EQ(partialNameLength(c.text(0)), c.text(1).toInt()) << c.line;
 }
 
 } // namespace

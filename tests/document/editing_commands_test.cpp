@@ -31,12 +31,11 @@ TEST(FrmCom, ListsNamesRunsTheChoiceAndKeepsItselfOpenOnARefusal) {
         dialog.btnGo->click();
         EXPECT_EQ(dialog.isVisible(), *parameter == 'a') << parameter;
     }
-    EXPECT_EQ(prompts.messageTexts().join('|').toStdString(),
-              "The parameter of \"Go To Line\" must be a line index (0 for the first line) or -1.");
-    EXPECT_EQ(prompts.calls[0].title, "Tamro");
-    EXPECT_EQ(prompts.calls[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(prompts.calls[1].kind, ScriptedPrompts::Kind::Input); // "" asked, "3" did not
-    EXPECT_EQ(prompts.calls.size(), 2u);
+    EXPECT_EQ(prompts.boxes(), QStringList{ScriptedPrompts::box(
+                                   "The parameter of \"Go To Line\" must be a line index (0 "
+                                   "for the first line) or -1.",
+                                   "Tamro", MessageIcon::Critical)});
+    EXPECT_EQ(prompts.calls.size(), 2u); // "" asked for a line, "3" did not
     EXPECT_EQ(editor.GetSel(false).endLine, 3);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 

@@ -3,6 +3,8 @@
 #include "analysis/declaration_search.h"
 #include "analysis/document_language.h"
 #include "analysis/scan_report.h"
+#include "common/case_file.h"
+#include "common/golden_file.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -51,10 +53,7 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     module.settings().Paths[2] = "/no-such-folder";
     frmDocument &doc = scanned("GLOBAL x%, names$(10)\r\nPROC main:(a%)\r\n  LOCAL x%, i%\r\n"
                                "  INCLUDE \"k.oph\"\r\nlbl:: PRINT \"x\"\r\nENDP");
-    EXPECT_EQ(describe(*doc.Tree),
-              (QStringList{"Project -> Document 1 [A]+", "Labels [L]+", "  lbl:: [L1]",
-                           "Global Variables [V]+", "  x% [V1]", "  names$ [V2]", "Constants [C]+",
-                           "Procedures [F]+", "  main: [F1]", "    a% [F1_1]", "    i% [F1_2]"}));
+    expectGolden(describe(*doc.Tree).join('\n') + '\n', "document/scan_tree.golden.txt");
     EXPECT_EQ(doc.lstProc, (QStringList{"x%", "names$", "main:"}));
     EXPECT_EQ(doc.CurrentNode, (NavigatorNode{"L1", "L", "lbl::"}));
     EXPECT_EQ(doc.documentLanguage().category("labels")->words, QStringList{"lbl::"});
@@ -62,32 +61,10 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
     EXPECT_EQ(doc.rtfText->lineColor(2), rtfText::NormalLineColour);
 
     // One box per scan, however many reports: cut after 20, the include folder's place named
-    // when an include is missing, duplicates alone under the information icon.
-    QString inc;
-    for (int line = 1; line <= 20; ++line)
-        inc += QString("Line %1: /no-such-folder/k.oph File not found!\r\n").arg(line);
-    const QString where = "\r\n\r\nThe include folder is set in View > Settings.";
-    const struct {
-        QString text, box;
-        MessageIcon icon;
-        QList<int> yellow; // lines coloured while the box is up
-    } scans[] = {
-        {"GLOBAL x%, names$(10)\r\nPROC main:(a%)\r\n  LOCAL x%, i%\r\n"
-         "  INCLUDE \"k.oph\"\r\nlbl:: PRINT \"x\"\r\nENDP",
-         "Line 3: Name x% allready reserved!\r\nLine 4: /no-such-folder/k.oph File not found!" +
-             where,
-         MessageIcon::Critical,
-         {2}},
-        {QString("INCLUDE \"k.oph\"\r\n").repeated(22) + "GLOBAL a%\r\nGLOBAL a%",
-         inc + "and 3 more" + where,
-         MessageIcon::Critical,
-         {23}},
-        {"GLOBAL a%\r\nGLOBAL a%,b%\r\nCONST b%=1",
-         "Line 2: Name a% allready reserved!\r\nLine 3: Name b% allready reserved!",
-         MessageIcon::Information,
-         {1, 2}},
-    };
-    for (const auto &scan : scans) {
+    // when an include is missing, duplicates alone under the information icon; the lines
+    // coloured while the box is up.
+    QString shown;
+    for (const CaseLine &scan : readCases("document/scan_reports.txt", 1)) {
         prompts.clear();
         QList<int> yellow;
         prompts.onMessage = [&] {
@@ -95,10 +72,13 @@ TEST_F(DocumentScan, FillsTheTreeAndListsAndPlaysTheReportsInOrder) {
                 if (doc.rtfText->lineColor(line) == kDuplicateLineColour)
                     yellow << line;
         };
-        scanned(scan.text);
-        EXPECT_EQ(prompts.boxes(), QStringList{ScriptedPrompts::box(scan.box, "Tamro", scan.icon)});
-        EXPECT_EQ(yellow, scan.yellow);
+        scanned(scan.text(0));
+        shown += prompts.boxes().join('\n').replace("\r\n", "\n  ") + "\n  yellow:";
+        for (const int line : yellow)
+            shown += ' ' + QString::number(line);
+        shown += '\n';
     }
+    expectGolden(shown, "document/scan_reports.golden.txt");
     prompts.onMessage = {};
 
     // One line: the colours again, nothing else.
@@ -114,22 +94,19 @@ TEST_F(DocumentScan, NodeMenuForSymbolsGoToSelectsTheDeclarationPasteReplaces) {
     start();
     frmDocument &doc = scanned("PROC main:\r\n  GLOBAL data%, a%\r\n  CONST KMax%=5\r\n"
                                "loop:: REM again\r\n \tloop ::\r\n  PRINT abc\r\nENDP");
-    const struct {
-        const char *key;
-        int line; // -1: no menu
-    } clicks[] = {{"A", -1}, {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}};
-    for (const auto &click : clicks) {
-        doc.nodeClicked(item(*doc.Tree, click.key), {});
-        EXPECT_EQ(doc.CurrentNode.key, click.key);
-        EXPECT_EQ(main().mnuNode->isVisible(), click.line >= 0) << click.key;
+    // Each node clicked in turn, and the line Go To selects from its menu (-1: no menu).
+    for (const auto &[key, line] :
+         {std::pair("A", -1), {"F", -1}, {"V1", 1}, {"V2", 1}, {"C1", 2}, {"L2", 4}, {"F1", 0}}) {
+        doc.nodeClicked(item(*doc.Tree, key), {});
+        EXPECT_EQ(doc.CurrentNode.key, key);
+        EXPECT_EQ(main().mnuNode->isVisible(), line >= 0) << key;
         main().mnuNode->hide();
-        if (click.line < 0)
+        if (line < 0)
             continue;
         main().mnuNodeGoTo->trigger();
-        EXPECT_EQ(
-            doc.rtfText->GetSel(true),
-            (TextRange{click.line, 0, click.line, int(doc.rtfText->GetLine(click.line).size())}))
-            << click.key;
+        EXPECT_EQ(doc.rtfText->GetSel(true),
+                  (TextRange{line, 0, line, int(doc.rtfText->GetLine(line).size())}))
+            << key;
     }
     // A double click or Return goes straight to the declaration; no menu follows.
     QApplication::setActiveWindow(&main());

@@ -3,6 +3,7 @@
 #include "analysis/completion_list.h"
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
+#include "common/case_file.h"
 
 #include <QTest>
 #include <QTreeWidget>
@@ -12,39 +13,28 @@ using DocumentWindow = DocumentWindowFixture;
 TEST_F(DocumentWindow, ClosingAModifiedDocumentAsksAndStaysUnlessItMayGo) {
     start();
     const QString saved = filesDir.filePath("saved.txt");
-    const struct {
-        QString caption; // "" keeps the untitled caption
-        MessageAnswer answer;
-        std::optional<QString> dialog; // the save dialog's answer, when it is to be asked
-        bool closes, written;
-    } cases[] = {
-        {"", MessageAnswer::Cancel, {}, false, false}, {"", MessageAnswer::No, {}, true, false},
-        {"", MessageAnswer::Yes, "", false, false}, // save dialog cancelled
-        {"", MessageAnswer::Yes, saved, true, true},   {saved, MessageAnswer::Yes, {}, true, true},
-    }; // a failing save keeps the window too: checked on a full disk with File > Save
-    for (const auto &c : cases) {
+    const QHash<QString, MessageAnswer> answers{
+        {"Cancel", MessageAnswer::Cancel}, {"No", MessageAnswer::No}, {"Yes", MessageAnswer::Yes}};
+    for (const CaseLine &c : readCases("document/close_question.txt", 5)) {
         QFile::remove(saved);
         prompts.clear();
         main().NewDocument();
         frmDocument &doc = active();
-        if (!c.caption.isEmpty())
-            doc.setWindowTitle(c.caption);
+        if (c.text(0) == "saved")
+            doc.setWindowTitle(saved);
         const QString caption = doc.windowTitle();
-        SCOPED_TRACE(caption.toStdString());
+        SCOPED_TRACE(c.line);
         doc.rtfText->SetText("PRINT 1");
-        prompts.messageAnswers = {c.answer};
-        if (c.dialog)
-            prompts.fileAnswers = {*c.dialog};
-        EXPECT_EQ(doc.parentWidget()->close(), c.closes);
-        const ScriptedPrompts::Call question = prompts.calls.at(0);
-        EXPECT_EQ(question.text + '|' + question.title, caption + " was changed. Save?|Tamro");
-        EXPECT_TRUE(question.icon == MessageIcon::None &&
-                    question.buttons == MessageButtons::YesNoCancel);
-        EXPECT_EQ(prompts.calls.size() > 1 &&
-                      prompts.calls[1].kind == ScriptedPrompts::Kind::SaveFile,
-                  c.dialog.has_value());
-        EXPECT_EQ(QFile::exists(saved), c.written);
-        EXPECT_EQ(prompts.messages().size(), 1u);
+        prompts.messageAnswers = {answers.value(c.text(1))};
+        if (c.text(2) != "-")
+            prompts.fileAnswers = {c.text(2) == "saved" ? saved : QString()};
+        EXPECT_EQ(doc.parentWidget()->close(), c.text(3) == "yes");
+        EXPECT_EQ(prompts.boxes(), QStringList{ScriptedPrompts::box(caption + " was changed. Save?",
+                                                                    "Tamro", MessageIcon::None,
+                                                                    MessageButtons::YesNoCancel)});
+        EXPECT_EQ(prompts.calls.back().kind, c.text(2) == "-" ? ScriptedPrompts::Kind::Message
+                                                              : ScriptedPrompts::Kind::SaveFile);
+        EXPECT_EQ(QFile::exists(saved), c.text(4) == "yes");
     }
 }
 
@@ -53,10 +43,8 @@ TEST_F(DocumentWindow, MissingOrBrokenDataFilesAreReportedOnceAndScansStillRun) 
          {QByteArray(), QByteArray(""), QByteArray("<language name=")}) {
         QTemporaryDir folder;
         if (!content.isNull())
-            for (const char *name : {"opl.xml", "global.xml"}) {
-                QFile file(folder.filePath(name));
-                ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) >= 0);
-            }
+            for (const char *name : {"opl.xml", "global.xml"})
+                ::writeFile(folder.filePath(name), content);
         ScriptedPrompts quiet;
         mdlMAIN other(folder.path(), quiet);
         other.applyStartDefaults();

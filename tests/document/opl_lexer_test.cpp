@@ -1,4 +1,5 @@
 #include "analysis/document_language.h"
+#include "common/qstring_printer.h"
 #include "common/test_paths.h"
 #include "document/opl_lexer.h"
 
@@ -38,6 +39,18 @@ protected:
         send(QsciScintillaBase::SCI_SETSTYLING, send(QsciScintillaBase::SCI_GETLENGTH), marker);
     }
 
+    // One letter a byte of the line: the first of its category's name, or "-" for another style.
+    QString letters(int line) {
+        QString text;
+        for (const int byteStyle : lineStyles(line)) {
+            text += '-';
+            for (const char *name :
+                 {"Comments", "Text", "Operators", "Numbers", "Keywords", "Strings", "Variables"})
+                if (style(name) == byteStyle)
+                    text.back() = QChar::fromLatin1(name[0]);
+        }
+        return text;
+    }
     QsciScintilla editor;
     std::shared_ptr<DocumentLanguage> language;
     OplLexer *lexer = nullptr;
@@ -46,16 +59,8 @@ protected:
 TEST_F(OplLexerTest, StylesTheTextAtByteOffsetsAfterNonAsciiCharacters) {
     editor.setText(QStringLiteral("REM größe ✓\nä=1 :PRINT \"€\"\n"));
     restyleAll();
-    EXPECT_EQ(styleAt(0), style("Comments"));
-    EXPECT_EQ(styleAt(lineStart(1) - 2), style("Comments")) << "the comment's last byte";
-    const long second = lineStart(1);
-    EXPECT_EQ(styleAt(second), style("Text"));          // ä, two bytes
-    EXPECT_EQ(styleAt(second + 2), style("Operators")); // =
-    EXPECT_EQ(styleAt(second + 3), style("Numbers"));
-    EXPECT_EQ(styleAt(second + 6), style("Keywords")); // PRINT
-    EXPECT_EQ(styleAt(second + 10), style("Keywords"));
-    EXPECT_EQ(styleAt(second + 12), style("Strings"));
-    EXPECT_EQ(styleAt(second + 16), style("Strings")) << "closing quote after the 3-byte €";
+    // The comment to its last byte; after the two bytes of "ä" and the three of "€".
+    EXPECT_EQ(letters(0) + '|' + letters(1), "CCCCCCCCCCCCCCC|TTONTOKKKKKTSSSSS");
 }
 
 TEST_F(OplLexerTest, RestylesOnlyTheLinesOfTheRangeItIsGiven) {
@@ -63,10 +68,8 @@ TEST_F(OplLexerTest, RestylesOnlyTheLinesOfTheRangeItIsGiven) {
     markAll(31);
     // A range that ends inside line 2 is finished to the line's end, and no further.
     lexer->styleText(int(lineStart(1)), int(lineStart(2) + 3));
-    EXPECT_EQ(lineStyles(0), std::vector<int>(7, 31));
-    EXPECT_EQ(lineStyles(1)[0], style("Keywords"));
-    EXPECT_EQ(lineStyles(2)[6], style("Numbers"));
-    EXPECT_EQ(lineStyles(3), std::vector<int>(7, 31));
+    EXPECT_EQ(letters(0) + '|' + letters(1) + '|' + letters(2) + '|' + letters(3),
+              "-------|KKKKKTN|KKKKKTN|-------");
 }
 
 TEST_F(OplLexerTest, NewWordListsAndColoursShowAfterRestylingAll) {

@@ -1,3 +1,4 @@
+#include "common/case_file.h"
 #include "common/scripted_prompts.h"
 #include "document/command_catalogue.h"
 #include "document/find_dialog.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-using Sci = QsciScintillaBase;
-
 const QString kSample = QStringLiteral("PROC main:\r\n"
                                        "  LOCAL a%(3)\r\n"
                                        "  a%(1)=(2+3)*4\r\n"
@@ -29,8 +28,8 @@ protected:
     template <typename T> T *control(const char *name) const {
         return dialog()->findChild<T *>(QString::fromLatin1(name));
     }
-    void search(const char *text, bool replace = false) {
-        editor.ExecuteCmd(replace ? CommandCatalogue::FindAndReplace : CommandCatalogue::Find);
+    void search(const QByteArray &text) {
+        editor.ExecuteCmd(CommandCatalogue::Find);
         control<QLineEdit>("findText")->setText(QString::fromUtf8(text));
     }
     void expectMessage(const QString &text, const QString &title) {
@@ -60,19 +59,15 @@ TEST_F(RtfTextCommand, IndentTakesTheLinesTheSelectionTouches) {
     // Lines 1 to 3 selected whole: the selection ends at column 0 of line 4.
     editor.SetSel({1, 0, 4, 0}, false);
     editor.ExecuteCmd(CommandCatalogue::Indent);
-    EXPECT_EQ(editor.GetLine(0), QStringLiteral("PROC main:"));
-    EXPECT_EQ(editor.GetLine(1), QStringLiteral("\t  LOCAL a%(3)"));
-    EXPECT_EQ(editor.GetLine(3), QStringLiteral("\t  PRINT \"A% and a%\""));
-    EXPECT_EQ(editor.GetLine(4), QStringLiteral("ENDP"));
+    EXPECT_EQ(editor.Text(), QString(kSample).replace("\n  ", "\n\t  "));
     // One undo takes back the indentation of every line.
     editor.ExecuteCmd(CommandCatalogue::Undo);
     EXPECT_EQ(editor.Text(), kSample);
 
     editor.SetSel({2, 5, 3, 1}, false);
     editor.ExecuteCmd(CommandCatalogue::Unindent);
-    EXPECT_EQ(editor.GetLine(2), QStringLiteral("a%(1)=(2+3)*4"));
-    EXPECT_EQ(editor.GetLine(3), QStringLiteral("PRINT \"A% and a%\""));
-    EXPECT_EQ(editor.GetLine(1), QStringLiteral("  LOCAL a%(3)"));
+    EXPECT_EQ(editor.Text(),
+              QString(kSample).replace("\n  a%", "\na%").replace("\n  PRINT", "\nPRINT"));
 }
 
 TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {
@@ -86,9 +81,7 @@ TEST_F(RtfTextCommand, GoToLineByIndexOrByAskingTheUser) {
     EXPECT_TRUE(editor.ExecuteCmd(CommandCatalogue::GoToLine, -1));
     EXPECT_EQ(editor.GetSel(false), (TextRange{1, 0, 1, 0}));
     ASSERT_EQ(prompts.calls.size(), 5u);
-    EXPECT_EQ(prompts.calls[0].kind, ScriptedPrompts::Kind::Input);
-    EXPECT_EQ(prompts.calls[0].text, QStringLiteral("Line number (1 - 6):"));
-    EXPECT_EQ(prompts.calls[0].title, QStringLiteral("Go To"));
+    EXPECT_EQ(prompts.calls[0].text + '|' + prompts.calls[0].title, "Line number (1 - 6):|Go To");
     const auto box = [](const char *text) {
         return ScriptedPrompts::box(QString::fromUtf8(text) +
                                         " is not a line number. Enter a whole "
@@ -125,39 +118,23 @@ TEST_F(RtfTextCommand, CtrlFOpensFindWithTheSelectedWord) {
     EXPECT_TRUE(prompts.calls.empty());
 }
 
-struct SearchCase {
-    const char *text;
-    bool matchCase, wholeWord, wrap, backwards;
-    TextRange start;
-    TextRange found; // startLine -1: not found
-};
-
 TEST_F(RtfTextCommand, SearchOptions) {
-    const SearchCase cases[] = {
-        {"A%", false, false, true, false, {3, 0, 3, 0}, {3, 9, 3, 11}},
-        {"A%", true, false, true, false, {3, 10, 3, 10}, {3, 9, 3, 11}}, // wraps
-        {"A%", true, false, false, false, {3, 10, 3, 10}, {-1, 0, 0, 0}},
-        {"and", false, true, true, false, {0, 0, 0, 0}, {3, 12, 3, 15}},
-        {"an", false, true, true, false, {0, 0, 0, 0}, {-1, 0, 0, 0}},
-        {"a%", false, false, true, true, {3, 0, 3, 0}, {2, 4, 2, 2}},
-        {"a%", false, false, false, true, {1, 0, 1, 0}, {-1, 0, 0, 0}},
-        {"PROC", false, true, true, true, {0, 0, 0, 0}, {0, 4, 0, 0}},
+    const auto range = [](const QString &text) {
+        const QStringList n = text.split(' ');
+        return TextRange{n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()};
     };
-    for (const SearchCase &c : cases) {
-        search(c.text);
-        control<QCheckBox>("matchCase")->setChecked(c.matchCase);
-        control<QCheckBox>("wholeWord")->setChecked(c.wholeWord);
-        control<QCheckBox>("wrap")->setChecked(c.wrap);
-        control<QRadioButton>(c.backwards ? "up" : "down")->setChecked(true);
-        editor.SetSel(c.start, false);
+    for (const CaseLine &c : readCases("document/find_options.txt", 4)) {
+        SCOPED_TRACE(c.line);
+        search(c.fields[0]);
+        control<QCheckBox>("matchCase")->setChecked(c.text(1).contains('c'));
+        control<QCheckBox>("wholeWord")->setChecked(c.text(1).contains('w'));
+        control<QCheckBox>("wrap")->setChecked(c.text(1).contains('r'));
+        control<QRadioButton>(c.text(1).contains('u') ? "up" : "down")->setChecked(true);
+        editor.SetSel(range(c.text(2)), false);
         control<QPushButton>("findNext")->click();
-        if (c.found.startLine < 0) {
-            expectMessage(QStringLiteral("\"%1\" was not found.").arg(QString::fromUtf8(c.text)),
-                          QStringLiteral("Find"));
-            EXPECT_EQ(editor.GetSel(false), c.start) << c.text;
-        } else {
-            EXPECT_EQ(editor.GetSel(false), c.found) << c.text;
-        }
+        if (c.text(3) == "not found")
+            expectMessage('"' + c.text(0) + "\" was not found.", QStringLiteral("Find"));
+        EXPECT_EQ(editor.GetSel(false), range(c.text(3) == "not found" ? c.text(2) : c.text(3)));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "analysis/document_language.h"
+#include "common/case_file.h"
 #include "common/scripted_prompts.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
@@ -80,21 +81,12 @@ TEST_F(RtfTextCompletion, TypingAThirdLetterOffersTheListWhenTheFlagIsSet) {
 TEST_F(RtfTextCompletion, TypingIgnoresCaseAndTheWholeNameOfTheOnlyEntryLeftClosesTheList) {
     entries += {{"PRINT", "", 1, ""}, {"ENDP", "", 1, ""}, {"ENDV", "", 1, ""}};
     editor.setCompletionWhileTyping(true);
-    const struct {
-        const char *typed;
-        const char *text; // after Return and "x"
-    } rows[] = {
-        {"pri", "PRINTx"},     // chosen as the list spells it
-        {"ENDP", "ENDP\r\nx"}, // nothing left to choose: Return ends the line
-        {"endv", "endv\r\nx"}, // the same ignoring case
-        {"END", "ENDPx"},      // two left: Return chooses
-    };
-    for (const auto &row : rows) {
+    for (const CaseLine &row : readCases("document/completion_typing.txt", 2)) {
         editor.SetText({});
-        QTest::keyClicks(&editor, row.typed);
+        QTest::keyClicks(&editor, row.text(0));
         QTest::keyClick(&editor, Qt::Key_Return);
         QTest::keyClicks(&editor, QStringLiteral("x"));
-        EXPECT_EQ(editor.Text(), row.text) << row.typed;
+        EXPECT_EQ(editor.Text(), row.text(1)) << row.line;
     }
 }
 

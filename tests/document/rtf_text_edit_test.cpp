@@ -1,3 +1,4 @@
+#include "common/case_file.h"
 #include "common/scripted_prompts.h"
 #include "document/command_catalogue.h"
 #include "document/rtf_text.h"
@@ -32,18 +33,17 @@ TEST_F(RtfTextEdit, LinesAndColumnsCountCharactersNotBytes) {
     EXPECT_EQ(editor.GetLine(3), QString());
     EXPECT_EQ(editor.GetLine(4), QString());
 
-    editor.SetSel({0, 2, 1, 3}, true);
-    EXPECT_EQ(editor.SelText(), QStringLiteral("ü€✓ x\r\nzwe"));
-    EXPECT_EQ(editor.GetSel(false), (TextRange{0, 2, 1, 3}));
-
-    // Selected backwards: the caret, and so the end, is at the start.
-    editor.SetSel({1, 8, 0, 4}, false);
-    EXPECT_EQ(editor.GetSel(false), (TextRange{1, 8, 0, 4}));
-    EXPECT_EQ(editor.GetSel(true), (TextRange{0, 4, 1, 8}));
-    EXPECT_EQ(editor.SelText(), QStringLiteral("✓ x\r\nzweite ✓"));
-
-    editor.SetSel({2, 3, 2, 4}, false);
-    EXPECT_EQ(editor.SelText(), QStringLiteral("b"));
+    // Selected backwards, the caret, and so the end, is at the start.
+    const auto range = [](const QString &text) {
+        const QStringList n = text.split(' ');
+        return TextRange{n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()};
+    };
+    for (const CaseLine &c : readCases("document/selections.txt", 4)) {
+        editor.SetSel(range(c.text(0)), false);
+        EXPECT_EQ(editor.GetSel(false), range(c.text(1))) << c.line;
+        EXPECT_EQ(editor.GetSel(true), range(c.text(2))) << c.line;
+        EXPECT_EQ(editor.SelText(), c.text(3)) << c.line;
+    }
 }
 
 TEST_F(RtfTextEdit, InsertingKeepsTheSelectionOnItsText) {

@@ -1,3 +1,4 @@
+#include "common/case_file.h"
 #include "common/scripted_prompts.h"
 #include "common/test_paths.h"
 #include "document/rtf_text.h"
@@ -56,16 +57,10 @@ TEST_F(RtfTextFile, FailuresReportTheReasonAndLoseNothing) {
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(rtfText::MaxFileBytes + 1));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     writeFile(path("long.opl"), "REM\n" + QByteArray(rtfText::MaxLineLength + 1, 'x'));
-    const std::pair<const char *, QString> sources[] = {
-        {"missing.opl", "No such file or directory"},
-        {"folder", path("folder") + " is a folder, not a file."},
-        {"huge.opl", path("huge.opl") + " is larger than 256 MB, too large to open."},
-        {"fifo", path("fifo") + " is not a regular file."},
-        {"long.opl",
-         "Line 2 of " + path("long.opl") + " is longer than 500000 characters, too long to open."}};
-    for (const auto &[source, error] : sources) {
-        EXPECT_FALSE(editor.OpenFile(path(source))) << source;
-        EXPECT_EQ(editor.lastError(), error);
+    for (const CaseLine &c : readCases("document/open_failures.txt", 2)) {
+        EXPECT_FALSE(editor.OpenFile(path(c.fields[0].constData()))) << c.line;
+        EXPECT_EQ(editor.lastError(), c.text(1).replace("%1", path(c.fields[0].constData())))
+            << c.line;
     }
     EXPECT_EQ(editor.Text(), QStringLiteral("unsaved work"));
     EXPECT_TRUE(editor.Modified());
