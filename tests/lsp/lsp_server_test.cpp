@@ -82,18 +82,6 @@ TEST(LspServerTest, Program) {
     replay("program.txt");
 }
 
-TEST(LspServerTest, RefusesAHugeDocument) {
-    LspServer server(LanguageData::load(builtProgramDir()));
-    server.handle(QJsonObject{{"id", 1}, {"method", "initialize"}, {"params", QJsonObject()}});
-    const QJsonObject document{
-        {"uri", "file:///big.opl"}, {"version", 1}, {"text", QString(50 * 1024 * 1024, u'x')}};
-    const QList<QJsonObject> out = server.handle(QJsonObject{
-        {"method", "textDocument/didOpen"}, {"params", QJsonObject{{"textDocument", document}}}});
-    ASSERT_EQ(out.size(), 1);
-    EXPECT_EQ(out[0]["method"], "window/showMessage");
-    EXPECT_EQ(server.openDocument("file:///big.opl"), nullptr);
-}
-
 // Random edits with every kind of line end: the lines kept up to date edit by edit are the
 // lines of the text read afresh.
 TEST(LspDocumentTest, EditsKeepTheLinesOfTheText) {
