@@ -43,12 +43,10 @@ TEST(CommandReference, EscapesRtfSyntaxAndCharactersBeyondAscii) {
 }
 
 // Forms, description, text and example of each entry, sections in the table's order (by
-// name, ignoring case), as tests/data/analysis/command_reference.rtf shows them.
+// name, ignoring case), as tests/data/analysis/command_reference.rtf shows them. The
+// vocabulary test reads the same table.
 TEST(CommandReference, OneSectionPerEntryWithFormsDescriptionTextAndExample) {
-    const auto table = VocabularyTable::parse(
-        QStringLiteral("@ gAT\nform: x%,y%\nicon: 4\ndesc: Sets {the} position.\n@ LEFT$\n"
-                       "form: (a$,x%)\nform: x%\nicon: 3\ndesc: Left part.\ntext: Größe.\n"
-                       "example: IF 1\nexample:   PRINT 2\n@ CLS\nicon: 2\ndesc: Clears.\n"));
+    const auto table = VocabularyTable::load(testDataDir() + "/analysis/vocabulary_sample.txt");
     ASSERT_TRUE(table.ok());
     expectGolden(QString::fromLatin1(CommandReference::toRtf(table)),
                  "analysis/command_reference.rtf");
