@@ -29,24 +29,4 @@ TEST(ScanJson, IsQtsCompactFormByteForByte) {
     EXPECT_EQ(object["undefined"][1]["line"].toInt(), 10);
 }
 
-TEST(ScanJson, ShortFileIsNotScannedButSearched) {
-    const VocabularyNames vocabulary(QStringList{"PRINT"});
-    const QStringList lines{"PRINT foo"};
-    const auto object = [&](bool search) {
-        return QJsonDocument::fromJson(
-                   ScanJson::line(FileScan::run("one.opl", lines, vocabulary, "/inc", search)))
-            .object();
-    };
-    const QJsonObject searched = object(true);
-    for (const char *key : {"nodes", "declared", "completions", "reports"})
-        EXPECT_TRUE(searched[key].toArray().isEmpty()) << key;
-    for (const char *list : {"variables", "labels", "constants", "functions"})
-        EXPECT_TRUE(searched["words"][list].toArray().isEmpty()) << list;
-    EXPECT_EQ(searched["undefined"].toArray(),
-              QJsonArray({QJsonObject{{"line", 1}, {"word", "foo"}}}));
-
-    const QJsonObject plain = object(false);
-    EXPECT_FALSE(plain.contains("undefined") || plain.contains("message"));
-}
-
 } // namespace
