@@ -1,5 +1,6 @@
 #include "analysis/command_reference.h"
 #include "analysis/vocabulary_table.h"
+#include "common/case_file.h"
 #include "common/golden_file.h"
 #include "common/test_paths.h"
 
@@ -32,14 +33,8 @@ namespace {
 }
 
 TEST(CommandReference, EscapesRtfSyntaxAndCharactersBeyondAscii) {
-    const std::pair<QString, QByteArray> cases[] = {
-        {"a{b}\\c", "a\\{b\\}\\\\c"},           {"größe", "gr\\'f6\\'dfe"},
-        {"€ – „x“", "\\'80 \\'96 \\'84x\\'93"}, {"✓", "\\u10003?"},
-        {QString(QChar(0xFB01)), "\\u-1279?"},  {"a\tb", "a\\tab b"},
-        {"line\nbreak", "line break"},
-    };
-    for (const auto &[text, rtf] : cases)
-        EXPECT_EQ(CommandReference::escape(text), rtf) << text.toStdString();
+    for (const CaseLine &c : readCases("analysis/rtf_escapes.txt", 2))
+        EXPECT_EQ(CommandReference::escape(c.text(0)), c.fields[1]) << "line " << c.line;
 }
 
 // Forms, description, text and example of each entry, sections in the table's order (by
