@@ -8,6 +8,7 @@
 namespace {
 
 // Replays the runs of tests/data/cli/scan_commands.txt and compares the transcript with it.
+// The program folder, $PROGRAM, holds the vocabulary and tamro.ini.
 TEST(ScanCommandTest, RunsAsTheTranscriptShows) {
     QTemporaryDir program;
     ASSERT_TRUE(QFile::copy(testDataDir() + "/cli/global.xml", program.filePath("global.xml")));
@@ -20,7 +21,9 @@ TEST(ScanCommandTest, RunsAsTheTranscriptShows) {
         transcript << line;
         QStringList words =
             QString(line).replace("$SRC", sources).replace("$DATA", data).split(' ');
-        if (words[0] == "ini") {
+        if (words[0] == "rm") {
+            ASSERT_TRUE(QFile::remove(program.filePath(words[1])));
+        } else if (words[0] == "ini") {
             AppSettings settings;
             settings.Paths[2] = words[1];
             ASSERT_TRUE(writeSettingsFile(program.filePath("tamro.ini"), settings));
@@ -32,8 +35,10 @@ TEST(ScanCommandTest, RunsAsTheTranscriptShows) {
             errStream.flush();
             for (const auto &[mark, text] : {std::pair("< ", out), {"! ", err}})
                 for (const QString &printed : text.split('\n', Qt::SkipEmptyParts))
-                    transcript
-                        << mark + QString(printed).replace(sources, "$SRC").replace(data, "$DATA");
+                    transcript << mark + QString(printed)
+                                             .replace(sources, "$SRC")
+                                             .replace(data, "$DATA")
+                                             .replace(program.path(), "$PROGRAM");
             transcript << QString("= %1").arg(status);
         }
     }
