@@ -68,18 +68,12 @@ void replay(const QString &name) {
     expectGolden(transcript.join('\n'), "lsp/" + name);
 }
 
-TEST(LspServerTest, Lifecycle) {
-    replay("lifecycle.txt");
-}
-
-// Edits land at UTF-16 positions; an edit that does not fit is refused whole and logged.
-TEST(LspServerTest, Changes) {
-    replay("changes.txt");
-}
-
-// Outline, diagnostics, completion, hover, definition and workspace symbols of one program.
-TEST(LspServerTest, Program) {
-    replay("program.txt");
+// The lifecycle with requests refused; edits at UTF-16 positions, one that does not fit
+// refused whole and logged; outline, diagnostics, completion, hover, definition and
+// workspace symbols of one program.
+TEST(LspServerTest, SessionsAsTheirTranscriptsShow) {
+    for (const char *session : {"lifecycle.txt", "changes.txt", "program.txt"})
+        replay(session);
 }
 
 // Random edits with every kind of line end: the lines kept up to date edit by edit are the
