@@ -1,5 +1,6 @@
 #include "analysis/command_reference.h"
 #include "analysis/vocabulary_table.h"
+#include "common/case_file.h"
 #include "common/golden_file.h"
 #include "common/test_paths.h"
 
@@ -32,23 +33,15 @@ namespace {
 }
 
 TEST(CommandReference, EscapesRtfSyntaxAndCharactersBeyondAscii) {
-    const std::pair<QString, QByteArray> cases[] = {
-        {"a{b}\\c", "a\\{b\\}\\\\c"},           {"größe", "gr\\'f6\\'dfe"},
-        {"€ – „x“", "\\'80 \\'96 \\'84x\\'93"}, {"✓", "\\u10003?"},
-        {QString(QChar(0xFB01)), "\\u-1279?"},  {"a\tb", "a\\tab b"},
-        {"line\nbreak", "line break"},
-    };
-    for (const auto &[text, rtf] : cases)
-        EXPECT_EQ(CommandReference::escape(text), rtf) << text.toStdString();
+    for (const CaseLine &c : readCases("analysis/rtf_escapes.txt", 2))
+        EXPECT_EQ(CommandReference::escape(c.text(0)), c.fields[1]) << "line " << c.line;
 }
 
 // Forms, description, text and example of each entry, sections in the table's order (by
-// name, ignoring case), as tests/data/analysis/command_reference.rtf shows them.
+// name, ignoring case), as tests/data/analysis/command_reference.rtf shows them. The
+// vocabulary test reads the same table.
 TEST(CommandReference, OneSectionPerEntryWithFormsDescriptionTextAndExample) {
-    const auto table = VocabularyTable::parse(
-        QStringLiteral("@ gAT\nform: x%,y%\nicon: 4\ndesc: Sets {the} position.\n@ LEFT$\n"
-                       "form: (a$,x%)\nform: x%\nicon: 3\ndesc: Left part.\ntext: Größe.\n"
-                       "example: IF 1\nexample:   PRINT 2\n@ CLS\nicon: 2\ndesc: Clears.\n"));
+    const auto table = VocabularyTable::load(testDataDir() + "/analysis/vocabulary_sample.txt");
     ASSERT_TRUE(table.ok());
     expectGolden(QString::fromLatin1(CommandReference::toRtf(table)),
                  "analysis/command_reference.rtf");

@@ -1,6 +1,7 @@
 #include "analysis/completion_list.h"
 #include "analysis/component_registry.h"
 #include "analysis/document_language.h"
+#include "common/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -59,17 +60,13 @@ TEST(ComponentRegistry, RegistersFindsAndUnregistersByName) {
     EXPECT_EQ(registry.languageCount(), 0);
 }
 
+// Each case: numerator => scale => the fraction numerator/scale scaled, halves to even.
 TEST(ComponentRegistry, ScalesRandomFractionsRoundingHalvesToEven) {
-    struct Case {
-        double numerator;
-        int scale;
-        int expected;
-    };
-    const Case cases[] = {{0.0, 16384, 0},    {2.5, 16384, 2},       {3.5, 16384, 4},
-                          {2.5001, 16384, 3}, {8191.5, 16383, 8192}, {16383.9, 16384, 16384}};
-    for (const Case &c : cases)
-        EXPECT_EQ(ComponentRegistry::scaled(c.numerator / c.scale, c.scale), c.expected)
-            << c.numerator << "/" << c.scale;
+    for (const CaseLine &c : readCases("analysis/scaled_fractions.txt", 3))
+        EXPECT_EQ(
+            ComponentRegistry::scaled(c.text(0).toDouble() / c.text(1).toInt(), c.text(1).toInt()),
+            c.text(2).toInt())
+            << "line " << c.line;
 }
 
 TEST(ComponentRegistry, DrawsNamesAgainUntilUnused) {

@@ -11,22 +11,6 @@ QByteArray languageXml(const char *categories) {
            "\n</language>\n";
 }
 
-TEST(DocumentLanguage, ShippedDefinitionHasTheTenCategories) {
-    DocumentLanguage language;
-    QString error;
-    ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml", &error)) << error.toStdString();
-    EXPECT_EQ(language.name(), "OPL");
-    QStringList names;
-    for (const auto &category : language.categories())
-        names.append(category.name);
-    names.sort();
-    EXPECT_EQ(names, QStringList({"Comments", "Constants", "Functions", "Keywords", "Labels",
-                                  "Numbers", "Operators", "Strings", "Text", "Variables"}));
-    EXPECT_TRUE(language.keywords().contains("gCREATE"));
-    for (const char *list : {"variables", "labels", "constants", "functions"})
-        EXPECT_NE(language.category(QString::fromLatin1(list)), nullptr) << list;
-}
-
 TEST(DocumentLanguage, ReadsColoursAsBgrAndWordsSplitAtWhiteSpace) {
     DocumentLanguage language;
     ASSERT_TRUE(language.loadFromXml(

@@ -24,18 +24,6 @@ TEST(UndefinedSearch, WordsAreFoundOncePerOccurrence) {
     }
 }
 
-TEST(UndefinedSearch, MessageTellsWhetherAnythingWasFound) {
-    const UndefinedSearchResult empty = search({QString()});
-    EXPECT_FALSE(empty.found);
-    EXPECT_EQ(empty.message, "Search for undefined externals is complete!");
-    const UndefinedSearchResult found = search({"PRINT x", "PRINT 1"});
-    EXPECT_TRUE(found.found);
-    EXPECT_EQ(found.findings, QList<UndefinedFinding>({{0, "x"}}));
-    EXPECT_EQ(found.message,
-              "Search for undefined externals is complete! Unknown elements was found!\r\n\r\n"
-              "1 unknown elements were found.");
-}
-
 // The search sees only what the last scan left: a name declared since is still unknown.
 TEST(UndefinedSearch, UsesTheNamesItIsGiven) {
     const QStringList lines = {"GLOBAL g%", "PRINT g%"};

@@ -1,5 +1,4 @@
 #include "cli/scan_json.h"
-#include "cli/scan_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,51 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <typename Write> QString written(Write write) {
-    QString text;
-    QTextStream out(&text);
-    write(out);
-    out.flush();
-    return text;
-}
-
-TEST(ScanText, OutlineShowsLabelsSecondAndIndentsMembers) {
-    // "Labels" made on demand comes late in insertion order.
-    const QList<NavigatorNode> nodes = {
-        {"A", "", "Project -> /src/a.opl"},
-        {"C", "", "Constants"},
-        {"F", "", "Procedures"},
-        {"F1", "F", "main:"},
-        {"C1", "C", "KMax%"},
-        {"F1_1", "F1", "i%"},
-        {"F2", "F", "other:"},
-        {"L", "", "Labels"},
-        {"L1", "L", "lbl::"},
-    };
-    EXPECT_EQ(written([&](QTextStream &out) { ScanText::writeOutline(out, nodes); }),
-              "Project -> /src/a.opl\nLabels\n  lbl::\nConstants\n  KMax%\nProcedures\n"
-              "  main:\n    i%\n  other:\n");
-}
-
-TEST(ScanOutput, FindingsAreOneLineEachWithTheGivenNameAndLinesFromOne) {
-    FileScan file;
-    file.name = "dir/%1 x.opl";
-    file.scan.reports = {
-        {ScanReport::Kind::DuplicateName, 2, "n%", "Name n% allready reserved!"},
-        {ScanReport::Kind::UnreadableInclude, 6, "/i/b.oph", "/i/b.oph\r\nPermission denied"},
-    };
-    file.undefined = [](const UndefinedVisitor &visit) {
-        return visit(0, u"foo");
-    };
-    EXPECT_EQ(written([&](QTextStream &out) { ScanText::writeFindings(out, file); }),
-              "dir/%1 x.opl:3: Name n% allready reserved!\n"
-              "dir/%1 x.opl:7: /i/b.oph Permission denied\n"
-              "dir/%1 x.opl:1: undefined name 'foo'\n");
-    const QByteArray json = ScanJson::line(file);
-    EXPECT_FALSE(json.contains('\n'));
-    EXPECT_TRUE(json.contains(R"({"kind":"missing-include","line":7,"text":"/i/b.oph\r\nPer)"));
-}
 
 // The JSON is written piece by piece; it must be what QJsonDocument writes for the same
 // object, byte for byte, escapes included.
@@ -73,26 +27,6 @@ TEST(ScanJson, IsQtsCompactFormByteForByte) {
     EXPECT_EQ(QJsonDocument(object).toJson(QJsonDocument::Compact), json);
     EXPECT_EQ(object["nodes"][0]["text"].toString(), odd);
     EXPECT_EQ(object["undefined"][1]["line"].toInt(), 10);
-}
-
-TEST(ScanJson, ShortFileIsNotScannedButSearched) {
-    const VocabularyNames vocabulary(QStringList{"PRINT"});
-    const QStringList lines{"PRINT foo"};
-    const auto object = [&](bool search) {
-        return QJsonDocument::fromJson(
-                   ScanJson::line(FileScan::run("one.opl", lines, vocabulary, "/inc", search)))
-            .object();
-    };
-    const QJsonObject searched = object(true);
-    for (const char *key : {"nodes", "declared", "completions", "reports"})
-        EXPECT_TRUE(searched[key].toArray().isEmpty()) << key;
-    for (const char *list : {"variables", "labels", "constants", "functions"})
-        EXPECT_TRUE(searched["words"][list].toArray().isEmpty()) << list;
-    EXPECT_EQ(searched["undefined"].toArray(),
-              QJsonArray({QJsonObject{{"line", 1}, {"word", "foo"}}}));
-
-    const QJsonObject plain = object(false);
-    EXPECT_FALSE(plain.contains("undefined") || plain.contains("message"));
 }
 
 } // namespace

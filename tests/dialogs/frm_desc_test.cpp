@@ -48,22 +48,16 @@ protected:
         }
         return viewer;
     }
-    void expectOnlyMessage(const QString &text, MessageIcon icon) {
-        EXPECT_EQ(prompts.onlyMessage(), ScriptedPrompts::box(text, "Tamro", icon));
-        prompts.clear();
-    }
 };
 
 } // namespace
 
 TEST_F(FrmDescTest, AMissingReferenceOnlyTellsTheUserEachTime) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        EXPECT_EQ(openReference(), nullptr);
-        expectOnlyMessage("OPLCommands.rtf not found!", MessageIcon::None);
-    }
+    EXPECT_EQ(openReference(), nullptr);
     ASSERT_TRUE(QDir(folder.path()).mkdir("OPLCommands.RTF"));
     EXPECT_EQ(openReference(), nullptr);
-    expectOnlyMessage("OPLCommands.rtf not found!", MessageIcon::None);
+    EXPECT_EQ(prompts.boxes(), QStringList(2, ScriptedPrompts::box("OPLCommands.rtf not found!",
+                                                                   "Tamro", MessageIcon::None)));
 }
 
 TEST_F(FrmDescTest, AnUnreadableReferenceShowsTheError) {
@@ -72,7 +66,8 @@ TEST_F(FrmDescTest, AnUnreadableReferenceShowsTheError) {
     putReference(fixture());
     QFile::setPermissions(frmDesc::referencePath(folder.path()), QFileDevice::WriteOwner);
     EXPECT_EQ(openReference(), nullptr);
-    expectOnlyMessage("Permission denied", MessageIcon::Critical);
+    EXPECT_EQ(prompts.onlyMessage(),
+              ScriptedPrompts::box("Permission denied", "Tamro", MessageIcon::Critical));
 }
 
 TEST_F(FrmDescTest, OpensWithItsCaptionsAndReadsTheFileAfreshEachTime) {
@@ -80,7 +75,6 @@ TEST_F(FrmDescTest, OpensWithItsCaptionsAndReadsTheFileAfreshEachTime) {
     auto viewer = openReference();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(prompts.calls.empty());
-    EXPECT_EQ(viewer->windowTitle(), "OPL Command Reference");
     EXPECT_EQ(viewer->txtDesc->actions(), QList<QAction *>{viewer->itmCopy}); // context menu
     EXPECT_TRUE(viewer->txtDesc->toPlainText().startsWith("OPL Command Reference\n"));
 
@@ -105,24 +99,24 @@ TEST_F(FrmDescTest, CopyPutsTheSelectionOnTheClipboardWithoutFormatting) {
     frmDesc viewer;
     viewer.showRtf(fixture());
     ASSERT_TRUE(waitLoaded(viewer));
-    QClipboard *clipboard = QGuiApplication::clipboard();
+    QStringList copied;
+    const auto copy = [&](const QTextCursor &cursor, bool byKey) {
+        viewer.txtDesc->setTextCursor(cursor);
+        byKey ? QTest::keyClick(viewer.txtDesc, Qt::Key_C, Qt::ControlModifier)
+              : viewer.itmCopy->trigger();
+        const QClipboard *clipboard = QGuiApplication::clipboard();
+        copied << clipboard->text() + (clipboard->mimeData()->hasHtml() ? " (html)" : "");
+    };
     QTextCursor cursor = viewer.txtDesc->document()->find("k$=GET$");
     cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    viewer.txtDesc->setTextCursor(cursor);
-    viewer.itmCopy->trigger();
-    EXPECT_EQ(clipboard->text(),
-              "k$=GET$\nWaits for a key press and returns the key as a one-character string.");
-    EXPECT_FALSE(clipboard->mimeData()->hasHtml());
-
-    viewer.txtDesc->setTextCursor(viewer.txtDesc->document()->find("semicolon"));
-    QTest::keyClick(viewer.txtDesc, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard->text(), "semicolon");
-    EXPECT_FALSE(clipboard->mimeData()->hasHtml());
-
-    viewer.txtDesc->moveCursor(QTextCursor::Start);
-    viewer.itmCopy->trigger();
-    EXPECT_EQ(clipboard->text(), "semicolon");
+    copy(cursor, false);
+    copy(viewer.txtDesc->document()->find("semicolon"), true);
+    copy(QTextCursor(viewer.txtDesc->document()), false); // nothing selected: nothing copied
+    EXPECT_EQ(copied,
+              QStringList({"k$=GET$\nWaits for a key press and returns the key as a one-character "
+                           "string.",
+                           "semicolon", "semicolon"}));
 }
 
 TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
@@ -141,22 +135,12 @@ TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
     EXPECT_EQ(viewer.txtDesc->textCursor().position(), 0);
 
     // Enter goes through every mention in order and wraps around; Shift+Enter goes back.
-    const QString text = viewer.txtDesc->toPlainText();
-    QList<int> mentions;
-    for (int at = 0; (at = int(text.indexOf("get", at, Qt::CaseInsensitive))) >= 0; ++at)
-        mentions << at;
-    ASSERT_EQ(mentions.size(), 5);
     viewer.txtFind->setText("get");
     viewer.txtDesc->moveCursor(QTextCursor::Start);
     QList<int> visited;
-    for (int i = 0; i <= mentions.size(); ++i) {
-        EXPECT_TRUE(viewer.findNext());
-        visited << viewer.txtDesc->textCursor().selectionStart();
-    }
-    EXPECT_EQ(visited, mentions + QList<int>{mentions.first()});
-    viewer.txtDesc->moveCursor(QTextCursor::Start);
-    EXPECT_TRUE(viewer.findNext(true));
-    EXPECT_EQ(viewer.txtDesc->textCursor().selectionStart(), mentions.last());
+    for (const bool back : {false, false, false, false, false, false, true, true})
+        visited << (viewer.findNext(back) ? viewer.txtDesc->textCursor().selectionStart() : -1);
+    EXPECT_EQ(visited, QList<int>({262, 297, 305, 380, 387, 262, 387, 380}));
 
     // From the keyboard: Escape puts the field away, Ctrl+F brings it back, then typing and Enter.
     viewer.txtFind->clear();

@@ -1,5 +1,5 @@
-#include "dialogs/frm_desc.h"
 #include "app/help_commands.h"
+#include "dialogs/frm_desc.h"
 #include "document/document_window_fixture.h"
 
 #include <QMdiArea>
@@ -33,6 +33,14 @@ protected:
     std::pair<bool, bool> bars() {
         return {main().tbToolBar->isVisibleTo(&main()), main().mnuViewStatusBar->isVisible()};
     }
+    // The titles of the menus shown in the menu bar, and how many it holds.
+    QString menus() {
+        QStringList titles;
+        for (const QAction *menu : main().menuBar()->actions())
+            if (menu->isVisible())
+                titles << QString(menu->text()).remove(QLatin1Char('&'));
+        return titles.join(' ') + QString(" (%1)").arg(main().menuBar()->actions().size());
+    }
 };
 
 } // namespace
@@ -53,40 +61,22 @@ TEST_F(HelpCommandsTest, OneViewerAtATimeWhoseUseHidesTheBarsUntilItClosesAsPale
         EXPECT_EQ(w.mdiArea->subWindowList().size(), 2);
         EXPECT_EQ(bars(), std::pair(palette, true)) << "opening alone hides nothing";
 
+        // The viewer's own menu stands in the menu bar only while it is active.
         QTest::mousePress(viewer->txtDesc->viewport(), Qt::LeftButton);
         EXPECT_EQ(bars(), std::pair(false, false));
+        EXPECT_EQ(menus(), "Edit (6)");
+        EXPECT_TRUE(viewer->mnuEdit->menuAction()->isVisible());
         QTest::mousePress(w.documents().constFirst()->rtfText->viewport(), Qt::LeftButton);
         EXPECT_EQ(bars(), std::pair(palette, true));
+        EXPECT_EQ(menus(), "File Edit View Window ? (6)");
         QTest::mousePress(viewer->txtDesc->viewport(), Qt::LeftButton);
+        if (!palette) // closed while active, with no document left to take over
+            closeAndDelete(w.documents().constFirst()->parentWidget());
         closeAndDelete(viewer->parentWidget());
         EXPECT_TRUE(w.mnuHelpContents->isEnabled());
+        EXPECT_EQ(menus(), "File Edit View Window ? (5)");
         EXPECT_EQ(bars(), std::pair(palette, true)) << palette;
     }
-}
-
-TEST_F(HelpCommandsTest, TheMenuBarCarriesTheViewersMenuOnlyWhileItIsActive) {
-    frmMain &w = start();
-    const auto visibleMenus = [&w] {
-        QStringList titles;
-        for (const QAction *menu : w.menuBar()->actions())
-            if (menu->isVisible())
-                titles << QString(menu->text()).remove(QLatin1Char('&'));
-        return titles;
-    };
-    const QStringList mainMenus{"File", "Edit", "View", "Window", "?"};
-    frmDesc *viewer = openViewer("{\\rtf1 ALERT}");
-    ASSERT_NE(viewer, nullptr);
-    QWidget *reference = viewer->parentWidget();
-    QWidget *document = w.documents().constFirst()->parentWidget();
-    for (QWidget *active : {document, reference, document, reference}) {
-        w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(active));
-        EXPECT_EQ(visibleMenus(), active == reference ? QStringList{"Edit"} : mainMenus);
-    }
-    EXPECT_TRUE(viewer->mnuEdit->menuAction()->isVisible());
-    closeAndDelete(document);
-    closeAndDelete(reference); // while active, with no document left to take over
-    EXPECT_EQ(visibleMenus(), mainMenus);
-    EXPECT_EQ(w.menuBar()->actions().size(), mainMenus.size());
 }
 
 // F1 in a document: the reference at the section of the command under the caret, at the top

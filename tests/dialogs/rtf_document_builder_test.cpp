@@ -1,4 +1,4 @@
-#include "common/qstring_printer.h"
+#include "common/golden_file.h"
 #include "dialogs/rtf_document_builder.h"
 #include "dialogs/rtf_reader.h"
 
@@ -6,14 +6,8 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
-namespace {
-
-QTextCharFormat formatOfBlock(const QTextDocument &document, int block) {
-    return document.findBlockByNumber(block).begin().fragment().charFormat();
-}
-
-} // namespace
-
+// One block per paragraph, each printed with its margins and alignment and the format of its
+// first run, and whether the old text can be brought back by undo.
 TEST(RtfDocumentBuilder, MakesOneBlockPerParagraphWithTheRunFormats) {
     QTextDocument document;
     document.setPlainText("old text");
@@ -22,21 +16,22 @@ TEST(RtfDocumentBuilder, MakesOneBlockPerParagraphWithTheRunFormats) {
                         R"({\colortbl;\red128\green0\blue0;}{\pard\sb300\li150\qc\b\fs32 Head\par})"
                         R"({\f1\cf1 code\line more}\par\par {\i\ul it}})"),
         document);
-    ASSERT_EQ(document.blockCount(), 4);
-    EXPECT_EQ(document.findBlockByNumber(1).text(), QString("code\u2028more"));
-    EXPECT_EQ(document.findBlockByNumber(3).text(), "it");
-    EXPECT_EQ(formatOfBlock(document, 0).fontWeight(), QFont::Bold);
-    EXPECT_EQ(formatOfBlock(document, 0).fontPointSize(), 16.0);
-    const QTextBlockFormat head = document.firstBlock().blockFormat();
-    EXPECT_EQ(head.topMargin(), 20.0);
-    EXPECT_EQ(head.leftMargin(), 10.0);
-    EXPECT_EQ(head.alignment(), Qt::AlignHCenter);
-    EXPECT_EQ(document.lastBlock().blockFormat().alignment(), Qt::AlignLeft);
-    EXPECT_EQ(formatOfBlock(document, 1).fontWeight(), QFont::Normal);
-    EXPECT_EQ(formatOfBlock(document, 1).fontFamilies().toStringList(), QStringList{"Courier New"});
-    EXPECT_EQ(formatOfBlock(document, 1).foreground().color(), QColor(128, 0, 0));
-    EXPECT_TRUE(formatOfBlock(document, 3).fontItalic());
-    EXPECT_TRUE(formatOfBlock(document, 3).fontUnderline());
-    EXPECT_FALSE(formatOfBlock(document, 3).hasProperty(QTextFormat::ForegroundBrush));
-    EXPECT_FALSE(document.isUndoAvailable());
+    QString printed = QString("undo %1\n").arg(document.isUndoAvailable());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat b = block.blockFormat();
+        const QTextCharFormat f = block.begin().fragment().charFormat();
+        printed +=
+            QString("'%1' top %2 left %3 align %4 | weight %5 size %6 %7%8 '%9' %10\n")
+                .arg(block.text())
+                .arg(b.topMargin())
+                .arg(b.leftMargin())
+                .arg(int(b.alignment()))
+                .arg(f.fontWeight())
+                .arg(f.fontPointSize())
+                .arg(f.fontItalic() ? "i" : "-", f.fontUnderline() ? "u" : "-",
+                     f.fontFamilies().toStringList().join(','),
+                     f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name()
+                                                                 : "auto");
+    }
+    expectGolden(printed, "dialogs/rtf_document_built.txt");
 }

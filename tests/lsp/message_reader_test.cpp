@@ -16,12 +16,9 @@ std::string readAll(const QByteArray &input, qsizetype piece, MessageReader &rea
         while (const auto item = reader.next())
             kinds += "MPIF"[int(item->kind)];
     };
-    if (piece == 0) {
-        reader.append(input);
-        drain();
-    }
-    for (qsizetype at = 0; piece > 0 && at < input.size(); at += piece) {
-        reader.append(QByteArrayView(input).sliced(at, qMin(piece, input.size() - at)));
+    const qsizetype step = piece > 0 ? piece : input.size();
+    for (qsizetype at = 0; at < input.size(); at += step) {
+        reader.append(QByteArrayView(input).sliced(at, qMin(step, input.size() - at)));
         drain();
     }
     return kinds;

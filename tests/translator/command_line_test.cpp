@@ -86,14 +86,9 @@ TEST_F(BatchFile, TheWaitIsClampedToTenMinutesAndNeverNegative) {
     EXPECT_EQ(waits, (std::vector<qint64>{600000, 0, 0, 2500, 1, 600000}));
 }
 
-TEST_F(BatchFile, AFolderInItsPlaceOrAMissingShellFailsTheRunWithoutWaiting) {
+// A batch file that cannot be written is the translation run test's.
+TEST_F(BatchFile, AMissingShellFailsTheRunWithoutWaiting) {
     const TranslatorRun noShell = run("true", 6, dir.filePath("no-such-shell"));
-    ASSERT_TRUE(QFile::remove(dir.filePath("opltran.bat")) &&
-                QDir(dir.path()).mkdir("opltran.bat"));
-    const TranslatorRun noBatch = run("true");
-    for (const TranslatorRun &r : {noShell, noBatch}) {
-        EXPECT_FALSE(r.started);
-        EXPECT_FALSE(r.error.isEmpty());
-    }
+    EXPECT_FALSE(noShell.started || noShell.error.isEmpty());
     EXPECT_TRUE(waits.empty());
 }

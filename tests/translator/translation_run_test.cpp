@@ -1,11 +1,12 @@
 // The translation run on the main window's active document, through opltran.bat and /bin/sh.
-#include "document/document_window_fixture.h"
 #include "app/translation_run.h"
+#include "document/document_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScopeGuard>
@@ -113,29 +114,43 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
 }
 
 // What each log says is the log reader's (tests/data/translator/logs.txt); here: the icon,
-// and that only an error in the document itself moves the caret and colours a line.
+// that only an error in the document itself moves the caret and colours a line, and runs
+// that fail on the batch file or the log folder. The whole interface comes back each time.
 TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
     frmDocument &doc = opened("Game.tpl", "PRINT 1\r\nPRINT 2\r\n");
     const QString path = doc.windowTitle(), out = filesDir.filePath("Game");
+    const QDir folder(programDir.path());
     const struct {
-        QString log, ending;
+        QString log, shown;
     } cases[] = {
         {"[OutputPath=" + out + "\r\n", ".opo - File not found!\r\n | Tamro | None | Ok"},
-        {"Error LOC::/inc/Const.oph 2: Bad:\r\n", "/inc/Const.oph Line 2 | Tamro | Critical | Ok"}};
+        {"Error LOC::/inc/Const.oph 2: Bad:\r\n", "/inc/Const.oph Line 2 | Tamro | Critical | Ok"},
+        {"", "Filename refers to a directory | Tamro | Critical | Ok"},
+        {"", "File not found!\r\n\r\ntpl5_12_2026_36512.log | Tamro | Critical | Ok"},
+    };
     shell = "/bin/true";
+    main().mnuViewToolbar->trigger(); // hidden before the runs, shown after each
     for (const auto &c : cases) {
+        if (&c == &cases[2]) {
+            ASSERT_TRUE(QFile::remove(batch) && folder.mkdir("opltran.bat"));
+        } else if (&c == &cases[3]) {
+            ASSERT_TRUE(folder.rmdir("opltran.bat") &&
+                        QFileInfo(logPath).dir().removeRecursively());
+        }
         whileWaiting = [&] {
-            ::writeFile(logPath, c.log.toUtf8());
+            if (!c.log.isEmpty())
+                ::writeFile(logPath, c.log.toUtf8());
         };
         QString during;
         watchLine(doc, 1, during);
         doc.rtfText->SetSel({}, false);
         translate();
         ASSERT_EQ(prompts.boxes().size(), 1);
-        EXPECT_TRUE(prompts.boxes()[0].endsWith(c.ending)) << prompts.boxes()[0].toStdString();
+        EXPECT_TRUE(prompts.boxes()[0].endsWith(c.shown)) << prompts.boxes()[0].toStdString();
         EXPECT_EQ(during, "0 16777215");
         EXPECT_EQ(state(doc), path + "|1111111111");
     }
+    EXPECT_EQ(waits.size(), 3) << "no wait without a batch file";
 }
 
 // Runs that stop before the translator: a check shows its message; a save that was cancelled
@@ -202,23 +217,4 @@ TEST_F(TranslationRunTest, WhileARunWaitsNothingClosesAndNoCommandReachesTheDocu
     EXPECT_EQ(state(doc), path + "|1111111111");
     prompts.messageAnswers = {MessageAnswer::No}; // let the changed text go
     EXPECT_TRUE(main().close());
-}
-
-TEST_F(TranslationRunTest, AFailingRunRestoresTheWholeInterfaceAndSaysWhy) {
-    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
-    const QString path = doc.windowTitle();
-    main().mnuViewToolbar->trigger(); // hidden before the run, shown after it
-    ASSERT_TRUE(QDir(programDir.path()).mkdir("opltran.bat"));
-    translate();
-    EXPECT_EQ(prompts.boxes(),
-              QStringList{"Filename refers to a directory | Tamro | Critical | Ok"});
-    EXPECT_TRUE(waits.isEmpty());
-    EXPECT_EQ(state(doc), path + "|1111111111");
-
-    ASSERT_TRUE(QDir(programDir.path()).rmdir("opltran.bat"));
-    ASSERT_TRUE(QDir(programDir.filePath("LOG")).removeRecursively());
-    translate();
-    EXPECT_EQ(prompts.boxes(),
-              QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log | Tamro | Critical | Ok"});
-    EXPECT_EQ(state(doc), path + "|1111111111");
 }
