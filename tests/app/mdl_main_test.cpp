@@ -66,6 +66,7 @@ TEST_F(Module, SaveSettingsEnablesTranslatorItemsOnlyWhenWrittenAndTheTranslator
     module.settings().Paths[1] = translator;
     module.SaveSettings();
     EXPECT_TRUE(w.mnuFileTranslate->isEnabled());
+    EXPECT_TRUE(w.mnuFileTransConv->isEnabled());
     AppSettings written;
     ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));
     EXPECT_EQ(written.Paths[1], translator);
@@ -75,5 +76,6 @@ TEST_F(Module, SaveSettingsEnablesTranslatorItemsOnlyWhenWrittenAndTheTranslator
     ASSERT_TRUE(QDir(programDir.path()).mkdir("tamro.ini"));
     module.SaveSettings();
     EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
+    EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
     EXPECT_TRUE(prompts.calls.empty()); // no message either way
 }
