@@ -3,6 +3,7 @@
 #include "base/document_identity.h"
 #include "base/settings_file.h"
 #include "common/case_file.h"
+#include "common/golden_file.h"
 #include "document/disk_watch.h"
 #include "document/document_window_fixture.h"
 #include "translator/batch_file.h"
@@ -43,7 +44,7 @@ protected:
     }
     void trigger(QAction *item, const QString &dialogAnswer = {}) {
         prompts.clear();
-        prompts.fileAnswers.push_back(dialogAnswer);
+        prompts.fileAnswers = {dialogAnswer};
         item->trigger();
     }
     // The one message since the last trigger, which must be critical, "Tamro" and OK only.
@@ -83,42 +84,17 @@ TEST_F(FileCommands, AFlushThatFailsFailsEverySaveAndLosesNothing) {
     EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).size(), 4); // + the filler, no temporary
 }
 
-TEST_F(FileCommands, SaveAsksForANameOnceAndWritesTheToolBarsFormat) {
-    main().NewDocument();
-    frmDocument &doc = active();
-    const QString path = filesDir.filePath("prog.opl"), text = "PROC main:\r\nPRINT \"Grüße €\"";
-    doc.rtfText->SetText("PROC main:\nPRINT \"Grüße €\"");
-    trigger(main().mnuFileSave, path);
-    EXPECT_EQ(readAll(path), "PROC main:\r\nPRINT \"Gr\xFC\xDF"
-                             "e \x80\"");
-    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", path, "|", path, "", ""}));
-    EXPECT_FALSE(doc.rtfText->Modified());
-    EXPECT_EQ(doc.lstProc, QStringList{"main:"}); // scanned after the save
-
-    main().tbToolBar_ButtonMenuClick("UTF8"); // the bytes of each format: RtfTextFile
-    trigger(main().mnuFileSave);
-    EXPECT_EQ(readAll(path), "\xEF\xBB\xBF" + text.toUtf8());
-    EXPECT_TRUE(prompts.calls.empty()); // no second question
-    main().tbToolBar_ButtonMenuClick("ASCII");
-    doc.rtfText->SetText("PRINT 1\r\nPRINT \"✓\"");
-    trigger(main().mnuFileSave);
-    EXPECT_EQ(report(), "Line 2: the character \"✓\" cannot be saved as ASCII.");
-    EXPECT_EQ(readAll(path), "\xEF\xBB\xBF" + text.toUtf8());
-}
-
 TEST_F(FileCommands, FailedWritesAreReportedAndLeaveNothingBehind) {
     writeFile("plain", "x");
     ASSERT_TRUE(QDir(filesDir.path()).mkdir("folder"));
     frmDocument &doc = active();
     doc.rtfText->SetText("unsaved work");
     for (const char *name : {"vanished/a.opl", "plain/a.opl", "folder"}) {
-        const QString target = filesDir.filePath(name);
-        trigger(main().mnuFileSave, target);
-        EXPECT_FALSE(report().startsWith('<')) << name;
-        EXPECT_EQ(doc.windowTitle(), "Document 1");
-        trigger(main().mnuFileSaveAs, target);
-        EXPECT_FALSE(report().startsWith('<')) << name;
-        EXPECT_EQ(doc.windowTitle(), "Document 1");
+        for (QAction *item : {main().mnuFileSave, main().mnuFileSaveAs}) {
+            trigger(item, filesDir.filePath(name));
+            EXPECT_FALSE(report().startsWith('<')) << name;
+            EXPECT_EQ(doc.windowTitle(), "Document 1");
+        }
     }
     EXPECT_TRUE(doc.rtfText->Modified());
     EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -127,56 +103,69 @@ TEST_F(FileCommands, FailedWritesAreReportedAndLeaveNothingBehind) {
     EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", "|", "", "", ""}));
 }
 
-TEST_F(FileCommands, AnOpenFileComesToTheFrontRecentEntriesOpenTheOthersOrReportThem) {
+// Open, the recent files, Close, Save and Exit in one session: after each step the captions,
+// the recent files, the active text, whether it is changed, its procedures and any message.
+TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
+    QString shown;
+    const auto note = [&](const QString &step, const QString &file = {}) {
+        const frmDocument *doc = main().activeDocument();
+        const QString text = doc ? doc->rtfText->Text().replace("\r", "\\r").replace("\n", "\\n")
+                                 : "-";
+        shown += step + ": " + captionsAndRecentFiles().join(' ') + "\n  " + text +
+                 (doc && doc->rtfText->Modified() ? " *" : "") +
+                 (doc ? " procedures " + doc->lstProc.join(',') : "") + "\n  " +
+                 prompts.boxes().join("\n  ").replace("\r\n", "\\r\\n") +
+                 (file.isEmpty() ? "" : "\n  file " + readAll(file).toPercentEncoding(" \"")) +
+                 '\n';
+        prompts.clear();
+    };
     const QString b = writeFile("b.opl", "B"), c = writeFile("c & d.opl", "C");
     for (const QString &path : {b, c, filesDir.path() + "/./b.opl"})
         trigger(main().mnuFileOpen, path);
-    EXPECT_EQ(active().windowTitle(), b);
+    note("open b, c and b again");
     main().mnuFileMRU[2]->trigger();
-    EXPECT_EQ(active().windowTitle(), c);
-    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", b, c, "|", c, b, ""}));
-    EXPECT_EQ(main().mnuFileMRU[1]->text(), filesDir.filePath("c && d.opl"));
-
+    note("recent 2 (" + main().mnuFileMRU[1]->text() + ")");
     closeAndDelete(active().parentWidget());
     main().mnuFileMRU[1]->trigger();
-    EXPECT_EQ(active().rtfText->Text(), "C");
+    note("close, recent 1");
     closeAndDelete(active().parentWidget());
-    const QStringList before{"Document 1", b, "|", c, b, ""};
     ASSERT_TRUE(QFile::remove(c));
     trigger(main().mnuFileMRU[1]);
-    EXPECT_EQ(report(), "File not found!\r\n\r\n" + c);
-    EXPECT_EQ(captionsAndRecentFiles(), before);
-
-    // Examined, it is a regular file; read, it fails even for root.
-    const QString unreadable = "/proc/self/mem";
-    if (!QFileInfo(unreadable).isFile())
-        GTEST_SKIP() << "needs Linux's /proc";
-    main().showRecentFileEntry(3, unreadable);
+    note("close, remove, recent 1");
+    main().showRecentFileEntry(3, "/proc/self/mem"); // a regular file that cannot be read
     trigger(main().mnuFileMRU[3]);
-    EXPECT_EQ(report(), "Input/output error");
-    EXPECT_EQ(active().windowTitle(), "Document 6"); // stays, empty
-    EXPECT_EQ(active().rtfText->Text(), "");
-}
+    note("recent 3, unreadable");
 
-TEST_F(FileCommands, ASessionOpenCommentUndoSaveCloseReopenQuit) {
     const QString path = writeFile("session.opl", "PROC main:\nPRINT 1\nENDP\n");
     trigger(main().mnuFileOpen, path);
     active().rtfText->SetSel({0, 2, 1, 0}, true);
     main().mnuEditCom->trigger();
     EXPECT_EQ(active().rtfText->GetSel(false), (TextRange{0, 2, 1, 0}));
     main().mnuEditUndo->trigger();
-    EXPECT_EQ(active().rtfText->Text(), "PROC main:\r\nPRINT 1\r\nENDP\r\n");
-    main().mnuEditRedo->trigger();
-    main().mnuFileSave->trigger();
-    main().mnuFileClose->trigger();
-    main().mnuFileMRU[1]->trigger();
-    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", path, "|", path, "", ""}));
-    EXPECT_EQ(active().rtfText->Text(), "REM PROC main:\r\nREM PRINT 1\r\nENDP\r\n");
-    EXPECT_EQ(readAll(path), "REM PROC main:\r\nREM PRINT 1\r\nENDP\r\n");
+    note("open, comment, undo");
+    for (QAction *item : {main().mnuEditRedo, main().mnuFileSave, main().mnuFileClose,
+                          main().mnuFileMRU[1]})
+        item->trigger();
+    note("redo, save, close, recent 1", path);
+
+    const QString prog = filesDir.filePath("prog.opl");
+    main().NewDocument();
+    active().rtfText->SetText("PROC main:\nPRINT \"Grüße €\"");
+    trigger(main().mnuFileSave, prog);
+    note("new, save, asked", prog);
+    main().tbToolBar_ButtonMenuClick("UTF8"); // the bytes of each format: RtfTextFile
+    trigger(main().mnuFileSave);
+    note("save as UTF-8, not asked", prog);
+    main().tbToolBar_ButtonMenuClick("ASCII");
+    active().rtfText->SetText("PRINT 1\r\nPRINT \"✓\"");
+    trigger(main().mnuFileSave);
+    note("save as ASCII", prog);
+    prompts.messageAnswers = {MessageAnswer::No};
     main().mnuFileExit->trigger();
+    note("exit, not saved");
     EXPECT_FALSE(main().isVisible());
-    EXPECT_TRUE(readAll(module.settingsPath()).startsWith('"' + path.toUtf8() + "\"\r\n"));
-    EXPECT_TRUE(prompts.messages().empty());
+    EXPECT_TRUE(readAll(module.settingsPath()).startsWith('"' + prog.toUtf8() + "\"\r\n"));
+    expectGolden(shown.replace(filesDir.path(), "<dir>"), "app/file_session.golden.txt");
 }
 
 TEST_F(FileCommands, EditItemsActOnTheActiveEditorOnlyAndWithoutOneNothingButNewAndOpen) {

@@ -100,13 +100,11 @@ TEST_F(MainWindow, ViewItemsToggleTheBars) {
 
     const std::pair<QAction *, QWidget *> toggles[] = {{w.mnuViewToolbar, w.tbToolBar},
                                                        {w.mnuViewStatusBar, w.sbStatusBar}};
-    for (const auto &[item, bar] : toggles) {
+    for (const auto &[item, bar] : toggles)
         for (const bool shown : {false, true}) {
             item->trigger();
-            EXPECT_EQ(item->isChecked(), shown);
-            EXPECT_EQ(bar->isVisible(), shown);
+            EXPECT_EQ(std::pair(item->isChecked(), bar->isVisible()), std::pair(shown, shown));
         }
-    }
     EXPECT_EQ(w.createPopupMenu(), nullptr); // no second way to hide a bar
 }
 
