@@ -19,17 +19,13 @@ ComponentRegistry::RandomFraction scripted(std::deque<double> values) {
     };
 }
 
-std::shared_ptr<CompletionList> listNamed(const QString &name) {
-    auto list = std::make_shared<CompletionList>();
-    list->setName(name);
-    return list;
+template <typename T> std::shared_ptr<T> named(const QString &name) {
+    auto made = std::make_shared<T>();
+    made->setName(name);
+    return made;
 }
-
-std::shared_ptr<DocumentLanguage> languageNamed(const QString &name) {
-    auto language = std::make_shared<DocumentLanguage>();
-    language->setName(name);
-    return language;
-}
+const auto listNamed = named<CompletionList>;
+const auto languageNamed = named<DocumentLanguage>;
 
 TEST(ComponentRegistry, RegistersFindsAndUnregistersByName) {
     ComponentRegistry registry;
