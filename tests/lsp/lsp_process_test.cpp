@@ -1,4 +1,5 @@
 #include "common/case_file.h"
+#include "lsp_input.h"
 
 #include <QFile>
 #include <QProcess>
@@ -8,31 +9,6 @@
 
 namespace {
 
-QByteArray framed(const QByteArray &body) {
-    return "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
-}
-
-// One piece of a run's input as tests/data/lsp/pipes.txt writes it.
-QByteArray piece(const QByteArray &p) {
-    const qsizetype colon = p.indexOf(':'), star = p.indexOf("k*");
-    const QByteArray head = p.left(colon), rest = p.mid(colon + 1);
-    if (p == "exit")
-        return framed(R"({"jsonrpc":"2.0","method":"exit"})");
-    if (head == "framed")
-        return framed(rest);
-    if (head == "raw")
-        return rest;
-    if (head == "open")
-        return framed(
-            R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":)"
-            R"({"uri":"file:///big.opl","version":1,"text":")" +
-            QByteArray(rest.toInt() * 1024 * 1024, 'x') + "\"}}}");
-    if (star > 0)
-        return QByteArray(p.left(star).toInt() * 1024, p.back());
-    return framed(R"({"jsonrpc":"2.0","id":)" + head + R"(,"method":")" + rest +
-                  R"(","params":{}})");
-}
-
 // The built server over real pipes: whatever arrives, it answers what it can and exits when
 // told to or when its input closes, never hanging.
 TEST(LspProcess, ExitsOnExitOrClosedInputWhateverArrives) {
@@ -41,8 +17,7 @@ TEST(LspProcess, ExitsOnExitOrClosedInputWhateverArrives) {
         QProcess server;
         server.start(TAMRO_LSP_BINARY, QStringList());
         ASSERT_TRUE(server.waitForStarted()) << name;
-        for (const QByteArray &p : QByteArray(row.fields[1]).replace(" + ", "\x01").split('\x01'))
-            server.write(piece(p));
+        server.write(pieces(row.fields[1]));
         server.closeWriteChannel();
         ASSERT_TRUE(server.waitForFinished(20000)) << name;
         EXPECT_EQ(server.exitStatus(), QProcess::NormalExit) << name;
