@@ -65,7 +65,7 @@ TEST(ComponentRegistry, ScalesRandomFractionsRoundingHalvesToEven) {
             << "line " << c.line;
 }
 
-TEST(ComponentRegistry, DrawsNamesAgainUntilUnused) {
+TEST(ComponentRegistry, DrawsNamesAgainUntilUnusedAndAlwaysEnds) {
     ComponentRegistry registry;
     EXPECT_EQ(registry.drawLanguageName("OPL", scripted({0.5})), "OPL_8192");
     ASSERT_TRUE(registry.registerLanguage(languageNamed("OPL_8192")));
@@ -76,10 +76,7 @@ TEST(ComponentRegistry, DrawsNamesAgainUntilUnused) {
     EXPECT_EQ(registry.drawScanListName(scripted({0.5, 1.0 / 16384})), "ml_1");
     // A language of that name does not block a completion list, nor the other way round.
     EXPECT_EQ(registry.drawLanguageName("ml", scripted({0.5 * 16384 / 16383})), "ml_8192");
-}
-
-TEST(ComponentRegistry, DrawingEndsEvenWhenTheRandomSourceKeepsHittingTakenNames) {
-    ComponentRegistry registry;
+    // Drawing ends even when the random source keeps hitting taken names.
     for (const char *name : {"ml_0", "ml_1", "ml_3"})
         ASSERT_TRUE(registry.registerMemberList(listNamed(QString::fromLatin1(name))));
     EXPECT_EQ(registry.drawScanListName([] { return 0.0; }), "ml_2");

@@ -19,10 +19,8 @@ class HelpCommandsTest : public DocumentWindowFixture {
 protected:
     // Help > OPL Help with `rtf` as the reference (none when empty); the viewer, text in place.
     frmDesc *openViewer(const QByteArray &rtf) {
-        QFile file(frmDesc::referencePath(programDir.path()));
-        if (!rtf.isEmpty() && file.open(QIODevice::WriteOnly))
-            file.write(rtf);
-        file.close();
+        if (!rtf.isEmpty())
+            ::writeFile(frmDesc::referencePath(programDir.path()), rtf);
         main().mnuHelpContents->trigger();
         frmDesc *viewer = main().helpCommands().viewer();
         if (viewer && viewer->isLoading()) {
@@ -90,19 +88,14 @@ TEST_F(HelpCommandsTest, F1OpensTheReferenceAtTheCommandUnderTheCaretInsideTheAr
     frmDocument &doc = *w.documents().constFirst();
     doc.parentWidget()->setGeometry(0, 0, 380, 300); // the area's free part is on the right
     doc.rtfText->SetText("PROC main:\r\n  PRINT ABS(x)\r\nENDP");
-    const struct {
-        TextRange caret;
-        const char *block; // where the viewer's cursor is; "" for the top
-    } presses[] = {{{1, 4, 1, 4}, "PRINT"},
-                   {{1, 10, 1, 10}, "ABS"},
-                   {{0, 7, 0, 7}, ""},
-                   {{1, 9, 1, 9}, "ABS"}};
     ::writeFile(
         frmDesc::referencePath(programDir.path()),
         "{\\rtf1 {\\b Title}\\par {\\b ABS}\\par {\\f1 PRINT ABS(-2.5)}\\par {\\b PRINT}\\par}");
-    for (const auto &press : presses) {
+    // The caret's line and column, then where the viewer's cursor is; "" for the top.
+    for (const auto &[line, column, block] :
+         {std::tuple(1, 4, "PRINT"), {1, 10, "ABS"}, {0, 7, ""}, {1, 9, "ABS"}}) {
         w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(doc.parentWidget()));
-        doc.rtfText->SetSel(press.caret, true);
+        doc.rtfText->SetSel({line, column, line, column}, true);
         QTest::keyClick(doc.rtfText, Qt::Key_F1);
         frmDesc *viewer = w.helpCommands().viewer();
         ASSERT_NE(viewer, nullptr);
@@ -110,8 +103,8 @@ TEST_F(HelpCommandsTest, F1OpensTheReferenceAtTheCommandUnderTheCaretInsideTheAr
             EXPECT_TRUE(QSignalSpy(viewer, &frmDesc::loaded).wait(20000));
         }
         const QTextCursor at = viewer->txtDesc->textCursor();
-        EXPECT_EQ(*press.block ? at.block().text() : QString::number(at.position()),
-                  *press.block ? press.block : "0");
+        EXPECT_EQ(*block ? at.block().text() : QString::number(at.position()),
+                  *block ? block : "0");
         EXPECT_TRUE(w.mdiArea->viewport()->rect().contains(viewer->parentWidget()->geometry()));
     }
 }
