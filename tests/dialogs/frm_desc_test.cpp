@@ -40,9 +40,7 @@ protected:
     }
     std::unique_ptr<frmDesc> openReference() {
         std::unique_ptr<frmDesc> viewer(frmDesc::open(folder.path(), prompts));
-        if (viewer) {
-            EXPECT_TRUE(waitLoaded(*viewer));
-        }
+        EXPECT_TRUE(!viewer || waitLoaded(*viewer));
         return viewer;
     }
 };

@@ -10,14 +10,11 @@ namespace {
 // M message, P not JSON, I not an object, F framing error.
 std::string readAll(const QByteArray &input, qsizetype piece, MessageReader &reader) {
     std::string kinds;
-    const auto drain = [&] {
-        while (const auto item = reader.next())
-            kinds += "MPIF"[int(item->kind)];
-    };
     const qsizetype step = piece > 0 ? piece : input.size();
     for (qsizetype at = 0; at < input.size(); at += step) {
         reader.append(QByteArrayView(input).sliced(at, qMin(step, input.size() - at)));
-        drain();
+        while (const auto item = reader.next())
+            kinds += "MPIF"[int(item->kind)];
     }
     return kinds;
 }

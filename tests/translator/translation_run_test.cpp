@@ -33,10 +33,6 @@ protected:
         module.settings().Paths[1] = tr;
         module.settings().WaitSeconds = 6; // the wait ends with the stand-in
     }
-    frmDocument &opened(const QString &name, const QByteArray &text) {
-        EXPECT_TRUE(main().activeDocument()->loadFile(writeFile(name, text)));
-        return *main().activeDocument();
-    }
     // The caret's line and the colour of `line` while a box is up.
     void watchLine(frmDocument &doc, int line, QString &seen) {
         prompts.onMessage = [&doc, line, &seen] {
@@ -88,7 +84,8 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
     const QString inc = filesDir.filePath("inc/"), out = filesDir.filePath("out/");
     module.settings().Paths[2] = inc;
     module.settings().Paths[3] = out;
-    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
+    frmDocument &doc = *main().activeDocument();
+    ASSERT_TRUE(doc.loadFile(writeFile("Game.opl", "PROC main:\r\nENDP\r\n")));
     const QString path = doc.windowTitle(), text = "PROC main:\r\n  BAD x\r\n  BAD y\r\nENDP";
     doc.rtfText->SetText(text);
     main().mnuFileTrans->menuAction()->setVisible(false);
@@ -133,7 +130,8 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
 // that only an error in the document itself moves the caret and colours a line, and runs
 // that fail on the batch file or the log folder. The whole interface comes back each time.
 TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
-    frmDocument &doc = opened("Game.tpl", "PRINT 1\r\nPRINT 2\r\n");
+    frmDocument &doc = *main().activeDocument();
+    ASSERT_TRUE(doc.loadFile(writeFile("Game.tpl", "PRINT 1\r\nPRINT 2\r\n")));
     const QString path = doc.windowTitle(), out = filesDir.filePath("Game");
     const QDir folder(programDir.path());
     const struct {
