@@ -19,17 +19,13 @@ ComponentRegistry::RandomFraction scripted(std::deque<double> values) {
     };
 }
 
-std::shared_ptr<CompletionList> listNamed(const QString &name) {
-    auto list = std::make_shared<CompletionList>();
-    list->setName(name);
-    return list;
+template <typename T> std::shared_ptr<T> named(const QString &name) {
+    auto made = std::make_shared<T>();
+    made->setName(name);
+    return made;
 }
-
-std::shared_ptr<DocumentLanguage> languageNamed(const QString &name) {
-    auto language = std::make_shared<DocumentLanguage>();
-    language->setName(name);
-    return language;
-}
+const auto listNamed = named<CompletionList>;
+const auto languageNamed = named<DocumentLanguage>;
 
 TEST(ComponentRegistry, RegistersFindsAndUnregistersByName) {
     ComponentRegistry registry;
@@ -69,7 +65,7 @@ TEST(ComponentRegistry, ScalesRandomFractionsRoundingHalvesToEven) {
             << "line " << c.line;
 }
 
-TEST(ComponentRegistry, DrawsNamesAgainUntilUnused) {
+TEST(ComponentRegistry, DrawsNamesAgainUntilUnusedAndAlwaysEnds) {
     ComponentRegistry registry;
     EXPECT_EQ(registry.drawLanguageName("OPL", scripted({0.5})), "OPL_8192");
     ASSERT_TRUE(registry.registerLanguage(languageNamed("OPL_8192")));
@@ -80,10 +76,7 @@ TEST(ComponentRegistry, DrawsNamesAgainUntilUnused) {
     EXPECT_EQ(registry.drawScanListName(scripted({0.5, 1.0 / 16384})), "ml_1");
     // A language of that name does not block a completion list, nor the other way round.
     EXPECT_EQ(registry.drawLanguageName("ml", scripted({0.5 * 16384 / 16383})), "ml_8192");
-}
-
-TEST(ComponentRegistry, DrawingEndsEvenWhenTheRandomSourceKeepsHittingTakenNames) {
-    ComponentRegistry registry;
+    // Drawing ends even when the random source keeps hitting taken names.
     for (const char *name : {"ml_0", "ml_1", "ml_3"})
         ASSERT_TRUE(registry.registerMemberList(listNamed(QString::fromLatin1(name))));
     EXPECT_EQ(registry.drawScanListName([] { return 0.0; }), "ml_2");

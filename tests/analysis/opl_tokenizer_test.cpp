@@ -11,14 +11,11 @@ class OplTokenizerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(language.load(sourceDataDir() + "/opl.xml"));
-        for (const char *word : {"total%", "names$"})
-            language.addWord("Variables", QString::fromLatin1(word));
-        language.addWord("Functions", "show:");
-        language.addWord("Labels", "again::");
-        language.addWord("Constants", "KMax%");
-        // Keywords win over the document's own names.
-        language.addWord("Variables", "print");
-        language.addWord("Functions", "CLS");
+        // Keywords win over the document's own names (print, CLS).
+        for (const QString added : {"Variables total%", "Variables names$",
+                                    "Functions show:", "Labels again::", "Constants KMax%",
+                                    "Variables print", "Functions CLS"})
+            language.addWord(added.section(' ', 0, 0), added.section(' ', 1));
     }
 
     // The line as "Category[text] Category[text] ...", one part per run, with short names.

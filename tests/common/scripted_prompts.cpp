@@ -12,22 +12,8 @@ template <typename T> T takeFront(std::deque<T> &queue, T fallback) {
 
 ScriptedPrompts::Call &record(std::vector<ScriptedPrompts::Call> &calls,
                               ScriptedPrompts::Kind kind) {
-    ScriptedPrompts::Call &call = calls.emplace_back();
-    call.kind = kind;
-    return call;
-}
-
-MessageAnswer safeAnswer(MessageButtons buttons) {
-    switch (buttons) {
-    case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel:
-        return MessageAnswer::Cancel;
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
+    calls.emplace_back().kind = kind;
+    return calls.back();
 }
 
 } // namespace
@@ -38,7 +24,10 @@ MessageAnswer ScriptedPrompts::message(const QString &text, const QString &title
     call.text = text, call.title = title, call.icon = icon, call.buttons = buttons;
     if (onMessage)
         onMessage();
-    return takeFront(messageAnswers, safeAnswer(buttons));
+    using enum MessageButtons;
+    return takeFront(messageAnswers, buttons == Ok      ? MessageAnswer::Ok
+                                     : buttons == YesNo ? MessageAnswer::No
+                                                        : MessageAnswer::Cancel);
 }
 
 std::optional<QString> ScriptedPrompts::input(const QString &prompt, const QString &title,

@@ -9,12 +9,9 @@ TEST(SettingsGrid, WaitTimesArePlainLocaleDecimalsAndOnlyFiniteNumbersAreTaken) 
             EXPECT_EQ(parseWaitSeconds(waitSecondsText(value, locale), locale), value);
     EXPECT_EQ(waitSecondsText(1e9f, c) + ' ' + waitSecondsText(-2.5f, de), "1000000000 -2,5");
     EXPECT_EQ(fontText({"DejaVu Sans", 10.1235, false, false}, de), "DejaVu Sans - 10,1235 Pt.");
-    struct Case {
-        const char *text;
-        std::optional<float> expected;
-    };
-    for (const Case &t :
-         {Case{" 2.5 ", 2.5f}, Case{"2,5", 2.5f}, Case{".5", 0.5f}, Case{"abc", {}}, Case{"", {}},
-          Case{"6 s", {}}, Case{"1e60", {}}, Case{"inf", {}}, Case{"nan", {}}})
-        EXPECT_EQ(parseWaitSeconds(t.text, de), t.expected) << t.text;
+    for (const QString t : {" 2.5 =2.5", "2,5=2.5", ".5=0.5", "abc=", "=",
+                            "6 s=", "1e60=", "inf=", "nan="}) { // text=what is read, if anything
+        const std::optional<float> read = parseWaitSeconds(t.section('=', 0, 0), de);
+        EXPECT_EQ(read ? QString::number(*read) : "", t.section('=', 1)) << qPrintable(t);
+    }
 }

@@ -1,3 +1,6 @@
+#include "common/case_file.h"
+#include "lsp_input.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -6,68 +9,24 @@
 
 namespace {
 
-QByteArray framed(const QByteArray &body) {
-    return "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
-}
-
-QByteArray request(int id, const char *method) {
-    return framed(R"({"jsonrpc":"2.0","id":)" + QByteArray::number(id) + R"(,"method":")" + method +
-                  R"(","params":{}})");
-}
-
-const QByteArray kExit = framed(R"({"jsonrpc":"2.0","method":"exit"})");
-
 // The built server over real pipes: whatever arrives, it answers what it can and exits when
 // told to or when its input closes, never hanging.
 TEST(LspProcess, ExitsOnExitOrClosedInputWhateverArrives) {
-    const struct {
-        const char *name;
-        QByteArray input;
-        int exitCode;
-        QList<QByteArray> output; // each must appear
-        QByteArray error;
-    } rows[] = {
-        {"orderly",
-         request(1, "initialize") + request(2, "shutdown") + kExit,
-         0,
-         {R"("id":1,"jsonrpc":"2.0","result":{"capabilities")",
-          R"({"id":2,"jsonrpc":"2.0","result":null})"},
-         ""},
-        {"exit without shutdown", request(1, "initialize") + kExit, 1, {R"("id":1)"}, ""},
-        {"input ends without exit", request(1, "initialize"), 1, {R"("id":1)"}, ""},
-        {"body never ends",
-         request(1, "initialize") + "Content-Length: 900\r\n\r\n{\"id\"",
-         1,
-         {R"("id":1)"},
-         "input ended inside a message"},
-        {"a 50 MB document is refused",
-         request(1, "initialize") +
-             framed(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":)"
-                    R"({"uri":"file:///big.opl","version":1,"text":")" +
-                    QByteArray(50 * 1024 * 1024, 'x') + "\"}}}") +
-             request(2, "shutdown") + kExit,
-         0,
-         {"larger than 16 MB", R"("id":2,)"},
-         ""},
-        {"junk, a huge header and bad JSON first",
-         "junk\r\n" + QByteArray(1100 * 1024, 'h') + framed("{\"id\":") + request(4, "initialize"),
-         1,
-         {"header longer than 1 MB", R"("code":-32700)", R"("id":4,)"},
-         ""},
-    };
-    for (const auto &row : rows) {
+    for (const CaseLine &row : readCases("lsp/pipes.txt", 5)) {
+        const std::string name = row.fields[0].toStdString();
         QProcess server;
         server.start(TAMRO_LSP_BINARY, QStringList());
-        ASSERT_TRUE(server.waitForStarted()) << row.name;
-        server.write(row.input);
+        ASSERT_TRUE(server.waitForStarted()) << name;
+        server.write(pieces(row.fields[1]));
         server.closeWriteChannel();
-        ASSERT_TRUE(server.waitForFinished(20000)) << row.name;
-        EXPECT_EQ(server.exitStatus(), QProcess::NormalExit) << row.name;
-        EXPECT_EQ(server.exitCode(), row.exitCode) << row.name;
+        ASSERT_TRUE(server.waitForFinished(20000)) << name;
+        EXPECT_EQ(server.exitStatus(), QProcess::NormalExit) << name;
+        EXPECT_EQ(server.exitCode(), row.text(2).toInt()) << name;
         const QByteArray out = server.readAllStandardOutput();
-        for (const QByteArray &expected : row.output)
-            EXPECT_TRUE(out.contains(expected)) << row.name << ": " << out.left(2000).toStdString();
-        EXPECT_TRUE(server.readAllStandardError().contains(row.error)) << row.name;
+        for (const QByteArray &expected : row.fields[3].split('|'))
+            EXPECT_TRUE(out.contains(expected.trimmed()))
+                << name << ": " << out.left(2000).toStdString();
+        EXPECT_TRUE(server.readAllStandardError().contains(row.fields[4])) << name;
     }
 }
 

@@ -33,10 +33,6 @@ protected:
         module.settings().Paths[1] = tr;
         module.settings().WaitSeconds = 6; // the wait ends with the stand-in
     }
-    frmDocument &opened(const QString &name, const QByteArray &text) {
-        EXPECT_TRUE(main().activeDocument()->loadFile(writeFile(name, text)));
-        return *main().activeDocument();
-    }
     // The caret's line and the colour of `line` while a box is up.
     void watchLine(frmDocument &doc, int line, QString &seen) {
         prompts.onMessage = [&doc, line, &seen] {
@@ -81,16 +77,29 @@ protected:
     }
 };
 
+// While the run waits nothing closes, no command reaches the document, and another document
+// comes forward; the run keeps to its own.
 TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstErrorLine) {
+    QApplication::setActiveWindow(&main());
     const QString inc = filesDir.filePath("inc/"), out = filesDir.filePath("out/");
     module.settings().Paths[2] = inc;
     module.settings().Paths[3] = out;
-    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
+    frmDocument &doc = *main().activeDocument();
+    ASSERT_TRUE(doc.loadFile(writeFile("Game.opl", "PROC main:\r\nENDP\r\n")));
     const QString path = doc.windowTitle(), text = "PROC main:\r\n  BAD x\r\n  BAD y\r\nENDP";
     doc.rtfText->SetText(text);
     main().mnuFileTrans->menuAction()->setVisible(false);
-    // Another document comes forward during the wait; the run keeps to its own.
+    // A save that took the running caption for its path would land in the current folder.
+    const QString folder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(filesDir.path()));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(folder); });
+    QString closed, changed = "changed\r\nwhile\r\nwaiting";
     whileWaiting = [&] {
+        closed =
+            QString("%1%2%3").arg(main().close()).arg(doc.parentWidget()->close()).arg(doc.close());
+        doc.rtfText->SetText(changed);
+        QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
+        main().tbToolBar_ButtonClick("Translate"); // no second run inside the first
         main().NewDocument();
     };
     QString whileShown;
@@ -111,13 +120,18 @@ TEST_F(TranslationRunTest, AModifiedDocumentIsSavedTranslatedAndTakenToItsFirstE
     EXPECT_EQ(doc.rtfText->lineColor(1), rtfText::NormalLineColour);
     EXPECT_EQ(state(doc), path + "|1111111111");
     EXPECT_TRUE(main().mnuFileTrans->menuAction()->isVisible());
+    EXPECT_EQ(closed, "000");
+    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).join('|'), "Game.opl|OPLTRAN.EXE");
+    QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier); // the key reaches the window
+    EXPECT_EQ(readAll(path), changed.toUtf8());
 }
 
 // What each log says is the log reader's (tests/data/translator/logs.txt); here: the icon,
 // that only an error in the document itself moves the caret and colours a line, and runs
 // that fail on the batch file or the log folder. The whole interface comes back each time.
 TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
-    frmDocument &doc = opened("Game.tpl", "PRINT 1\r\nPRINT 2\r\n");
+    frmDocument &doc = *main().activeDocument();
+    ASSERT_TRUE(doc.loadFile(writeFile("Game.tpl", "PRINT 1\r\nPRINT 2\r\n")));
     const QString path = doc.windowTitle(), out = filesDir.filePath("Game");
     const QDir folder(programDir.path());
     const struct {
@@ -156,7 +170,7 @@ TEST_F(TranslationRunTest, TheIconAndTheCaretFollowTheKindOfLog) {
 // Runs that stop before the translator: a check shows its message; a save that was cancelled
 // or failed ends the run with no message of its own. The interface is left alone.
 TEST_F(TranslationRunTest, RunsThatStopBeforeTheTranslatorTouchNothing) {
-    const QString none = filesDir.filePath("none.exe"), lost = filesDir.filePath("gone/G.opl");
+    const QString none = filesDir.path(), lost = filesDir.filePath("gone/G.opl"); // a folder
     const struct {
         QString caption, text, translator;
         QString shown; // "" for none
@@ -165,8 +179,7 @@ TEST_F(TranslationRunTest, RunsThatStopBeforeTheTranslatorTouchNothing) {
         {lost, "PRINT 1", none,
          "OPLTRAN.EXE not found at the specified path! | Tamro | Critical | Ok"},
         {"Document 1", "PRINT 1", tr, ""}, // the save dialog is cancelled
-        {lost, "PRINT 1", tr,
-         "No such file or directory | Tamro | Critical | Ok"}, // the save's own report
+        {lost, " ", tr, "No such file or directory | Tamro | Critical | Ok"}, // the save's own
     };
     frmDocument &doc = *main().activeDocument();
     for (const auto &c : cases) {
@@ -183,38 +196,4 @@ TEST_F(TranslationRunTest, RunsThatStopBeforeTheTranslatorTouchNothing) {
     }
     EXPECT_TRUE(waits.isEmpty());
     EXPECT_FALSE(QFile::exists(batch));
-}
-
-TEST_F(TranslationRunTest, WhileARunWaitsNothingClosesAndNoCommandReachesTheDocument) {
-    QApplication::setActiveWindow(&main());
-    frmDocument &doc = opened("Game.opl", "PROC main:\r\nENDP\r\n");
-    const QString path = doc.windowTitle();
-    doc.rtfText->SetText("PRINT 2");
-    QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier); // the key reaches the window
-    ASSERT_FALSE(doc.rtfText->Modified());
-    // A save that took the running caption for its path would land in the current folder.
-    const QString folder = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(filesDir.path()));
-    const auto back = qScopeGuard([&] { QDir::setCurrent(folder); });
-    QPointer<frmDocument> held = &doc;
-    QString closed;
-    whileWaiting = [&] {
-        closed =
-            QString("%1%2%3").arg(main().close()).arg(doc.parentWidget()->close()).arg(doc.close());
-        doc.rtfText->SetText("changed while waiting");
-        QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
-        main().tbToolBar_ButtonClick("Translate"); // no second run inside the first
-        main().NewDocument(); // comes forward; the translated document is shown again after
-    };
-    translate();
-    EXPECT_EQ(main().activeDocument(), &doc);
-    EXPECT_EQ(closed, "000");
-    ASSERT_TRUE(held);
-    EXPECT_EQ(waits.size(), 1);
-    EXPECT_EQ(readAll(path), "PRINT 2");
-    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).join('|'),
-              "Game.opl|Game.opo|OPLTRAN.EXE");
-    EXPECT_EQ(state(doc), path + "|1111111111");
-    prompts.messageAnswers = {MessageAnswer::No}; // let the changed text go
-    EXPECT_TRUE(main().close());
 }

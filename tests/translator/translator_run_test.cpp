@@ -1,7 +1,6 @@
 // End-to-end runs through /bin/sh and the stand-in translator fake_opltran.sh.
 #include "common/test_paths.h"
 #include "translator/command_line.h"
-#include "translator/translation_checks.h"
 #include "translator/translator_log.h"
 #include "translator/translator_run.h"
 
@@ -13,17 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-
-namespace {
-
-// Waits (processing events) until the file at `path` has content, for half a minute at most.
-QByteArray waitForContent(const QString &path) {
-    for (int i = 0; i < 1500 && QFileInfo(path).size() == 0; ++i)
-        QTest::qWait(20);
-    return readAll(path);
-}
-
-} // namespace
 
 class TranslatorRunTest : public ::testing::Test {
 protected:
@@ -84,19 +72,11 @@ TEST_F(TranslatorRunTest, ATranslatorThatNeverEndsIsLeftRunningWhenTheWaitIsOver
     const QString src = source("Hang.tpl", "HANG\r\n");
     const TranslatorRun run = RunTranslator(translationCommandLine(tr, src, "", ""), waiting(0.2f));
     ASSERT_TRUE(run.started);
-    const pid_t pid = waitForContent(src + ".pid").trimmed().toInt();
+    for (int i = 0; i < 1500 && QFileInfo(src + ".pid").size() == 0; ++i) // half a minute
+        QTest::qWait(20);
+    const pid_t pid = readAll(src + ".pid").trimmed().toInt();
     ASSERT_GT(pid, 0);
     EXPECT_EQ(::kill(pid, 0), 0) << "the translator was stopped";
     ::kill(pid, SIGTERM);
     EXPECT_EQ(evaluateTranslationLog(log(run), src).kind, TranslationOutcome::Kind::Unrecognised);
-}
-
-TEST(TranslationChecks, AnEmptyDocumentOrAMissingTranslatorStopsTheRun) {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("OPLTRAN.EXE"), "");
-    EXPECT_EQ(emptyDocumentMessage(""), "Please save yor work first!");
-    EXPECT_FALSE(emptyDocumentMessage(" ").has_value());
-    for (const QString &path : {QString(), dir.path(), dir.filePath("missing.exe")})
-        EXPECT_EQ(missingTranslatorMessage(path), "OPLTRAN.EXE not found at the specified path!");
-    EXPECT_FALSE(missingTranslatorMessage(dir.filePath("OPLTRAN.EXE")).has_value());
 }
