@@ -11,10 +11,6 @@
 // so the output is never held whole.
 namespace ScanText {
 
-// One line per node, two blanks of indent per level; children in insertion order, the
-// top level in display order ("Labels" second, wherever the scan made it).
-void writeOutline(QTextStream &out, const QList<NavigatorNode> &nodes);
-
 // The reports, then the undefined names, with 1-based lines. A message's line break
 // becomes a blank, so each stays one line. True when an undefined name was written.
 bool writeFindings(QTextStream &out, const FileScan &file);
