@@ -1,5 +1,7 @@
 #include "analysis/ascii_case.h"
 
+#include <algorithm>
+
 namespace AsciiCase {
 
 bool matchesAt(QStringView text, qsizetype pos, QLatin1StringView needle) {
@@ -35,7 +37,12 @@ template <typename Drop> QString without(QStringView text, Drop drop) {
 }
 
 template <typename Drop> QStringView without(QStringView text, Drop drop, std::u16string &buffer) {
-    buffer.resize(std::size_t(text.size()));
+    // A long text is counted first, so that the buffer is no larger than what it keeps.
+    std::size_t kept = std::size_t(text.size());
+    if (kept > 4096)
+        kept = std::size_t(std::count_if(text.begin(), text.end(), [&](QChar c) { return !drop(c); }));
+    if (buffer.size() < kept)
+        buffer.resize(kept);
     std::size_t size = 0;
     for (QChar c : text)
         if (!drop(c))

@@ -1,60 +1,118 @@
 #include "analysis/name_set.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A record's length: seven bits a byte, low bits first, the top bit saying more follow.
+const char *readLength(const char *at, std::uint32_t &value) {
+    value = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*at++);
+        value |= std::uint32_t(byte & 0x7F) << shift;
+        if (!(byte & 0x80))
+            return at;
+    }
+}
+
+} // namespace
 
 void NameSet::insert(QStringView name) {
     const std::uint32_t h = hash(name);
     if (contains(name, h))
         return;
-    // At most half the slots in use keeps the probes short.
-    if ((m_entries.size() + 1) * 2 > m_slots.size())
+    // At most half the slots in use keeps the probes short. Past a million slots, where every
+    // probe misses the cache anyway, three quarters: the table is then most of what a
+    // scan of millions of names holds.
+    const std::size_t limit =
+        m_slots.size() < kLargeTable ? m_slots.size() / 2 : m_slots.size() / 4 * 3;
+    if (m_count + 1 > limit)
         rehash(std::max<std::size_t>(16, m_slots.size() * 2));
     const std::size_t mask = m_slots.size() - 1;
     std::size_t slot = h & mask;
     while (m_slots[slot])
         slot = (slot + 1) & mask;
-    const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
-    const auto length = std::size_t(name.size());
-    if (std::all_of(text, text + length, [](char16_t c) { return c < 0x100; })) {
-        m_entries.push_back({std::uint32_t(m_narrow.size()), std::uint32_t(length), h});
-        for (std::size_t i = 0; i < length; ++i)
-            m_narrow.push_back(char(text[i]));
-    } else {
-        m_entries.push_back({std::uint32_t(m_wide.size()), std::uint32_t(length) | kWide, h});
-        m_wide.append(text, length);
-    }
-    m_slots[slot] = std::uint32_t(m_entries.size());
+    m_slots[slot] = store(name) + 1;
+    ++m_count;
 }
 
-bool NameSet::equals(const Entry &entry, QStringView name) const {
+std::uint32_t NameSet::store(QStringView name) {
     const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
-    if (entry.length & kWide)
-        return (entry.length & ~kWide) == std::uint32_t(name.size()) &&
-               std::equal(text, text + name.size(), m_wide.data() + entry.offset);
-    if (entry.length != std::uint32_t(name.size()))
+    const auto length = std::size_t(name.size());
+    const bool wide = !std::all_of(text, text + length, [](char16_t c) { return c < 0x100; });
+    const std::size_t size = 5 + length * (wide ? 2 : 1);
+    // A piece is never filled past kPiece, so every offset fits its bits; a source of at most
+    // a few hundred megabytes never needs the 1,024 pieces the rest can number.
+    if (m_pieces.empty() || m_pieces.back().size() + size > m_pieces.back().capacity() ||
+        m_pieces.back().size() + size > kPiece) {
+        // Small sets (most) stay small: pieces grow from 4 KB up to kPiece.
+        const std::size_t room =
+            m_pieces.size() < 10 ? std::size_t(4096) << m_pieces.size() : kPiece;
+        m_pieces.emplace_back();
+        m_pieces.back().reserve(std::max(size, room));
+    }
+    std::string &piece = m_pieces.back();
+    const auto place =
+        std::uint32_t(((m_pieces.size() - 1) << kOffsetBits) | piece.size());
+    for (std::uint64_t value = (std::uint64_t(length) << 1) | (wide ? 1 : 0);;) {
+        const auto low = char(value & 0x7F);
+        value >>= 7;
+        piece.push_back(value ? char(low | 0x80) : low);
+        if (!value)
+            break;
+    }
+    if (wide)
+        piece.append(reinterpret_cast<const char *>(text), length * 2);
+    else
+        for (std::size_t i = 0; i < length; ++i)
+            piece.push_back(char(text[i]));
+    return place;
+}
+
+bool NameSet::equals(std::uint32_t place, QStringView name) const {
+    const char *at = m_pieces[place >> kOffsetBits].data() + (place & (kPiece - 1));
+    std::uint32_t header = 0;
+    at = readLength(at, header);
+    if ((header >> 1) != std::uint32_t(name.size()))
         return false;
-    const char *stored = m_narrow.data() + entry.offset;
+    const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
+    if (header & 1)
+        return std::memcmp(at, text, std::size_t(name.size()) * 2) == 0;
     for (qsizetype i = 0; i < name.size(); ++i)
-        if (text[i] != char16_t(static_cast<unsigned char>(stored[i])))
+        if (text[i] != char16_t(static_cast<unsigned char>(at[i])))
             return false;
     return true;
+}
+
+std::uint32_t NameSet::hashAt(std::uint32_t place) const {
+    const char *at = m_pieces[place >> kOffsetBits].data() + (place & (kPiece - 1));
+    std::uint32_t header = 0;
+    at = readLength(at, header);
+    std::uint64_t h = 14695981039346656037ull;
+    for (std::uint32_t i = 0; i < (header >> 1); ++i) {
+        char16_t c = 0;
+        if (header & 1)
+            std::memcpy(&c, at + 2 * i, 2);
+        else
+            c = static_cast<unsigned char>(at[i]);
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return finish(h);
 }
 
 bool NameSet::contains(QStringView name, std::uint32_t hash) const {
     if (m_slots.empty())
         return false;
     const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask) {
-        const std::uint32_t index = m_slots[slot] - 1;
-        const Entry &entry = m_entries[index];
-        if (entry.hash == hash && equals(entry, name))
+    for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask)
+        if (equals(m_slots[slot] - 1, name))
             return true;
-    }
     return false;
 }
 
 void NameSet::reserve(qsizetype count) {
-    m_entries.reserve(std::size_t(count));
     std::size_t slots = 16;
     while (slots < std::size_t(count) * 2)
         slots *= 2;
@@ -63,13 +121,16 @@ void NameSet::reserve(qsizetype count) {
 }
 
 void NameSet::rehash(std::size_t slotCount) {
-    m_slots.assign(slotCount, 0);
+    std::vector<std::uint32_t> old(slotCount, 0);
+    old.swap(m_slots);
     const std::size_t mask = slotCount - 1;
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        std::size_t slot = m_entries[i].hash & mask;
+    for (const std::uint32_t value : old) {
+        if (!value)
+            continue;
+        std::size_t slot = hashAt(value - 1) & mask;
         while (m_slots[slot])
             slot = (slot + 1) & mask;
-        m_slots[slot] = std::uint32_t(i + 1);
+        m_slots[slot] = value;
     }
 }
 

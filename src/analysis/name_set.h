@@ -7,8 +7,8 @@
 #include <vector>
 
 // A set of names looked up by view, so that checking a word cut from a line needs no copy
-// of it. Open addressing over one array of indices into the names: a lookup touches one or
-// two cache lines, and a caller that asks several sets about one word hashes it once. The
+// of it. Open addressing over one array of the names' places: a lookup touches one or two
+// cache lines, and a caller that asks several sets about one word hashes it once. The
 // hash is a plain FNV-1a: names are short and come from the user's own file, and Qt's seeded
 // string hash cost more than everything else the searches do.
 class NameSet {
@@ -17,7 +17,7 @@ public:
     bool contains(QStringView name) const { return contains(name, hash(name)); }
     bool contains(QStringView name, std::uint32_t hash) const;
     void reserve(qsizetype count);
-    qsizetype size() const { return qsizetype(m_entries.size()); }
+    qsizetype size() const { return qsizetype(m_count); }
 
     static std::uint32_t hash(QStringView name) {
         std::uint64_t h = 14695981039346656037ull;
@@ -49,19 +49,19 @@ public:
 
 private:
     void rehash(std::size_t slotCount);
+    bool equals(std::uint32_t place, QStringView name) const;
+    std::uint32_t hashAt(std::uint32_t place) const;
+    std::uint32_t store(QStringView name);
 
-    // The names stand one after the other in one of two buffers: no allocation per name, and
-    // one byte per character for the names (nearly all) that fit in Latin-1.
-    struct Entry {
-        std::uint32_t offset; // a source is at most a few hundred megabytes
-        std::uint32_t length; // with kWide set when the name is in m_wide
-        std::uint32_t hash;
-    };
-    static constexpr std::uint32_t kWide = 0x80000000u;
-    bool equals(const Entry &entry, QStringView name) const;
-
-    std::string m_narrow;
-    std::u16string m_wide;
-    std::vector<Entry> m_entries;
-    std::vector<std::uint32_t> m_slots; // index + 1 into m_entries; 0 is free
+    // Each name is one record in a store of fixed-size pieces, which never moves what it
+    // holds and never holds twice what it needs while growing: a length (times two, plus one
+    // when wide), then the name, one byte per character when it fits in Latin-1 (nearly all
+    // do) and two otherwise. A slot holds a record's place: its piece in the high bits, its
+    // offset in the low ones. A name too long for a piece gets a piece of its own.
+    static constexpr int kOffsetBits = 22;
+    static constexpr std::size_t kPiece = std::size_t(1) << kOffsetBits;
+    static constexpr std::size_t kLargeTable = std::size_t(1) << 20;
+    std::vector<std::string> m_pieces;
+    std::vector<std::uint32_t> m_slots; // place + 1; 0 is free
+    std::size_t m_count = 0;
 };

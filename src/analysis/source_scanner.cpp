@@ -155,8 +155,12 @@ void SourceScanner::scanLine(QStringView line, int index) {
             if (const qsizetype end = AsciiCase::indexOfChar(parameters, u':'); end >= 0)
                 parameters = parameters.first(end);
         }
-        if (!name.isEmpty())
-            m_builder->addProcedure(name.toString() + u':', parameters.toString(), index);
+        if (!name.isEmpty()) {
+            QString procedure = name.toString() + u':';
+            QString copied = parameters.toString();
+            releaseBuffer();
+            m_builder->addProcedure(procedure, copied, index);
+        }
     }
     declareBlock(keywords);
     if (m_inDeclareBlock && keywords.firstColon() >= 0)
@@ -176,6 +180,13 @@ void SourceScanner::scanIncludedLine(QStringView line, int includeLine) {
     declareBlock(keywords);
     if (m_inDeclareBlock && keywords.firstColon() >= 0)
         addOpxFunction(line, Origin::Included, includeLine);
+}
+
+void SourceScanner::releaseBuffer() {
+    // The parts of ordinary lines are short; what a very long one made the buffer is given
+    // back before its copies are handed on.
+    if (m_buffer.capacity() > 4096)
+        std::u16string().swap(m_buffer);
 }
 
 void SourceScanner::declareBlock(const LineKeywords &keywords) {
@@ -202,10 +213,12 @@ void SourceScanner::addVariables(QStringView rest, bool global, int index) {
         }
         if (item.isEmpty())
             return;
+        QString name = item.toString();
+        releaseBuffer();
         if (global)
-            m_builder->addGlobal(item.toString(), bounds, index);
+            m_builder->addGlobal(name, bounds, index);
         else
-            m_builder->addMember(item.toString(), index);
+            m_builder->addMember(name, index);
     });
 }
 

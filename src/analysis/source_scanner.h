@@ -34,6 +34,7 @@ private:
     void scanLine(QStringView line, int index);
     void scanIncludedLine(QStringView line, int includeLine);
     void declareBlock(const LineKeywords &keywords);
+    void releaseBuffer();
     void addVariables(QStringView rest, bool global, int index);
     void addConstant(QStringView rest, ScanBuilder::Origin origin, int index);
     void addLogicalFile(QStringView rest, int index);

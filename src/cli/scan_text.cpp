@@ -22,25 +22,46 @@ void writeLocated(QTextStream &out, const FileScan &file, int line) {
 
 // The outline of a scan as it comes: each top-level node's subtree as UTF-8 lines, so the
 // groups can be written in display order at the end. Members follow their procedure in
-// insertion order, so each lands under it.
+// insertion order, so each lands under it. An outline larger than `held` bytes is not held:
+// the scan is then replayed once per group, each writing its lines straight out.
 class OutlineSink : public ScanSink {
 public:
+    static constexpr qsizetype kPiece = 1 << 16;
+
     void node(const QString &parentKey, const QString &key, const QString &text, int) override {
         if (parentKey.isEmpty()) {
-            m_groups.append(Group{key, text, {}});
+            if (!m_only)
+                m_groups.append(Group{key, text, {}});
             return;
         }
         const bool member = NavigatorKeys::isMember(key);
-        Group *group =
-            find(member ? NavigatorKeys::topLevel(NavigatorKeys::kind(parentKey)) : parentKey);
-        if (!group)
+        const QString groupKey =
+            member ? NavigatorKeys::topLevel(NavigatorKeys::kind(parentKey)) : parentKey;
+        const QStringView indent = member ? u"    " : u"  ";
+        if (m_only) {
+            if (groupKey == m_only->key) {
+                // In pieces: the stream would copy a long text whole into its buffer.
+                m_out << indent;
+                for (qsizetype at = 0; at < text.size(); at += kPiece)
+                    m_out << QStringView(text).sliced(at, qMin(kPiece, text.size() - at));
+                m_out << u'\n';
+            }
             return;
-        append(group->lines, member ? u"    " : u"  ");
+        }
+        Group *group = find(groupKey);
+        if (!group || m_overflowed)
+            return;
+        append(group->lines, indent);
         append(group->lines, text);
         append(group->lines, u"\n");
+        if (m_held > m_limit) {
+            m_overflowed = true;
+            for (Group &each : m_groups)
+                each.lines.clear();
+        }
     }
 
-    void write(QTextStream &out) {
+    void write(QTextStream &out, const FileScan &file) {
         // "Labels" is shown second wherever the scan made it.
         const auto labels = std::find_if(m_groups.begin(), m_groups.end(), [](const Group &g) {
             return g.key == NavigatorKeys::topLevel(NavigatorKeys::kLabels);
@@ -53,6 +74,11 @@ public:
         }
         for (Group &group : m_groups) {
             out << group.text << u'\n';
+            if (m_overflowed) {
+                OutlineSink one(out, group);
+                file.replay(one);
+                continue;
+            }
             // The encoder cuts no character in two, so each block decodes on its own.
             for (QByteArray &block : group.lines) {
                 out << QString::fromUtf8(block);
@@ -61,6 +87,8 @@ public:
         }
     }
 
+    OutlineSink(QTextStream &out, qsizetype held) : m_out(out), m_limit(held) {}
+
 private:
     struct Group {
         QString key;
@@ -68,11 +96,13 @@ private:
         QList<QByteArray> lines; // the subtree, UTF-8
     };
 
+    // Writes the lines of `only` alone, as they come.
+    OutlineSink(QTextStream &out, const Group &only) : m_out(out), m_only(&only) {}
+
     // Encoded in place, a long text in pieces: one encoder for all keeps what the stream
     // would write for the same characters.
     // Blocks of a fixed size rather than one buffer, which would grow to twice what it holds.
     void append(QList<QByteArray> &blocks, QStringView text) {
-        constexpr qsizetype kPiece = 1 << 16;
         constexpr qsizetype kBlock = 1 << 18;
         for (qsizetype at = 0; at < text.size(); at += kPiece) {
             const QStringView piece = text.sliced(at, qMin(kPiece, text.size() - at));
@@ -80,6 +110,7 @@ private:
             if (blocks.isEmpty() || blocks.last().capacity() - blocks.last().size() < space) {
                 blocks.append(QByteArray());
                 blocks.last().reserve(qMax(kBlock, space));
+                m_held += blocks.last().capacity();
             }
             QByteArray &bytes = blocks.last();
             const qsizetype size = bytes.size();
@@ -96,8 +127,13 @@ private:
         return nullptr;
     }
 
+    QTextStream &m_out;
+    const Group *m_only = nullptr;
     QList<Group> m_groups;
     QStringEncoder m_utf8{QStringConverter::Utf8};
+    qsizetype m_limit = 0;
+    qsizetype m_held = 0;
+    bool m_overflowed = false;
 };
 
 // Writes each report as the scan makes it.
@@ -132,10 +168,10 @@ bool writeFindings(QTextStream &out, const FileScan &file) {
     return found;
 }
 
-bool write(QTextStream &out, const FileScan &file) {
-    OutlineSink outline;
+bool write(QTextStream &out, const FileScan &file, qsizetype held) {
+    OutlineSink outline(out, held);
     file.replay(outline);
-    outline.write(out);
+    outline.write(out, file);
     return writeFindings(out, file);
 }
 

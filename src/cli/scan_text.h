@@ -15,7 +15,8 @@ namespace ScanText {
 // becomes a blank, so each stays one line. True when an undefined name was written.
 bool writeFindings(QTextStream &out, const FileScan &file);
 
-// The outline and the findings, each line ended by "\n". True as writeFindings().
-bool write(QTextStream &out, const FileScan &file);
+// The outline and the findings, each line ended by "\n". True as writeFindings(). An
+// outline of more than `held` bytes is written group by group from scans made again.
+bool write(QTextStream &out, const FileScan &file, qsizetype held = qsizetype(8) << 20);
 
 } // namespace ScanText

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
@@ -65,10 +66,40 @@ SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
         result.m_text = TextCodec::decodeText(bytes);
         return result;
     }
+    // Bytes are decoded a line at a time into a buffer as large as the longest line. When that
+    // line is most of the file, the bytes and the buffer together would be three times the
+    // file: the text is then decoded whole once, and the bytes let go.
+    const QByteArrayView text = QByteArrayView(bytes).sliced(result.m_skip);
+    if (mostlyOneLine(text)) {
+        result.m_text = QString(text.size(), Qt::Uninitialized);
+        QChar *out = result.m_text.data();
+        const QChar *end =
+            *result.m_encoding == SourceLines::Bytes::Windows1252
+                ? TextCodec::decodeWindows1252(text, out)
+                : QStringDecoder(QStringConverter::Utf8,
+                                 QStringConverter::Flag::Stateless |
+                                     QStringConverter::Flag::ConvertInitialBom)
+                      .appendToBuffer(out, text);
+        result.m_text.truncate(end - out);
+        result.m_encoding.reset();
+        return result;
+    }
     if (bytes.capacity() - bytes.size() > bytes.size() / 8)
         bytes.squeeze();
     result.m_bytes = std::move(bytes);
     return result;
+}
+
+bool SourceFile::mostlyOneLine(QByteArrayView text) {
+    // Only the line across the middle of the text can be more than half of it.
+    const auto lineEnd = [&text](qsizetype i) { return text[i] == '\r' || text[i] == '\n'; };
+    qsizetype start = text.size() / 2;
+    qsizetype end = start;
+    while (start > 0 && !lineEnd(start - 1))
+        --start;
+    while (end < text.size() && !lineEnd(end))
+        ++end;
+    return 2 * (end - start) > text.size();
 }
 
 SourceLines SourceFile::lines() const {

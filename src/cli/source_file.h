@@ -23,8 +23,11 @@ struct SourceFile {
     static constexpr qint64 kMaxBytes = qint64(256) * 1024 * 1024;
 
 private:
+    static bool mostlyOneLine(QByteArrayView text);
+
     // UTF-8 and Windows-1252 stay bytes, decoded line by line: a text in memory is as large
-    // as the file, not twice. Other encodings (UTF-16) are decoded whole.
+    // as the file, not twice. Other encodings (UTF-16), and a file that
+    // is mostly one line, are decoded whole.
     QByteArray m_bytes;
     qsizetype m_skip = 0; // a byte order mark
     std::optional<SourceLines::Bytes> m_encoding;
