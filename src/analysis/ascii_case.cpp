@@ -40,7 +40,8 @@ template <typename Drop> QStringView without(QStringView text, Drop drop, std::u
     // A long text is counted first, so that the buffer is no larger than what it keeps.
     std::size_t kept = std::size_t(text.size());
     if (kept > 4096)
-        kept = std::size_t(std::count_if(text.begin(), text.end(), [&](QChar c) { return !drop(c); }));
+        kept =
+            std::size_t(std::count_if(text.begin(), text.end(), [&](QChar c) { return !drop(c); }));
     if (buffer.size() < kept)
         buffer.resize(kept);
     std::size_t size = 0;

@@ -53,8 +53,7 @@ std::uint32_t NameSet::store(QStringView name) {
         m_pieces.back().reserve(std::max(size, room));
     }
     std::string &piece = m_pieces.back();
-    const auto place =
-        std::uint32_t(((m_pieces.size() - 1) << kOffsetBits) | piece.size());
+    const auto place = std::uint32_t(((m_pieces.size() - 1) << kOffsetBits) | piece.size());
     for (std::uint64_t value = (std::uint64_t(length) << 1) | (wide ? 1 : 0);;) {
         const auto low = char(value & 0x7F);
         value >>= 7;

@@ -73,13 +73,12 @@ SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
     if (mostlyOneLine(text)) {
         result.m_text = QString(text.size(), Qt::Uninitialized);
         QChar *out = result.m_text.data();
-        const QChar *end =
-            *result.m_encoding == SourceLines::Bytes::Windows1252
-                ? TextCodec::decodeWindows1252(text, out)
-                : QStringDecoder(QStringConverter::Utf8,
-                                 QStringConverter::Flag::Stateless |
-                                     QStringConverter::Flag::ConvertInitialBom)
-                      .appendToBuffer(out, text);
+        const QChar *end = *result.m_encoding == SourceLines::Bytes::Windows1252
+                               ? TextCodec::decodeWindows1252(text, out)
+                               : QStringDecoder(QStringConverter::Utf8,
+                                                QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom)
+                                     .appendToBuffer(out, text);
         result.m_text.truncate(end - out);
         result.m_encoding.reset();
         return result;
@@ -92,7 +91,9 @@ SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
 
 bool SourceFile::mostlyOneLine(QByteArrayView text) {
     // Only the line across the middle of the text can be more than half of it.
-    const auto lineEnd = [&text](qsizetype i) { return text[i] == '\r' || text[i] == '\n'; };
+    const auto lineEnd = [&text](qsizetype i) {
+        return text[i] == '\r' || text[i] == '\n';
+    };
     qsizetype start = text.size() / 2;
     qsizetype end = start;
     while (start > 0 && !lineEnd(start - 1))

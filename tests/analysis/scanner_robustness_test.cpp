@@ -1,9 +1,11 @@
+#include "analysis/name_set.h"
 #include "common/test_paths.h"
 #include "fuzz/analysis_fuzz_checks.h"
 #include "scan_test_support.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +36,26 @@ TEST(ScannerRobustness, HugeLines) {
     expectInvariants(longLines);
     // Compared whole but not printed: a failure would dump megabytes.
     EXPECT_TRUE(symbolNodes(AnalysisFuzz::scan(longLines)) == "F1=p: F1_1=a V1=" + huge);
+}
+
+// A million names fill many pieces of the set's store and a table past a million slots; a
+// name longer than a piece gets one of its own; names outside Latin-1 are kept wide.
+TEST(ScannerRobustness, NameSetOfMillionsOfBytes) {
+    NameSet set;
+    QStringList names;
+    for (int i = 0; i < 1000000; ++i)
+        names << QString::number(i, 36) + (i % 1000 == 7 ? QStringLiteral("\u20ac") : QString());
+    names.insert(500000, QString(5 << 20, u'N'));
+    for (const QString &name : names)
+        set.insert(name);
+    set.insert(names.first());
+    EXPECT_EQ(set.size(), names.size());
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [&](const QString &name) { return !set.contains(name); }),
+              0);
+    for (const QString &absent : {QString(5 << 20, u'n'), QStringLiteral("zzzzzz"),
+                                  QStringLiteral("8\u20ac"), QStringLiteral("a\u20ac")})
+        EXPECT_FALSE(set.contains(absent));
 }
 
 TEST(ScannerRobustness, LongIncludeIsReadWhole) {

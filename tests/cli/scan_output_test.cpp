@@ -1,5 +1,9 @@
 #include "cli/scan_json.h"
+#include "cli/scan_text.h"
+#include "cli/source_file.h"
+#include "common/test_paths.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,6 +31,23 @@ TEST(ScanJson, IsQtsCompactFormByteForByte) {
     EXPECT_EQ(QJsonDocument(object).toJson(QJsonDocument::Compact), json);
     EXPECT_EQ(object["nodes"][0]["text"].toString(), odd);
     EXPECT_EQ(object["undefined"][1]["line"].toInt(), 10);
+}
+
+// An outline too large to hold is written group by group from scans made again: the same text.
+TEST(ScanText, OutlineNotHeldIsTheSame) {
+    const QDir dir(testDataDir() + "/cli/scan");
+    const VocabularyNames vocabulary(QStringList{"PRINT", "GOTO"});
+    for (const QString &name : dir.entryList({"*.opl"})) {
+        const SourceFile source = SourceFile::read(dir.filePath(name));
+        const FileScan scan = FileScan::stream(name, source.lines(), vocabulary, {}, true);
+        QString held, replayed;
+        QTextStream heldOut(&held), replayedOut(&replayed);
+        ScanText::write(heldOut, scan);
+        ScanText::write(replayedOut, scan, 0);
+        heldOut.flush();
+        replayedOut.flush();
+        EXPECT_EQ(replayed, held) << name.toStdString();
+    }
 }
 
 } // namespace
