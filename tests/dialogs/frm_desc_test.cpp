@@ -35,9 +35,6 @@ protected:
     QTemporaryDir folder;
     ScriptedPrompts prompts;
 
-    void putReference(const QByteArray &rtf) {
-        writeFile(frmDesc::referencePath(folder.path()), rtf);
-    }
     std::unique_ptr<frmDesc> openReference() {
         std::unique_ptr<frmDesc> viewer(frmDesc::open(folder.path(), prompts));
         EXPECT_TRUE(!viewer || waitLoaded(*viewer));
@@ -55,7 +52,7 @@ TEST_F(FrmDescTest, OpensOnlyAReadableReferenceWithItsContextMenu) {
     ASSERT_TRUE(QDir(folder.path()).mkdir("OPLCommands.RTF"));
     EXPECT_EQ(openReference(), nullptr);
     ASSERT_TRUE(QDir(folder.path()).rmdir("OPLCommands.RTF"));
-    putReference(fixture());
+    writeFile(frmDesc::referencePath(folder.path()), fixture());
     auto viewer = openReference();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->txtDesc->actions(), QList<QAction *>{viewer->itmCopy}); // context menu
