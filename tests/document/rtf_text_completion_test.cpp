@@ -1,5 +1,6 @@
 #include "analysis/document_language.h"
 #include "common/case_file.h"
+#include "common/qstring_printer.h"
 #include "common/scripted_prompts.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
