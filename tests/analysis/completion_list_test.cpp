@@ -16,14 +16,19 @@ CompletionList sampleList() {
     return list;
 }
 
-TEST(CompletionList, FileFormRoundTrips) {
-    const CompletionList original = sampleList();
+// Entries outside the list are refused.
+TEST(CompletionList, FileFormRoundTripsAndEntriesOutsideAreRefused) {
+    CompletionList original = sampleList();
     CompletionList loaded;
     QString error;
     ASSERT_TRUE(loaded.loadFromXml(original.toXml(), &error)) << error.toStdString();
     EXPECT_EQ(loaded.name(), "Global");
     EXPECT_EQ(loaded.entries(), original.entries());
     EXPECT_EQ(loaded.names(), QStringList({"LEFT$", "a&b<c>", "n%"}));
+    for (int outside : {-1, 3})
+        EXPECT_FALSE(original.entry(outside) || original.setDescription(outside, "x")) << outside;
+    EXPECT_TRUE(original.setDescription(original.addEntry("lab::", "", 12), "Label lab::"));
+    EXPECT_EQ(*original.entry(3), (CompletionEntry{"lab::", "", 12, "Label lab::"}));
 }
 
 TEST(CompletionList, BadFileLeavesTheListEmptyAndSaysWhy) {
@@ -44,14 +49,6 @@ TEST(CompletionList, BadFileLeavesTheListEmptyAndSaysWhy) {
     EXPECT_FALSE(list.load(testDataDir() + "/analysis/no-such-global.xml", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(list.count(), 0);
-}
-
-TEST(CompletionList, EntriesOutsideTheListAreRefused) {
-    CompletionList list = sampleList();
-    for (int outside : {-1, 3})
-        EXPECT_FALSE(list.entry(outside) || list.setDescription(outside, "x")) << outside;
-    EXPECT_TRUE(list.setDescription(list.addEntry("lab::", "", 12), "Label lab::"));
-    EXPECT_EQ(*list.entry(3), (CompletionEntry{"lab::", "", 12, "Label lab::"}));
 }
 
 } // namespace

@@ -8,11 +8,6 @@
 #include <QMap>
 #include <QStringList>
 
-// Lines of a document written as one string with "\n" between lines.
-inline QStringList docLines(const char *text) {
-    return QString::fromUtf8(text).split(u'\n');
-}
-
 inline VocabularyNames testVocabulary() {
     return VocabularyNames({"PRINT", "IF", "ENDIF", "GOTO", "ONERR", "GLOBAL", "LOCAL", "PROC",
                             "ENDP", "CONST", "OPEN", "USE", "Beep"});

@@ -14,7 +14,7 @@ namespace {
 // Runs the built tamro-scan from a temporary program folder (it reads global.xml beside
 // itself) on the demo source, named through a link and "//./": the file is reported
 // cleaned but with the link kept. The JSON, indented, is a golden file.
-TEST(TamroScanProcess, JsonOfOneFileEndToEnd) {
+TEST(TamroScanProcess, JsonOfOneFileByteNamesAndAFullDeviceEndToEnd) {
     QTemporaryDir program, sources;
     const QString binary = program.filePath("tamro-scan");
     const QString source = sources.filePath("demo.opl");
@@ -36,22 +36,15 @@ TEST(TamroScanProcess, JsonOfOneFileEndToEnd) {
                      .replace(link, "@DIR@")
                      .replace(include, "@INCLUDE@"),
                  "cli/demo.json");
-}
 
-// Hostile surroundings: output to a full device, and a file name whose bytes are not text in
-// the locale's encoding (Latin-1 on a UTF-8 system), which the shell passes as it stands.
-TEST(TamroScanProcess, FullDeviceFailsAndByteNamesOpen) {
-    QTemporaryDir program, sources;
-    const QString binary = program.filePath("tamro-scan");
-    ASSERT_TRUE(QFile::copy(TAMRO_SCAN_BINARY, binary));
-    ASSERT_TRUE(QFile::copy(testDataDir() + "/cli/global.xml", program.filePath("global.xml")));
+    // Hostile surroundings: a file name whose bytes are not text in the locale's encoding
+    // (Latin-1 on a UTF-8 system), which the shell passes as it stands, and output to a full
+    // device.
     const QByteArray latin1 = QFile::encodeName(sources.path()) + "/lat\xE9in1.opl";
     const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::write(fd, "PROC main:\r\nENDP\r\n", 18), 18);
     ::close(fd);
-
-    QProcess process;
     process.setWorkingDirectory(sources.path());
     process.start("/bin/sh",
                   {"-c", R"sh(exec "$0" --undefined "$(printf 'lat\351in1.opl')")sh", binary});

@@ -35,9 +35,6 @@ protected:
     QTemporaryDir folder;
     ScriptedPrompts prompts;
 
-    void putReference(const QByteArray &rtf) {
-        writeFile(frmDesc::referencePath(folder.path()), rtf);
-    }
     std::unique_ptr<frmDesc> openReference() {
         std::unique_ptr<frmDesc> viewer(frmDesc::open(folder.path(), prompts));
         EXPECT_TRUE(!viewer || waitLoaded(*viewer));
@@ -55,7 +52,7 @@ TEST_F(FrmDescTest, OpensOnlyAReadableReferenceWithItsContextMenu) {
     ASSERT_TRUE(QDir(folder.path()).mkdir("OPLCommands.RTF"));
     EXPECT_EQ(openReference(), nullptr);
     ASSERT_TRUE(QDir(folder.path()).rmdir("OPLCommands.RTF"));
-    putReference(fixture());
+    writeFile(frmDesc::referencePath(folder.path()), fixture());
     auto viewer = openReference();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->txtDesc->actions(), QList<QAction *>{viewer->itmCopy}); // context menu
@@ -69,20 +66,10 @@ TEST_F(FrmDescTest, OpensOnlyAReadableReferenceWithItsContextMenu) {
               ScriptedPrompts::box("Permission denied", "Tamro", MessageIcon::Critical));
 }
 
-TEST_F(FrmDescTest, SignalsPressesInItAndClosingOnce) {
-    frmDesc viewer;
-    QSignalSpy pressed(&viewer, &frmDesc::textPressed);
-    QSignalSpy closed(&viewer, &frmDesc::closed);
-    viewer.show();
-    QTest::mousePress(viewer.txtDesc->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    QTest::mousePress(viewer.txtFind, Qt::LeftButton);
-    EXPECT_EQ(pressed.count(), 1);
-    viewer.close();
-    viewer.close();
-    EXPECT_EQ(closed.count(), 1);
-}
-
-TEST_F(FrmDescTest, CopyPutsTheSelectionOnTheClipboardWithoutFormatting) {
+// Copy puts the selection on the clipboard without formatting. Then each search step with
+// whether it found something, the selection's start and text, the cursor's line, and whether
+// the field shows and says nothing was found (tests/data/dialogs/search.txt).
+TEST_F(FrmDescTest, CopiesPlainTextAndSearchFindsACommandsSectionThenEachMention) {
     frmDesc viewer;
     viewer.showRtf(fixture());
     ASSERT_TRUE(waitLoaded(viewer));
@@ -104,14 +91,6 @@ TEST_F(FrmDescTest, CopyPutsTheSelectionOnTheClipboardWithoutFormatting) {
               QStringList({"k$=GET$\nWaits for a key press and returns the key as a one-character "
                            "string.",
                            "semicolon", "semicolon"}));
-}
-
-// Each step with whether it found something, the selection's start and text, the cursor's
-// line, and whether the field shows and says nothing was found (tests/data/dialogs/search.txt).
-TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
-    frmDesc viewer;
-    viewer.showRtf(fixture());
-    ASSERT_TRUE(waitLoaded(viewer));
     QString seen;
     const auto note = [&](const QString &step, bool found) {
         const QTextCursor at = viewer.txtDesc->textCursor();
@@ -148,11 +127,20 @@ TEST_F(FrmDescTest, SearchFindsACommandsSectionThenEachMention) {
     expectGolden(seen, "dialogs/search.txt");
 }
 
-TEST_F(FrmDescTest, ShowsWhatADamagedReferenceHoldsAndCanCloseWhileLoading) {
+// Presses in the text are signalled, and closing once however often it is closed.
+TEST_F(FrmDescTest, ShowsWhatADamagedReferenceHoldsSignalsAndCanCloseWhileLoading) {
     frmDesc viewer;
+    QSignalSpy pressed(&viewer, &frmDesc::textPressed);
+    QSignalSpy closed(&viewer, &frmDesc::closed);
     viewer.showRtf(R"({\rtf1 partial {\b te\'})");
     ASSERT_TRUE(waitLoaded(viewer));
     EXPECT_EQ(viewer.txtDesc->toPlainText(), "partial te");
+    viewer.show();
+    QTest::mousePress(viewer.txtDesc->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(viewer.txtFind, Qt::LeftButton);
+    viewer.close();
+    viewer.close();
+    EXPECT_EQ((QList<int>{int(pressed.count()), int(closed.count())}), (QList<int>{1, 1}));
 
     QByteArray large = R"({\rtf1 )";
     for (int i = 0; i < 20000; ++i)

@@ -20,10 +20,6 @@ TEST(ReferenceSearch, TheWordAtTheCaretWithItsTypeSuffix) {
 }
 
 TEST(VersionText, ShowsThreeUnpaddedNumbers) {
-    const std::pair<const char *, const char *> cases[] = {
-        {"0.1.0", "0.1.0"},   {"1.02.030", "1.2.30"}, {"2", "2.0.0"},
-        {"1.2.3.4", "1.2.3"}, {"", "0.0.0"},          {"1.x.3", "1.0.3"},
-    };
-    for (const auto &[version, expected] : cases)
-        EXPECT_EQ(versionText(QString(version)), expected) << version;
+    for (const CaseLine &c : readCases("dialogs/version_texts.txt", 2))
+        EXPECT_EQ(versionText(c.text(0)), c.text(1)) << "line " << c.line;
 }

@@ -61,6 +61,10 @@ TEST_F(OplLexerTest, StylesTheTextAtByteOffsetsAfterNonAsciiCharacters) {
     restyleAll();
     // The comment to its last byte; after the two bytes of "ä" and the three of "€".
     EXPECT_EQ(letters(0) + '|' + letters(1), "CCCCCCCCCCCCCCC|TTONTOKKKKKTSSSSS");
+    // Without a language the text stays plain.
+    editor.setLexer(new OplLexer(nullptr, &editor));
+    restyleAll();
+    EXPECT_EQ(lineStyles(1), std::vector<int>(17, 0));
 }
 
 TEST_F(OplLexerTest, RestylesOnlyTheLinesOfTheRangeItIsGiven) {
@@ -84,16 +88,6 @@ TEST_F(OplLexerTest, NewWordListsAndColoursShowAfterRestylingAll) {
     restyleAll();
     EXPECT_EQ(styleAt(0), style("Variables"));
     EXPECT_EQ(send(QsciScintillaBase::SCI_STYLEGETFORE, style("Variables")), 0x123456);
-}
-
-TEST(OplLexer, WithoutALanguageTheTextStaysPlain) {
-    QsciScintilla editor;
-    auto *lexer = new OplLexer(nullptr, &editor);
-    editor.setLexer(lexer);
-    editor.setText(QStringLiteral("PRINT \"x\" REM y\n"));
-    editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
-    for (long pos = 0; pos < 15; ++pos)
-        EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos), 0) << pos;
 }
 
 } // namespace

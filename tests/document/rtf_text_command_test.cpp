@@ -45,13 +45,13 @@ protected:
 TEST_F(RtfTextCommand, EveryCatalogueCommandRuns) {
     editor.resize(400, 200);
     for (const CommandCatalogue::Command &command : CommandCatalogue::all()) {
-        QString argument;
-        if (command.argument == CommandCatalogue::Argument::Integer)
-            argument = QString::number(command.minimum);
-        else if (command.argument == CommandCatalogue::Argument::Text)
-            argument = QStringLiteral("x");
+        using Argument = CommandCatalogue::Argument;
         editor.SetSel({2, 4, 3, 6}, false);
-        EXPECT_TRUE(editor.ExecuteCmd(command.number, argument)) << command.number;
+        EXPECT_TRUE(editor.ExecuteCmd(command.number,
+                                      command.argument == Argument::Integer
+                                          ? QString::number(command.minimum)
+                                          : QString(command.argument == Argument::Text ? "x" : "")))
+            << command.number;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "analysis/document_language.h"
 #include "common/case_file.h"
+#include "common/qstring_printer.h"
 #include "common/scripted_prompts.h"
 #include "document/opl_lexer.h"
 #include "document/rtf_text.h"
@@ -47,10 +48,14 @@ protected:
 };
 
 TEST_F(RtfTextCompletion, CtrlSpaceOffersTheEntriesInCaseBlindOrderAndReturnInsertsOne) {
+    answer = false;
     QTest::keyClicks(&editor, QStringLiteral("x=c"));
     EXPECT_EQ(requests, 0); // typing asks only when the flag is set
     QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(requests, 1);
+    EXPECT_FALSE(listShown()); // no answer shows nothing
+    answer = true;
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(requests, 2);
     QStringList order{chosenEntry()};
     for (int i = 0; i < 2; ++i) {
         QTest::keyClick(&editor, Qt::Key_Down);
@@ -61,47 +66,27 @@ TEST_F(RtfTextCompletion, CtrlSpaceOffersTheEntriesInCaseBlindOrderAndReturnInse
     QTest::keyClick(&editor, Qt::Key_Return);
     EXPECT_EQ(editor.GetLine(0), QStringLiteral("x=count%"));
     EXPECT_TRUE(tipShown());
-}
-
-TEST_F(RtfTextCompletion, TypingAThirdLetterOffersTheListWhenTheFlagIsSet) {
-    editor.setCompletionWhileTyping(true);
-    QTest::keyClicks(&editor, QStringLiteral("x=co"));
-    EXPECT_EQ(requests, 0);
-    QTest::keyClicks(&editor, QStringLiteral("u"));
-    EXPECT_EQ(requests, 1);
-    ASSERT_TRUE(listShown());
-    EXPECT_EQ(chosenEntry(), QStringLiteral("count%"));
-    QTest::keyClicks(&editor, QStringLiteral("nx"));
-    EXPECT_FALSE(listShown()); // nothing matches "counx"
-    EXPECT_EQ(requests, 1);
-    QTest::keyClicks(&editor, QStringLiteral(" 123"));
-    EXPECT_EQ(requests, 1); // numbers are no names
-}
-
-TEST_F(RtfTextCompletion, TypingIgnoresCaseAndTheWholeNameOfTheOnlyEntryLeftClosesTheList) {
-    entries += {{"PRINT", "", 1, ""}, {"ENDP", "", 1, ""}, {"ENDV", "", 1, ""}};
-    editor.setCompletionWhileTyping(true);
-    for (const CaseLine &row : readCases("document/completion_typing.txt", 2)) {
-        editor.SetText({});
-        QTest::keyClicks(&editor, row.text(0));
-        QTest::keyClick(&editor, Qt::Key_Return);
-        QTest::keyClicks(&editor, QStringLiteral("x"));
-        EXPECT_EQ(editor.Text(), row.text(1)) << row.line;
-    }
-}
-
-TEST_F(RtfTextCompletion, NoAnswerShowsNothing) {
-    answer = false;
-    QTest::keyClicks(&editor, QStringLiteral("cal"));
-    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(requests, 1);
-    EXPECT_FALSE(listShown());
-
-    answer = true;
+    // A context menu puts the list away.
     QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
     ASSERT_TRUE(listShown());
     editor.prepareContextMenu();
     EXPECT_FALSE(listShown());
+}
+
+// A third letter of a name asks for the list; typing ignores case, and the whole name of the
+// only entry left closes the list.
+TEST_F(RtfTextCompletion, TypingOffersTheListFromTheThirdLetterWhenTheFlagIsSet) {
+    entries += {{"PRINT", "", 1, ""}, {"ENDP", "", 1, ""}, {"ENDV", "", 1, ""}};
+    editor.setCompletionWhileTyping(true);
+    for (const CaseLine &row : readCases("document/completion_typing.txt", 3)) {
+        editor.SetText({});
+        requests = 0;
+        QTest::keyClicks(&editor, row.text(0));
+        QTest::keyClick(&editor, Qt::Key_Return);
+        QTest::keyClicks(&editor, QStringLiteral("x"));
+        EXPECT_EQ(editor.Text() + ' ' + QString::number(requests), row.text(1) + ' ' + row.text(2))
+            << row.line;
+    }
 }
 
 } // namespace

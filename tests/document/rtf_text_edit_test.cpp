@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <Qsci/qscilexercpp.h>
 #include <Qsci/qscilexercustom.h>
 
 #include <QAccessible>
@@ -63,27 +62,21 @@ TEST_F(RtfTextEdit, InsertingKeepsTheSelectionOnItsText) {
     EXPECT_EQ(editor.LineCount(), 4);
 }
 
-TEST_F(RtfTextEdit, LineColoursComeAndGoPerLine) {
-    EXPECT_TRUE(editor.SetLineColor(1, 10526975));
-    EXPECT_EQ(editor.lineColor(0), rtfText::NormalLineColour);
-    EXPECT_TRUE(editor.SetLineColor(1, rtfText::NormalLineColour));
-    EXPECT_EQ(editor.lineColor(1), rtfText::NormalLineColour);
+// A colour is 0x00BBGGRR, painted as red, green, blue, on its line only.
+TEST_F(RtfTextEdit, LineColoursComeAndGoPerLineAndPaintFromBgr) {
     EXPECT_FALSE(editor.SetLineColor(4, 255));
     EXPECT_FALSE(editor.SetLineColor(-1, 255));
-
     // Colours that no line shows any more free their place: many colours over time work.
     for (std::uint32_t colour = 1; colour <= 60; ++colour)
         ASSERT_TRUE(editor.SetLineColor(0, colour * 1000));
-    EXPECT_TRUE(editor.SetLineColor(2, 0x123456));
     EXPECT_EQ(editor.lineColor(0), 60000u);
-    EXPECT_EQ(editor.lineColor(2), 0x123456u);
-}
-
-TEST_F(RtfTextEdit, ALineColourIsPaintedAsRedGreenBlueFromBgr) {
+    EXPECT_TRUE(editor.SetLineColor(0, rtfText::NormalLineColour));
+    EXPECT_EQ(editor.lineColor(0), rtfText::NormalLineColour);
     editor.resize(400, 200);
     editor.show();
-    editor.SetLineColor(1, 0x0000FF); // 0x00BBGGRR: pure red
-    editor.SetLineColor(2, 0xFF0000); // pure blue
+    EXPECT_TRUE(editor.SetLineColor(1, 0x0000FF)); // pure red
+    EXPECT_TRUE(editor.SetLineColor(2, 0xFF0000)); // pure blue
+    EXPECT_EQ(editor.lineColor(2), 0xFF0000u);
     const int height = int(editor.SendScintilla(Sci::SCI_TEXTHEIGHT, 0));
     const QImage image = editor.viewport()->grab().toImage();
     const int x = image.width() - 20;
@@ -92,56 +85,12 @@ TEST_F(RtfTextEdit, ALineColourIsPaintedAsRedGreenBlueFromBgr) {
     EXPECT_NE(image.pixelColor(x, height / 2), QColor(255, 0, 0));
 }
 
-TEST_F(RtfTextEdit, FontAndLineNumberColourSurviveAChangeOfLanguage) {
-    EXPECT_TRUE(editor.SetColor(rtfText::LineNumberColourItem, 0x336699));
-    EXPECT_FALSE(editor.SetColor(3, 0x336699));
-    editor.SetFont(QFont(QStringLiteral("DejaVu Sans Mono"), 13));
-    QsciLexerCPP language;
-    editor.setLanguage(&language);
-    EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
-    for (int style : {0, 5, int(Sci::STYLE_LINENUMBER)})
-        EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETSIZE, style), 13) << style;
-    editor.setLanguage(nullptr);
-    EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
-}
-
-TEST_F(RtfTextEdit, RaisesItsNotifications) {
-    editor.resize(400, 200);
-    editor.show();
-    QSignalSpy menu(&editor, &rtfText::contextMenuRequested);
-    QSignalSpy mouse(&editor, &rtfText::mouseDown);
-
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 6), QPoint(105, 106));
-    QApplication::sendEvent(editor.viewport(), &event);
-    ASSERT_EQ(menu.count(), 1);
-    EXPECT_EQ(menu.at(0).at(0).toPoint(), QPoint(105, 106));
-
-    QTest::mousePress(editor.viewport(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
-                      QPoint(60, 5));
-    ASSERT_EQ(mouse.count(), 1);
-    EXPECT_EQ(mouse.at(0), (QList<QVariant>{2, 3, 60, 5}));
-}
-
-TEST_F(RtfTextEdit, ScreenReadersGetTheTextAndItsChanges) {
-    const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
-    editor.resize(400, 200);
-    editor.show();
-    QAccessible::setActive(true);
-    QSignalSpy changed(&editor, &QsciScintilla::textChanged);
-    editor.InsertText(QStringLiteral("x"), 1, 0);
-    EXPECT_EQ(changed.count(), 1);
-    QAccessibleTextInterface *text =
-        QAccessible::queryAccessibleInterface(&editor)->textInterface();
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->text(0, 3), QStringLiteral("äöü"));
-}
-
 // A language that records what it was asked to style.
 class RecordingLanguage : public QsciLexerCustom {
 public:
     const char *language() const override { return "recording"; }
     QString description(int style) const override {
-        return style == 0 ? QStringLiteral("x") : QString();
+        return style < 8 ? QStringLiteral("x") : QString();
     }
     void styleText(int start, int end) override {
         styled = {start, end};
@@ -151,12 +100,44 @@ public:
     std::pair<int, int> styled{-1, -1};
 };
 
-TEST_F(RtfTextEdit, RestyleStylesTheWholeText) {
+// Restyle styles the whole text.
+TEST_F(RtfTextEdit, FontAndLineNumberColourSurviveAChangeOfLanguageAndRestyleTakesAll) {
+    EXPECT_TRUE(editor.SetColor(rtfText::LineNumberColourItem, 0x336699));
+    EXPECT_FALSE(editor.SetColor(3, 0x336699));
+    editor.SetFont(QFont(QStringLiteral("DejaVu Sans Mono"), 13));
     RecordingLanguage language;
     editor.setLanguage(&language);
+    EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
+    for (int style : {0, 5, int(Sci::STYLE_LINENUMBER)})
+        EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETSIZE, style), 13) << style;
     language.styled = {-1, -1};
     editor.Restyle();
     EXPECT_EQ(language.styled, std::make_pair(0, int(editor.Text().toUtf8().size())));
+    editor.setLanguage(nullptr);
+    EXPECT_EQ(editor.SendScintilla(Sci::SCI_STYLEGETFORE, Sci::STYLE_LINENUMBER), 0x336699);
+}
+
+TEST_F(RtfTextEdit, RaisesItsNotificationsAndTellsScreenReaders) {
+    const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+    editor.resize(400, 200);
+    editor.show();
+    QSignalSpy menu(&editor, &rtfText::contextMenuRequested);
+    QSignalSpy mouse(&editor, &rtfText::mouseDown);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 6), QPoint(105, 106));
+    QApplication::sendEvent(editor.viewport(), &event);
+    EXPECT_EQ(menu, QList<QList<QVariant>>{{QPoint(105, 106)}});
+    QTest::mousePress(editor.viewport(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier,
+                      QPoint(60, 5));
+    EXPECT_EQ(mouse, (QList<QList<QVariant>>{{2, 3, 60, 5}}));
+
+    QAccessible::setActive(true);
+    QSignalSpy changed(&editor, &QsciScintilla::textChanged);
+    editor.InsertText(QStringLiteral("x"), 1, 0);
+    EXPECT_EQ(changed.count(), 1);
+    QAccessibleTextInterface *text =
+        QAccessible::queryAccessibleInterface(&editor)->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, 3), QStringLiteral("äöü"));
 }
 
 } // namespace

@@ -1,15 +1,19 @@
+#include "base/text_codec.h"
 #include "common/case_file.h"
 #include "common/qstring_printer.h"
-#include "base/text_codec.h"
 
 #include <gtest/gtest.h>
 
 using namespace TextCodec;
 
-TEST(TextCodec, DecodesBytesAndSplitsLines) {
+TEST(TextCodec, DecodesBytesSplitsAndEndsLinesAndEncodesAscii) {
     for (const CaseLine &c : readCases("document/text_codec.txt", 3)) {
-        const QString result =
-            c.text(0) == "decode" ? decodeText(c.fields[1]) : splitLines(c.text(1)).join('|');
+        const EncodeResult ascii = encodeText(c.text(1), Ascii);
+        const QString result = c.text(0) == "decode"  ? decodeText(c.fields[1])
+                               : c.text(0) == "lines" ? splitLines(c.text(1)).join('|')
+                               : c.text(0) == "crlf"
+                                   ? toCrLf(c.text(1))
+                                   : ascii.errorMessage + QString::fromLatin1(ascii.bytes);
         EXPECT_EQ(result, c.text(2)) << "line " << c.line;
     }
 }
@@ -29,20 +33,4 @@ TEST(TextCodecDecode, EveryWindows1252ByteRoundTrips) {
     EXPECT_EQ(back, all);
     EXPECT_EQ(text[0x81], QChar(0x81));
     EXPECT_EQ(text[0x80], QChar(0x20AC));
-}
-
-TEST(TextCodecLines, CrLfEverywhere) {
-    EXPECT_EQ(toCrLf("a\nb\rc\r\nd\n"), QString("a\r\nb\r\nc\r\nd\r\n"));
-}
-
-TEST(TextCodecEncode, AsciiRefusesWhatWindows1252CannotHoldNamingLineAndCharacter) {
-    const auto check = encodeText(QString::fromUtf8("ok\r\nfine\nbad ✓ here"), Ascii);
-    EXPECT_FALSE(check.ok);
-    EXPECT_TRUE(check.bytes.isEmpty());
-    EXPECT_EQ(check.line, 3);
-    EXPECT_EQ(check.errorMessage,
-              QString::fromUtf8("Line 3: the character \"✓\" cannot be saved as ASCII."));
-    const auto emoji = encodeText(QString::fromUtf8("x😀"), Ascii);
-    EXPECT_EQ(emoji.character, QString::fromUtf8("😀"));
-    EXPECT_EQ(emoji.line, 1);
 }

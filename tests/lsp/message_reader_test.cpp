@@ -33,15 +33,4 @@ TEST(MessageReader, CutsStreamsIntoItemsAndRecovers) {
         }
 }
 
-TEST(MessageReader, SkipsAnOversizedBodyWithoutHoldingIt) {
-    MessageReader reader;
-    const QByteArray chunk(1024 * 1024, ' ');
-    std::string kinds = readAll("Content-Length: 67108865\r\n\r\n", 0, reader);
-    for (int i = 0; i < 64; ++i)
-        kinds += readAll(chunk, 0, reader);
-    kinds += readAll("x" + framed("{}"), 0, reader);
-    EXPECT_EQ(kinds, "FM");
-    EXPECT_FALSE(reader.midMessage());
-}
-
 } // namespace
