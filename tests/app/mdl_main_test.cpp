@@ -9,19 +9,6 @@
 
 using Module = MainWindowFixture;
 
-TEST_F(Module, FontDialogIsSeededAndItsChoiceCopiedCancelKeepsTheFont) {
-    AppSettings &s = module.settings();
-    s.EditorFont = {"Arial", 9.75, true, false};
-    module.ChooseEditorFont(); // no answer queued: cancelled
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].font, (FontChoice{"Arial", 9.75, true, false}));
-    EXPECT_EQ(s.EditorFont, (EditorFontSetting{"Arial", 9.75, true, false}));
-
-    prompts.fontAnswers.push_back(FontChoice{"DejaVu Sans Mono", 10.123456, false, true});
-    module.ChooseEditorFont();
-    EXPECT_EQ(s.EditorFont, (EditorFontSetting{"DejaVu Sans Mono", 10.1235, false, true}));
-}
-
 TEST_F(Module, TheRealFontDialogOffersTheFontsOwnStyleAndOkWithoutAChangeKeepsTheFont) {
     QtPrompts real;
     mdlMAIN withDialog(programDir.path(), real);
