@@ -157,8 +157,8 @@ TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     active().rtfText->SetText("PRINT 1\r\nPRINT \"✓\"");
     trigger(main().mnuFileSave);
     note("save as ASCII", prog);
-    main().mnuWindow->actions()[7]->trigger();
-    note("window 1");
+    main().mnuWindow->actions()[8]->trigger();
+    note("window 2");
     prompts.messageAnswers = {MessageAnswer::No};
     main().mnuFileExit->trigger();
     note("exit, not saved");
