@@ -87,12 +87,17 @@ TEST_F(FileCommands, AFlushThatFailsFailsEverySaveAndLosesNothing) {
 }
 
 // Failed saves, Open, the recent files, Close, Save and Exit in one session: after each step the
-// captions, the recent files, the active text, whether it is changed, its procedures and any
-// message.
+// Window menu, the recent files, the active text, whether it is changed, its procedures, any
+// message and the file dialogs asked with their folders.
 TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     QString shown;
     const auto note = [&](const QString &step, const QString &file = {}) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const frmDocument *doc = main().activeDocument();
+        QString asked;
+        for (const ScriptedPrompts::Call &call : prompts.calls)
+            if (call.kind != ScriptedPrompts::Kind::Message)
+                asked += "\n  asked: " + call.text + " in " + call.file.folder;
         const QString text =
             doc ? doc->rtfText->Text().replace("\r", "\\r").replace("\n", "\\n") : "-";
         shown += step + ": " + captionsAndRecentFiles().join(' ') + "\n  " + text +
@@ -100,7 +105,7 @@ TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
                  (doc ? " procedures " + doc->lstProc.join(',') : "") + "\n  " +
                  prompts.boxes().join("\n  ").replace("\r\n", "\\r\\n") +
                  (file.isEmpty() ? "" : "\n  file " + readAll(file).toPercentEncoding(" \"")) +
-                 '\n';
+                 asked + '\n';
         prompts.clear();
     };
     // Saves that cannot be written: each reports why, and the window and the folder stay.
@@ -115,11 +120,12 @@ TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               (QStringList{"folder", "plain"}));
     EXPECT_TRUE(QDir(filesDir.filePath("folder")).isEmpty());
-    active().rtfText->setModified(false);
     const QString b = writeFile("b.opl", "B"), c = writeFile("c & d.opl", "C");
-    for (const QString &path : {b, c, filesDir.path() + "/./b.opl"})
-        trigger(main().mnuFileOpen, path);
-    note("open b, c and b again");
+    const QString opened[] = {b, c, filesDir.path() + "/./b.opl", "", filesDir.filePath("x.opl")};
+    for (const QString &path : opened) { // the first from the tool bar
+        trigger(&path == opened ? main().toolbarButton("Öffnen") : main().mnuFileOpen, path);
+        note("open " + path);
+    }
     main().mnuFileMRU[2]->trigger();
     note("recent 2 (" + main().mnuFileMRU[1]->text() + ")");
     closeAndDelete(active().parentWidget());
@@ -159,7 +165,11 @@ TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     note("save as ASCII", prog);
     main().mnuWindow->actions()[8]->trigger();
     note("window 2");
-    prompts.messageAnswers = {MessageAnswer::No};
+    prompts.messageAnswers = {MessageAnswer::Cancel}; // the first changed document stops the quit
+    main().mnuFileExit->trigger();
+    note("exit, cancelled");
+    EXPECT_FALSE(QFile::exists(module.settingsPath()));
+    prompts.messageAnswers = {MessageAnswer::No, MessageAnswer::No};
     main().mnuFileExit->trigger();
     note("exit, not saved");
     EXPECT_FALSE(main().isVisible());

@@ -40,22 +40,6 @@ TEST(WindowArrangement, PiecesFillTheAreaAndIconsRowUpFromTheBottom) {
         (QList<QRect>{QRect(0, 170, 120, 30), QRect(120, 170, 120, 30), QRect(0, 140, 120, 30)}));
 }
 
-TEST_F(MainWindowDocuments, OpenLoadsTheChosenFileOrClosesItsNewWindowAgain) {
-    frmMain &w = start();
-    const QString path = writeFile("a.opl", "PROC main:\r\nENDP");
-    prompts.fileAnswers = {path, "", filesDir.filePath("missing.opl")};
-    w.tbToolBar_ButtonClick(QString::fromUtf8("Öffnen"));
-    EXPECT_EQ(prompts.calls[0].file.folder, "");
-    for (int cancelled = 0; cancelled < 2; ++cancelled) {
-        w.mnuFileOpen->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    EXPECT_EQ(captions(w), (QStringList{"Document 1", path}));
-    EXPECT_EQ(prompts.calls[1].file.folder, filesDir.path()); // the active document's
-    w.NewDocument();
-    EXPECT_EQ(w.activeDocument()->windowTitle(), "Document 5");
-}
-
 TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
     const QString a = writeFile("a.opl", "GLOBAL n%\r\nPROC a:"), b = writeFile("b.opl", "B"),
                   c = writeFile("c.opl", "C"), missing = filesDir.filePath("missing.opl");
@@ -94,21 +78,6 @@ TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
     }
     EXPECT_EQ(captions(main()), (QStringList{a, b, c}));
     EXPECT_EQ(module.settings().RecentFiles[1], c);
-}
-
-// The documents after the one that refused are not asked.
-TEST_F(MainWindowDocuments, QuitStopsAtADocumentsCancelWithoutWritingTheSettings) {
-    frmMain &w = start();
-    active().rtfText->SetText("PRINT 1");
-    w.NewDocument();
-    active().rtfText->SetText("PRINT 2");
-    prompts.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::No};
-    EXPECT_FALSE(w.close());
-    EXPECT_EQ(captions(w), (QStringList{"Document 1", "Document 2"}));
-    EXPECT_EQ(prompts.messages().size(), 1u);
-    EXPECT_FALSE(QFile::exists(module.settingsPath()));
-    EXPECT_TRUE(w.close());
-    EXPECT_TRUE(QFile::exists(module.settingsPath()));
 }
 
 TEST_F(MainWindowDocuments, ToolBarActsOnTheActiveDocumentAlone) {
