@@ -35,10 +35,12 @@ protected:
         DocumentWindowFixture::SetUp();
         start();
     }
+    // The Window menu's list, the active entry marked "<", then the recent files.
     QStringList captionsAndRecentFiles() {
         QStringList all;
-        for (const frmDocument *document : main().documents())
-            all << document->windowTitle();
+        Q_EMIT main().mnuWindow->aboutToShow();
+        for (const QAction *entry : main().mnuWindow->actions().mid(7))
+            all << entry->text() + (entry->isChecked() ? "<" : "");
         const AppSettings &s = module.settings();
         return all << "|" << s.RecentFiles[1] << s.RecentFiles[2] << s.RecentFiles[3];
     }
@@ -84,45 +86,46 @@ TEST_F(FileCommands, AFlushThatFailsFailsEverySaveAndLosesNothing) {
     EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::Files).size(), 4); // + the filler, no temporary
 }
 
-TEST_F(FileCommands, FailedWritesAreReportedAndLeaveNothingBehind) {
-    writeFile("plain", "x");
-    ASSERT_TRUE(QDir(filesDir.path()).mkdir("folder"));
-    frmDocument &doc = active();
-    doc.rtfText->SetText("unsaved work");
-    for (const char *name : {"vanished/a.opl", "plain/a.opl", "folder"}) {
-        for (QAction *item : {main().mnuFileSave, main().mnuFileSaveAs}) {
-            trigger(item, filesDir.filePath(name));
-            EXPECT_FALSE(report().startsWith('<')) << name;
-            EXPECT_EQ(doc.windowTitle(), "Document 1");
-        }
-    }
-    EXPECT_TRUE(doc.rtfText->Modified());
-    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              (QStringList{"folder", "plain"}));
-    EXPECT_TRUE(QDir(filesDir.filePath("folder")).isEmpty());
-    EXPECT_EQ(captionsAndRecentFiles(), (QStringList{"Document 1", "|", "", "", ""}));
-}
-
-// Open, the recent files, Close, Save and Exit in one session: after each step the captions,
-// the recent files, the active text, whether it is changed, its procedures and any message.
+// Failed saves, Open, the recent files, Close, Save and Exit in one session: after each step the
+// Window menu, the recent files, the active text, whether it is changed, its procedures, any
+// message and the file dialogs asked with their folders.
 TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     QString shown;
     const auto note = [&](const QString &step, const QString &file = {}) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const frmDocument *doc = main().activeDocument();
-        const QString text = doc ? doc->rtfText->Text().replace("\r", "\\r").replace("\n", "\\n")
-                                 : "-";
+        QString asked;
+        for (const ScriptedPrompts::Call &call : prompts.calls)
+            if (call.kind != ScriptedPrompts::Kind::Message)
+                asked += "\n  asked: " + call.text + " in " + call.file.folder;
+        const QString text =
+            doc ? doc->rtfText->Text().replace("\r", "\\r").replace("\n", "\\n") : "-";
         shown += step + ": " + captionsAndRecentFiles().join(' ') + "\n  " + text +
                  (doc && doc->rtfText->Modified() ? " *" : "") +
                  (doc ? " procedures " + doc->lstProc.join(',') : "") + "\n  " +
                  prompts.boxes().join("\n  ").replace("\r\n", "\\r\\n") +
                  (file.isEmpty() ? "" : "\n  file " + readAll(file).toPercentEncoding(" \"")) +
-                 '\n';
+                 asked + '\n';
         prompts.clear();
     };
+    // Saves that cannot be written: each reports why, and the window and the folder stay.
+    writeFile("plain", "x");
+    ASSERT_TRUE(QDir(filesDir.path()).mkdir("folder"));
+    active().rtfText->SetText("unsaved work");
+    for (const QString name : {"vanished/a.opl", "plain/a.opl", "folder"})
+        for (QAction *item : {main().mnuFileSave, main().mnuFileSaveAs}) {
+            trigger(item, filesDir.filePath(name));
+            note(item->objectName() + ' ' + name);
+        }
+    EXPECT_EQ(QDir(filesDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"folder", "plain"}));
+    EXPECT_TRUE(QDir(filesDir.filePath("folder")).isEmpty());
     const QString b = writeFile("b.opl", "B"), c = writeFile("c & d.opl", "C");
-    for (const QString &path : {b, c, filesDir.path() + "/./b.opl"})
-        trigger(main().mnuFileOpen, path);
-    note("open b, c and b again");
+    const QString opened[] = {b, c, filesDir.path() + "/./b.opl", "", filesDir.filePath("x.opl")};
+    for (const QString &path : opened) { // the first from the tool bar
+        trigger(&path == opened ? main().toolbarButton("Öffnen") : main().mnuFileOpen, path);
+        note("open " + path);
+    }
     main().mnuFileMRU[2]->trigger();
     note("recent 2 (" + main().mnuFileMRU[1]->text() + ")");
     closeAndDelete(active().parentWidget());
@@ -143,8 +146,8 @@ TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     EXPECT_EQ(active().rtfText->GetSel(false), (TextRange{0, 2, 1, 0}));
     main().mnuEditUndo->trigger();
     note("open, comment, undo");
-    for (QAction *item : {main().mnuEditRedo, main().mnuFileSave, main().mnuFileClose,
-                          main().mnuFileMRU[1]})
+    for (QAction *item :
+         {main().mnuEditRedo, main().mnuFileSave, main().mnuFileClose, main().mnuFileMRU[1]})
         item->trigger();
     note("redo, save, close, recent 1", path);
 
@@ -160,7 +163,13 @@ TEST_F(FileCommands, ASessionOfFileCommandsAsTheGoldenFileShowsIt) {
     active().rtfText->SetText("PRINT 1\r\nPRINT \"✓\"");
     trigger(main().mnuFileSave);
     note("save as ASCII", prog);
-    prompts.messageAnswers = {MessageAnswer::No};
+    main().mnuWindow->actions()[8]->trigger();
+    note("window 2");
+    prompts.messageAnswers = {MessageAnswer::Cancel}; // the first changed document stops the quit
+    main().mnuFileExit->trigger();
+    note("exit, cancelled");
+    EXPECT_FALSE(QFile::exists(module.settingsPath()));
+    prompts.messageAnswers = {MessageAnswer::No, MessageAnswer::No};
     main().mnuFileExit->trigger();
     note("exit, not saved");
     EXPECT_FALSE(main().isVisible());

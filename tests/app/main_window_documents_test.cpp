@@ -40,53 +40,23 @@ TEST(WindowArrangement, PiecesFillTheAreaAndIconsRowUpFromTheBottom) {
         (QList<QRect>{QRect(0, 170, 120, 30), QRect(120, 170, 120, 30), QRect(0, 140, 120, 30)}));
 }
 
-TEST_F(MainWindowDocuments, ADocumentAloneFillsTheFrameLaterOnesKeepTheirSize) {
-    frmMain &w = start();
-    w.show();
-    w.mnuWindowNewWindow->trigger();
-    EXPECT_NE(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
-    for (frmDocument *document : w.documents())
-        closeAndDelete(document->parentWidget());
-    w.mnuFileNew->trigger();
-    EXPECT_EQ(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
-}
-
-TEST_F(MainWindowDocuments, StartUpReopensTheMostRecentFileOnlyWhenItExists) {
-    const QString path = writeFile("recent.opl", "GLOBAL n%\r\nPROC main:\r\n");
-    for (const QString &recent : {filesDir.filePath("vanished.opl"), path}) {
+TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
+    const QString a = writeFile("a.opl", "GLOBAL n%\r\nPROC a:"), b = writeFile("b.opl", "B"),
+                  c = writeFile("c.opl", "C"), missing = filesDir.filePath("missing.opl");
+    // Without files named, start-up reopens the most recent file when it exists, unasked.
+    for (const QString &recent : {missing, a}) {
         mdlMAIN other(programDir.path(), prompts);
         other.applyStartDefaults();
         other.settings().RecentFiles[1] = recent;
         ASSERT_TRUE(writeSettingsFile(other.settingsPath(), other.settings()));
         other.start();
-        const frmDocument &doc = *other.MainWindow()->activeDocument();
-        EXPECT_EQ(doc.windowTitle(), recent == path ? path : "Document 1");
-        EXPECT_EQ(doc.lstProc, recent == path ? QStringList({"n%", "main:"}) : QStringList());
-        EXPECT_EQ(other.settings().RecentFiles[1], recent);
-        other.MainWindow()->close();
+        frmMain &w = *other.MainWindow();
+        EXPECT_EQ(captions(w) + w.activeDocument()->lstProc << other.settings().RecentFiles[1],
+                  recent == a ? QStringList({a, "n%", "a:", a})
+                              : QStringList({"Document 1", missing}));
+        w.close();
     }
     EXPECT_TRUE(prompts.calls.empty());
-}
-
-TEST_F(MainWindowDocuments, OpenLoadsTheChosenFileOrClosesItsNewWindowAgain) {
-    frmMain &w = start();
-    const QString path = writeFile("a.opl", "PROC main:\r\nENDP");
-    prompts.fileAnswers = {path, "", filesDir.filePath("missing.opl")};
-    w.tbToolBar_ButtonClick(QString::fromUtf8("Öffnen"));
-    EXPECT_EQ(prompts.calls[0].file.folder, "");
-    for (int cancelled = 0; cancelled < 2; ++cancelled) {
-        w.mnuFileOpen->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    EXPECT_EQ(captions(w), (QStringList{"Document 1", path}));
-    EXPECT_EQ(prompts.calls[1].file.folder, filesDir.path()); // the active document's
-    w.NewDocument();
-    EXPECT_EQ(w.activeDocument()->windowTitle(), "Document 5");
-}
-
-TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
-    const QString a = writeFile("a.opl", "PROC a:"), b = writeFile("b.opl", "B"),
-                  c = writeFile("c.opl", "C"), missing = filesDir.filePath("missing.opl");
     module.applyStartDefaults();
     module.settings().RecentFiles[1] = c;
     ASSERT_TRUE(writeSettingsFile(module.settingsPath(), module.settings()));
@@ -110,26 +80,11 @@ TEST_F(MainWindowDocuments, FilesFromTheCommandLineOrDroppedOpenAsOpenDoes) {
     EXPECT_EQ(module.settings().RecentFiles[1], c);
 }
 
-// The documents after the one that refused are not asked.
-TEST_F(MainWindowDocuments, QuitStopsAtADocumentsCancelWithoutWritingTheSettings) {
-    frmMain &w = start();
-    active().rtfText->SetText("PRINT 1");
-    w.NewDocument();
-    active().rtfText->SetText("PRINT 2");
-    prompts.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::No};
-    EXPECT_FALSE(w.close());
-    EXPECT_EQ(captions(w), (QStringList{"Document 1", "Document 2"}));
-    EXPECT_EQ(prompts.messages().size(), 1u);
-    EXPECT_FALSE(QFile::exists(module.settingsPath()));
-    EXPECT_TRUE(w.close());
-    EXPECT_TRUE(QFile::exists(module.settingsPath()));
-}
-
 TEST_F(MainWindowDocuments, ToolBarActsOnTheActiveDocumentAlone) {
     module.applyStartDefaults();
     module.settings().LineNumbers = false;
     module.settings().Colours[0] = 0x0000FF;
-    module.settings().EditorFont.Name = "No Such Font"; // shows as the fixed-pitch font, kept
+    module.settings().EditorFont = {"No Such Font", 10, true}; // shows as the fixed-pitch font
     module.start();
     frmMain &w = main();
     frmDocument &first = active();
@@ -151,21 +106,32 @@ TEST_F(MainWindowDocuments, ToolBarActsOnTheActiveDocumentAlone) {
                   shown ? QRect(110, 10, 290, 290) : QRect(10, 10, 390, 290));
     }
     EXPECT_TRUE(first.NavigatorVisible());
-    prompts.fontAnswers = {std::nullopt, FontChoice{"DejaVu Serif", 14, false, true}};
+    prompts.fontAnswers = {std::nullopt, FontChoice{"DejaVu Serif", 14.123456, false, true}};
     QByteArray shownFont(64, '\0');
     first.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, 0ul,
                                  static_cast<void *>(shownFont.data()));
     EXPECT_EQ(shownFont.constData(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     w.toolbarButton("Font")->trigger(); // cancelled: nothing changes
-    EXPECT_EQ(module.settings().EditorFont, (EditorFontSetting{"No Such Font", 10}));
+    EXPECT_EQ(prompts.calls.at(0).font, (FontChoice{"No Such Font", 10, true}));
+    EXPECT_EQ(module.settings().EditorFont, (EditorFontSetting{"No Such Font", 10, true}));
     w.toolbarButton("Font")->trigger();
+    EXPECT_EQ(module.settings().EditorFont,
+              (EditorFontSetting{"DejaVu Serif", 14.1235, false, true}));
     EXPECT_EQ(second.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 14);
     EXPECT_EQ(first.rtfText->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZE, 0), 10);
 }
 
+// A document alone fills the frame; later ones keep their size until arranged.
 TEST_F(MainWindowDocuments, RefreshRescansAndTheWindowMenuArrangesTheDocuments) {
     frmMain &w = start();
     w.resize(900, 700);
+    w.show();
+    w.mnuWindowNewWindow->trigger();
+    EXPECT_NE(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
+    for (frmDocument *document : w.documents())
+        closeAndDelete(document->parentWidget());
+    w.mnuFileNew->trigger();
+    EXPECT_EQ(w.activeChild()->geometry(), w.mdiArea->viewport()->rect());
     QWidget *first = active().parentWidget();
     active().rtfText->SetText("GLOBAL n%\r\nPROC main:");
     w.mnuFileRefresh->trigger();

@@ -36,59 +36,28 @@ QStringList storedPlacement() {
 
 using MainWindowLoad = MainWindowFixture;
 
-TEST_F(MainWindowLoad, FirstRunUsesDefaultsPlacementAndDisablesTheTranslatorItems) {
-    EXPECT_TRUE(store().fileName().startsWith(storeDir.path())); // never the real store
-    frmMain &w = start();
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(QRect(w.pos(), w.size()), firstWindowRect(available));
-    const AppSettings &s = module.settings();
-    EXPECT_EQ(s.Paths[4], QDir::rootPath());
-    EXPECT_FALSE(w.mnuFileTranslate->isEnabled());
-    EXPECT_FALSE(w.mnuFileTransConv->isEnabled());
-    EXPECT_TRUE(prompts.calls.empty()); // no message at start-up
-    ASSERT_TRUE(w.close());
-    EXPECT_EQ(storedPlacement()[2], formatSingle(pixelsToTwips(w.width(), dpi().x())));
-}
-
-TEST_F(MainWindowLoad, SettingsFileShowsRecentFilesAndKeepsTranslatorItemsWhenItExists) {
-    const QString translator = makeTranslator(programDir);
-    for (const QString &path : {translator, programDir.filePath("missing.exe")}) {
-        SCOPED_TRACE(path.toStdString());
-        AppSettings file;
-        file.RecentFiles = {"", "/src/one.opl", "/src/a&b, c.opl", ""};
-        file.Paths = {"", path, "/inc", "/out", "/conv"};
-        ASSERT_TRUE(writeSettingsFile(module.settingsPath(), file));
-
-        mdlMAIN run(programDir.path(), prompts);
-        run.start();
-        frmMain &w = *run.MainWindow();
-        EXPECT_EQ(run.settings().Paths[4], "/conv");
-        for (int i = 1; i <= 2; ++i) {
-            EXPECT_TRUE(w.mnuFileMRU[i]->isVisible());
-            EXPECT_EQ(w.recentFileEntryPath(i), file.RecentFiles[i]);
-        }
-        EXPECT_EQ(w.mnuFileMRU[2]->text(), "/src/a&&b, c.opl"); // shows one "&"
-        EXPECT_FALSE(w.mnuFileMRU[3]->isVisible());
-        EXPECT_TRUE(w.mnuFileBar5->isVisible());
-        EXPECT_EQ(w.mnuFileTranslate->isEnabled(), path == translator);
-        EXPECT_EQ(w.mnuFileTransConv->isEnabled(), path == translator);
-    }
-}
-
+// What the settings file holds is shown, what it lacks takes the defaults; the translator items
+// need the whole file and the translator. The first run places the window by the screen.
 TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTheLanguage) {
+    EXPECT_TRUE(store().fileName().startsWith(storeDir.path())); // never the real store
     DocumentLanguage language;
     ASSERT_TRUE(language.load(programDir.filePath("opl.xml")));
     AppSettings file;
-    file.RecentFiles[1] = "/src/first.opl";
-    file.Paths = {"", makeTranslator(programDir), "/inc", "/out", "/conv"};
+    file.RecentFiles = {"", "/src/one.opl", "/src/a&b, c.opl", ""};
+    const QString translator = makeTranslator(programDir);
+    file.Paths = {"", translator, "/inc", "/out", "/conv"};
     file.WaitSeconds = 2.5f;
     file.EditorFont = {"Courier", 9.5};
     file.Colours = {1, 0, 0x123456, 3, 4, 5, 6, 7, 8, 9, 10}; // black is a colour as stored
     const QList<QByteArray> lines = formatSettingsFile(file).split('\n');
     const EditorFontSetting fixedFont{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
                                       10};
-    for (const int kept : {0, 8, 14}) { // no file; up to the wait; up to colour 2
-        SCOPED_TRACE(kept);
+    // No file; up to the wait; up to colour 2; whole; whole without the translator.
+    for (const int row : {0, 8, 14, 22, 23}) {
+        SCOPED_TRACE(row);
+        const int kept = std::min(row, 22);
+        if (row == 23)
+            QFile::remove(translator);
         QFile::remove(module.settingsPath());
         QFile cut(module.settingsPath());
         ASSERT_TRUE(kept == 0 || cut.open(QIODevice::WriteOnly));
@@ -100,6 +69,12 @@ TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTh
         run.applyStartDefaults();
         run.start();
         const AppSettings &s = run.settings();
+        frmMain &w = *run.MainWindow();
+        if (kept == 0) {
+            EXPECT_EQ(QRect(w.pos(), w.size()),
+                      firstWindowRect(QGuiApplication::primaryScreen()->availableGeometry()));
+        }
+        EXPECT_EQ(s.Paths[4], kept ? "/conv" : QDir::rootPath());
         EXPECT_EQ(s.WaitSeconds, kept ? 2.5f : 6.0f);
         EXPECT_EQ(s.EditorFont, kept > 8 ? file.EditorFont : fixedFont);
         for (int i = 1; i <= 10; ++i)
@@ -108,13 +83,23 @@ TEST_F(MainWindowLoad, ValuesAShortSettingsFileLacksTakeTheDefaultsColoursFromTh
                           ? file.Colours[i]
                           : language.colour(LanguageCategory::ByColourIndex[i - 1]).value())
                 << i;
-        EXPECT_EQ(run.MainWindow()->mnuFileMRU[1]->isVisible(), kept > 0);
-        EXPECT_FALSE(run.MainWindow()->mnuFileTranslate->isEnabled());
-        ASSERT_TRUE(run.MainWindow()->close());
+        QString recent = w.mnuFileBar5->isVisible() ? "bar" : "";
+        for (int i = 1; i <= 3; ++i)
+            if (w.mnuFileMRU[i]->isVisible())
+                recent += '|' + w.recentFileEntryPath(i) + ' ' + w.mnuFileMRU[i]->text();
+        EXPECT_EQ(recent,
+                  kept ? "bar|/src/one.opl /src/one.opl|/src/a&b, c.opl /src/a&&b, c.opl" : "");
+        EXPECT_EQ(w.mnuFileTranslate->isEnabled(), row == 22);
+        ASSERT_TRUE(w.close()); // saving enables the items when the translator exists
+        EXPECT_EQ(w.mnuFileTranslate->isEnabled(), kept > 0 && row != 23);
+        if (kept == 0) {
+            EXPECT_EQ(storedPlacement()[2], formatSingle(pixelsToTwips(w.width(), dpi().x())));
+        }
         AppSettings written;
         ASSERT_TRUE(readSettingsFile(module.settingsPath(), written));
         EXPECT_EQ(written.Colours, s.Colours);
     }
+    EXPECT_TRUE(prompts.calls.empty()); // no message at start-up
 }
 
 TEST_F(MainWindowLoad, StartsWhereItWasAndQuitWhileMinimisedKeepsThePlacement) {

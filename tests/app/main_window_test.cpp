@@ -6,16 +6,11 @@
 #include "document/rtf_text.h"
 
 #include <QAccessible>
-#include <QFile>
-#include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -23,15 +18,6 @@ namespace {
 // A caption as shown, without its Alt-key marks.
 QString shown(QString caption) {
     return caption.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
-}
-
-// "name:text" per entry, "name:-" for a separator.
-QStringList describe(const QList<QAction *> &actions) {
-    QStringList entries;
-    for (const QAction *action : actions)
-        entries << action->objectName() + ':' +
-                       (action->isSeparator() ? "-" : shown(action->text()));
-    return entries;
 }
 
 // One line per entry: name, caption, shortcut, and "hidden"; sub-menus indented below.
@@ -106,29 +92,4 @@ TEST_F(MainWindow, ViewItemsToggleTheBars) {
             EXPECT_EQ(std::pair(item->isChecked(), bar->isVisible()), std::pair(shown, shown));
         }
     EXPECT_EQ(w.createPopupMenu(), nullptr); // no second way to hide a bar
-}
-
-TEST_F(MainWindow, WindowMenuListsTheChildWindowsOnce) {
-    frmMain &w = start();
-    for (QMdiSubWindow *first : w.mdiArea->subWindowList())
-        first->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QMdiSubWindow *children[2];
-    for (int i = 0; i < 2; ++i) {
-        children[i] = w.mdiArea->addSubWindow(new QWidget);
-        children[i]->setWindowTitle(i == 0 ? "Document 1" : "/tmp/a&b.opl[*]");
-        children[i]->setWindowModified(i == 1);
-        children[i]->show();
-    }
-    w.mdiArea->setActiveSubWindow(children[1]);
-    ASSERT_EQ(w.activeChild(), children[1]);
-    for (int round = 0; round < 2; ++round) {
-        Q_EMIT w.mnuWindow->aboutToShow();
-        const QList<QAction *> list = w.mnuWindow->actions().mid(6);
-        ASSERT_EQ(describe(list), (QStringList{":-", ":1 Document 1", ":2 /tmp/a&b.opl*"}));
-        EXPECT_FALSE(list[1]->isChecked());
-        EXPECT_TRUE(list[2]->isChecked());
-    }
-    w.mnuWindow->actions()[7]->trigger();
-    EXPECT_EQ(w.activeChild(), children[0]);
 }

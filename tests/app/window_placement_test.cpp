@@ -9,17 +9,11 @@
 
 #include <limits>
 
-namespace {
-
-class WindowPlacementTest : public ::testing::Test {
-protected:
-    QSettings store() { return QSettings(dir.filePath("store.ini"), QSettings::IniFormat); }
+TEST(WindowPlacementStore, AValueThatIsNoFiniteNumberFallsBackAlone) {
     QTemporaryDir dir;
-};
-
-} // namespace
-
-TEST_F(WindowPlacementTest, AValueThatIsNoFiniteNumberFallsBackAlone) {
+    const auto store = [&] {
+        return QSettings(dir.filePath("store.ini"), QSettings::IniFormat);
+    };
     for (const CaseLine &c : readCases("app/window_placement.txt", 2)) {
         SCOPED_TRACE(c.line);
         const float expected = c.text(1).toFloat();

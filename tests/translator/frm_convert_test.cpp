@@ -84,26 +84,22 @@ TEST_F(FrmConvertTest, OkIsEnabledWhileTheFileExistsAndTheFolderButtonShowsTheCh
     EXPECT_EQ(d.txtI->text() + '|' + settings.Paths[4], root.path() + '|' + root.path());
 }
 
-TEST_F(FrmConvertTest, AConversionWritesItsCommandLineRunsAndShowsTheLog) {
+// A conversion, then one without the log folder, then one whose program folder is a file:
+// opltran.bat cannot be written there and nothing runs or waits.
+TEST_F(FrmConvertTest, AConversionRunsAndShowsTheLogAMissingLogOrBatchFileIsReported) {
     writeFile(program + "/opltran.bat", "the last translation\r\n");
     convert(game);
-    EXPECT_EQ(duringRuns, QStringList{"60000 00 1"});
     EXPECT_EQ(readAll(output + "/Game.txt"), "PROC main:\r\nENDP\r\n");
     const QString log = QString::fromUtf8(readAll(logPath));
     EXPECT_TRUE(log.contains("ARG=" + game + "\r\nARG=-o" + output + "\r\nARG=-conv\r\n"));
-    EXPECT_EQ(prompts.boxes(),
-              QStringList{"Translation successfull\r\n" + log + " | Tamro | None | Ok"});
-}
-
-TEST_F(FrmConvertTest, AMissingLogOrBatchFileIsReportedAndTheDialogCloses) {
     ASSERT_TRUE(QDir(program + "/LOG").removeRecursively());
     convert(game);
-    // A program folder that is a file: opltran.bat cannot be written, nothing runs or waits.
     program = game;
     convert(game);
     EXPECT_EQ(prompts.boxes(),
-              (QStringList{"File not found!\r\n\r\ntpl5_12_2026_36512.log | Tamro | Critical | Ok",
+              (QStringList{"Translation successfull\r\n" + log + " | Tamro | None | Ok",
+                           "File not found!\r\n\r\ntpl5_12_2026_36512.log | Tamro | Critical | Ok",
                            "Not a directory | Tamro | Critical | Ok"}));
-    EXPECT_EQ(duringRuns.size(), 1);
+    EXPECT_EQ(duringRuns, (QStringList{"60000 00 1", "60000 00 1"}));
     EXPECT_EQ(readAll(game), "PROC main:\r\nENDP\r\n");
 }

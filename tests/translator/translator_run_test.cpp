@@ -57,12 +57,7 @@ TEST_F(TranslatorRunTest, EveryPathReachesTheTranslatorAsOneArgumentAndRunsNothi
         EXPECT_TRUE(
             text.contains("ARG=" + src + "\r\nARG=-i" + include + "\r\nARG=-o" + output + "\r\n"))
             << text.toStdString();
-        const TranslationOutcome outcome = evaluateTranslationLog(text, src);
-        EXPECT_EQ(outcome.message.toStdString(),
-                  ("Translation successfull\r\n" + text + "\r\n\r\nOutput Path \t" + output + '/' +
-                   QFileInfo(src).completeBaseName() + ".opo\r\n")
-                      .toStdString());
-        EXPECT_TRUE(outcome.opoExists);
+        EXPECT_TRUE(evaluateTranslationLog(text, src).opoExists); // written where -o said
     }
     for (const QString &dir : {program, output, root.path()})
         EXPECT_FALSE(QFile::exists(dir + "/PWNED")) << dir.toStdString();
