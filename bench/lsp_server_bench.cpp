@@ -1,6 +1,7 @@
 // tamro-lsp on a generated 100,000-line source: diagnostics after a one-character change (the
 // connection adds its pause of StdioConnection::kDebounceMs before publishing), completion
 // while the client types, and the heap the open document takes against its text.
+#include "base/memory_policy.h"
 #include "lsp/lsp_server.h"
 #include "lsp/stdio_connection.h"
 #include "opl_source_generator.h"
@@ -131,4 +132,11 @@ BENCHMARK(BM_MemoryOfOpenDocument)->Iterations(1);
 
 } // namespace
 
-BENCHMARK_MAIN();
+// As the programs run (see their main()): large blocks stay in the heap from scan to scan.
+int main(int argc, char **argv) {
+    MemoryPolicy::keepLargeBlocks();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

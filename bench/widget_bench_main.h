@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/memory_policy.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +11,7 @@
 // application exists; `tearDown` releases what the benchmarks kept alive, while it still does.
 inline int runWidgetBenchmarks(int argc, char **argv, const std::function<void()> &setUp = {},
                                const std::function<void()> &tearDown = {}) {
+    MemoryPolicy::keepLargeBlocks(); // as the programs run
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

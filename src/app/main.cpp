@@ -1,9 +1,11 @@
 #include "app/mdl_main.h"
 #include "app/qt_prompts.h"
+#include "base/memory_policy.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
+    MemoryPolicy::keepLargeBlocks();
     QApplication app(argc, argv);
     QtPrompts prompts;
     mdlMAIN module(QCoreApplication::applicationDirPath(), prompts);

@@ -1,5 +1,6 @@
 // tamro-scan: the navigator outline, the scan's reports and, on request, the undefined
 // names of OPL sources, for scripts. See ScanOptions::usage().
+#include "base/memory_policy.h"
 #include "cli/scan_command.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 int main(int argc, char **argv) {
+    MemoryPolicy::keepLargeBlocks();
     QCoreApplication app(argc, argv);
     QList<QByteArray> nativeArguments;
     for (int i = 0; i < argc; ++i)

@@ -1,6 +1,7 @@
 // tamro-lsp: the scanner, the search for undefined names, the vocabulary and the command
 // reference of the editor, served to any editor over the Language Server Protocol on
 // standard input and output.
+#include "base/memory_policy.h"
 #include "lsp/language_data.h"
 #include "lsp/lsp_server.h"
 #include "lsp/stdio_connection.h"
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 int main(int argc, char **argv) {
+    MemoryPolicy::keepLargeBlocks();
     QCoreApplication app(argc, argv);
     // A client that closes its end must not kill the server mid-write; write() reports it.
     std::signal(SIGPIPE, SIG_IGN);
