@@ -26,8 +26,15 @@ qsizetype indexOf(QStringView text, QLatin1StringView needle, qsizetype from) {
 
 namespace {
 
+// A long text is counted first, so that the result is no larger than what it keeps.
+template <typename Drop> qsizetype keptSize(QStringView text, Drop drop) {
+    if (text.size() <= 4096)
+        return text.size();
+    return std::count_if(text.begin(), text.end(), [&](QChar c) { return !drop(c); });
+}
+
 template <typename Drop> QString without(QStringView text, Drop drop) {
-    QString out(text.size(), Qt::Uninitialized);
+    QString out(keptSize(text, drop), Qt::Uninitialized);
     QChar *end = out.data();
     for (QChar c : text)
         if (!drop(c))
@@ -37,11 +44,7 @@ template <typename Drop> QString without(QStringView text, Drop drop) {
 }
 
 template <typename Drop> QStringView without(QStringView text, Drop drop, std::u16string &buffer) {
-    // A long text is counted first, so that the buffer is no larger than what it keeps.
-    std::size_t kept = std::size_t(text.size());
-    if (kept > 4096)
-        kept =
-            std::size_t(std::count_if(text.begin(), text.end(), [&](QChar c) { return !drop(c); }));
+    const auto kept = std::size_t(keptSize(text, drop));
     if (buffer.size() < kept)
         buffer.resize(kept);
     std::size_t size = 0;

@@ -18,9 +18,9 @@ const char *readLength(const char *at, std::uint32_t &value) {
 
 } // namespace
 
-void NameSet::insert(QStringView name) {
-    const std::uint32_t h = hash(name);
-    if (contains(name, h))
+void NameSet::insert(QStringView prefix, QStringView name) {
+    const std::uint32_t h = finish(fnv(name, fnv(prefix)));
+    if (contains(prefix, name, h))
         return;
     // At most half the slots in use keeps the probes short. Past a million slots, where every
     // probe misses the cache anyway, three quarters: the table is then most of what a
@@ -33,14 +33,39 @@ void NameSet::insert(QStringView name) {
     std::size_t slot = h & mask;
     while (m_slots[slot])
         slot = (slot + 1) & mask;
-    m_slots[slot] = store(name) + 1;
+    m_slots[slot] = store(prefix, name) + 1;
     ++m_count;
 }
 
-std::uint32_t NameSet::store(QStringView name) {
-    const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
-    const auto length = std::size_t(name.size());
-    const bool wide = !std::all_of(text, text + length, [](char16_t c) { return c < 0x100; });
+namespace {
+
+bool narrow(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+}
+
+void append(std::string &piece, QStringView text, bool wide) {
+    if (wide)
+        piece.append(reinterpret_cast<const char *>(text.utf16()), std::size_t(text.size()) * 2);
+    else
+        for (const QChar c : text)
+            piece.push_back(char(c.unicode()));
+}
+
+// Whether `stored` (one byte or two a character) begins with `text`.
+bool storedStartsWith(const char *stored, bool wide, QStringView text) {
+    if (wide)
+        return std::memcmp(stored, text.utf16(), std::size_t(text.size()) * 2) == 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].unicode() != char16_t(static_cast<unsigned char>(stored[i])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::uint32_t NameSet::store(QStringView prefix, QStringView name) {
+    const auto length = std::size_t(prefix.size() + name.size());
+    const bool wide = !narrow(prefix) || !narrow(name);
     const std::size_t size = 5 + length * (wide ? 2 : 1);
     // A piece is never filled past kPiece, so every offset fits its bits; a source of at most
     // a few hundred megabytes never needs the 1,024 pieces the rest can number.
@@ -61,27 +86,20 @@ std::uint32_t NameSet::store(QStringView name) {
         if (!value)
             break;
     }
-    if (wide)
-        piece.append(reinterpret_cast<const char *>(text), length * 2);
-    else
-        for (std::size_t i = 0; i < length; ++i)
-            piece.push_back(char(text[i]));
+    append(piece, prefix, wide);
+    append(piece, name, wide);
     return place;
 }
 
-bool NameSet::equals(std::uint32_t place, QStringView name) const {
+bool NameSet::equals(std::uint32_t place, QStringView prefix, QStringView name) const {
     const char *at = m_pieces[place >> kOffsetBits].data() + (place & (kPiece - 1));
     std::uint32_t header = 0;
     at = readLength(at, header);
-    if ((header >> 1) != std::uint32_t(name.size()))
+    if ((header >> 1) != std::uint32_t(prefix.size() + name.size()))
         return false;
-    const char16_t *text = reinterpret_cast<const char16_t *>(name.utf16());
-    if (header & 1)
-        return std::memcmp(at, text, std::size_t(name.size()) * 2) == 0;
-    for (qsizetype i = 0; i < name.size(); ++i)
-        if (text[i] != char16_t(static_cast<unsigned char>(at[i])))
-            return false;
-    return true;
+    const bool wide = header & 1;
+    return storedStartsWith(at, wide, prefix) &&
+           storedStartsWith(at + prefix.size() * (wide ? 2 : 1), wide, name);
 }
 
 std::uint32_t NameSet::hashAt(std::uint32_t place) const {
@@ -101,12 +119,12 @@ std::uint32_t NameSet::hashAt(std::uint32_t place) const {
     return finish(h);
 }
 
-bool NameSet::contains(QStringView name, std::uint32_t hash) const {
+bool NameSet::contains(QStringView prefix, QStringView name, std::uint32_t hash) const {
     if (m_slots.empty())
         return false;
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask)
-        if (equals(m_slots[slot] - 1, name))
+        if (equals(m_slots[slot] - 1, prefix, name))
             return true;
     return false;
 }

@@ -13,19 +13,26 @@
 // string hash cost more than everything else the searches do.
 class NameSet {
 public:
-    void insert(QStringView name);
+    void insert(QStringView name) { insert({}, name); }
     bool contains(QStringView name) const { return contains(name, hash(name)); }
-    bool contains(QStringView name, std::uint32_t hash) const;
+    bool contains(QStringView name, std::uint32_t hash) const { return contains({}, name, hash); }
+
+    // The name `prefix` followed by `name`, without joining them first.
+    void insert(QStringView prefix, QStringView name);
+    bool contains(QStringView prefix, QStringView name) const {
+        return contains(prefix, name, finish(fnv(name, fnv(prefix))));
+    }
     void reserve(qsizetype count);
     qsizetype size() const { return qsizetype(m_count); }
 
-    static std::uint32_t hash(QStringView name) {
-        std::uint64_t h = 14695981039346656037ull;
+    static std::uint32_t hash(QStringView name) { return finish(fnv(name)); }
+
+    static std::uint64_t fnv(QStringView name, std::uint64_t h = 14695981039346656037ull) {
         for (QChar c : name) {
             h ^= c.unicode();
             h *= 1099511628211ull;
         }
-        return finish(h);
+        return h;
     }
 
     // FNV-1a moves a change of the last characters only upwards; the table takes the low
@@ -49,9 +56,10 @@ public:
 
 private:
     void rehash(std::size_t slotCount);
-    bool equals(std::uint32_t place, QStringView name) const;
+    bool contains(QStringView prefix, QStringView name, std::uint32_t hash) const;
+    bool equals(std::uint32_t place, QStringView prefix, QStringView name) const;
     std::uint32_t hashAt(std::uint32_t place) const;
-    std::uint32_t store(QStringView name);
+    std::uint32_t store(QStringView prefix, QStringView name);
 
     // Each name is one record in a store of fixed-size pieces, which never moves what it
     // holds and never holds twice what it needs while growing: a length (times two, plus one

@@ -36,13 +36,17 @@ public:
     bool isDeclared(QStringView name, std::uint32_t hash, int owner) const;
 
 private:
-    // The members of every procedure in one set, each name behind its owner's number: one
-    // table for the whole document rather than one per procedure.
-    QStringView memberKey(int owner, QStringView name) const;
+    // The members of every procedure in one set, each name behind its owner's number as two
+    // characters: one table for the whole document rather than one per procedure.
+    struct OwnerPrefix {
+        explicit OwnerPrefix(int owner)
+            : m_chars{char16_t(owner & 0xFFFF), char16_t(unsigned(owner) >> 16)} {}
+        QStringView view() const { return QStringView(m_chars, 2); }
+        char16_t m_chars[2];
+    };
 
     NameSet m_everywhere;
     NameSet m_members;
     QHash<QString, int> m_owners; // owner procedure text -> number
     QString m_owner;              // text of the last procedure node indexed
-    mutable std::u16string m_keyBuffer;
 };

@@ -146,20 +146,20 @@ void SourceScanner::scanLine(QStringView line, int index) {
     if (AsciiCase::equals(line, QLatin1StringView("ENDP")))
         m_builder->endProcedure();
     if (keywords.has(Kw::Proc)) {
-        const QStringView text = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Proc), m_buffer);
+        // Into a string of its own: the parameters are cut from it in place, so a line of
+        // millions of parameters is not held twice more.
+        QString text = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Proc));
         const qsizetype colon = AsciiCase::indexOfChar(text, u':');
-        const QStringView name = colon < 0 ? text : text.first(colon);
-        QStringView parameters;
-        if (colon >= 0) {
-            parameters = text.sliced(colon + 1);
-            if (const qsizetype end = AsciiCase::indexOfChar(parameters, u':'); end >= 0)
-                parameters = parameters.first(end);
-        }
+        const QString name = colon < 0 ? text : text.first(colon);
         if (!name.isEmpty()) {
-            QString procedure = name.toString() + u':';
-            QString copied = parameters.toString();
-            releaseBuffer();
-            m_builder->addProcedure(procedure, copied, index);
+            QString parameters;
+            if (colon >= 0) {
+                parameters = std::move(text);
+                parameters.remove(0, colon + 1);
+                if (const qsizetype end = AsciiCase::indexOfChar(parameters, u':'); end >= 0)
+                    parameters.truncate(end);
+            }
+            m_builder->addProcedure(name + u':', parameters, index);
         }
     }
     declareBlock(keywords);

@@ -53,6 +53,61 @@ QStringView dropStrings(QStringView line, std::u16string &out) {
     return QStringView(out.data(), qsizetype(size));
 }
 
+// The answers for the words of one procedure. Its lines use a few names over and over, and
+// each answer costs lookups in tables that a large document's names spread far beyond the
+// caches; this small table stays in them. Exact: an answer depends on the word and the
+// procedure alone, and the table is emptied when the procedure changes.
+class WordAnswers {
+public:
+    // The answer kept for `word`, whose hash is `hash`: 1 undefined, 0 declared, -1 none.
+    int find(QStringView word, std::uint32_t hash) const {
+        for (std::size_t i = hash & kMask; m_slots[i].generation == m_generation;
+             i = (i + 1) & kMask) {
+            const Slot &slot = m_slots[i];
+            if (slot.hash == hash && slot.length == word.size() &&
+                std::equal(word.utf16(), word.utf16() + word.size(), m_text.begin() + slot.offset))
+                return slot.undefined ? 1 : 0;
+        }
+        return -1;
+    }
+
+    void keep(QStringView word, std::uint32_t hash, bool undefined) {
+        if (word.size() > kLongest)
+            return;
+        if (m_used >= kSlots / 2)
+            clear();
+        std::size_t i = hash & kMask;
+        while (m_slots[i].generation == m_generation)
+            i = (i + 1) & kMask;
+        m_slots[i] = {m_generation, hash, std::uint32_t(m_text.size()), std::uint16_t(word.size()),
+                      undefined};
+        m_text.append(reinterpret_cast<const char16_t *>(word.utf16()), std::size_t(word.size()));
+        ++m_used;
+    }
+
+    void clear() {
+        ++m_generation;
+        m_used = 0;
+        m_text.clear();
+    }
+
+private:
+    static constexpr std::size_t kSlots = 512;
+    static constexpr std::size_t kMask = kSlots - 1;
+    static constexpr qsizetype kLongest = 64;
+    struct Slot {
+        std::uint32_t generation = 0;
+        std::uint32_t hash = 0;
+        std::uint32_t offset = 0;
+        std::uint16_t length = 0;
+        bool undefined = false;
+    };
+    std::array<Slot, kSlots> m_slots{};
+    std::u16string m_text; // the kept words one after the other
+    std::uint32_t m_generation = 1;
+    std::size_t m_used = 0;
+};
+
 // Where the line's first "REM" stands, and its first "PROC " when that lies wholly before the
 // "REM"; -1 for either that is not there. One pass instead of a search for each.
 std::pair<qsizetype, qsizetype> remAndProc(QStringView line) {
@@ -89,12 +144,21 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
     QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
     int owner = scope.ownerOf(procedure);
     // IsNameFree and the scope lookup, with each of the word's two forms hashed once.
-    const auto isUndefined = [&](QStringView word) {
+    const auto lookUp = [&](QStringView word) {
         const NameSet::Folded folded = NameSet::foldAndHash(word, foldBuffer);
         if (vocabulary.containsFolded(folded.text, folded.hash) ||
             declared.containsFolded(folded.text, folded.hash))
             return false;
         return !scope.isDeclared(word, folded.originalHash, owner);
+    };
+    WordAnswers answers;
+    const auto isUndefined = [&](QStringView word) {
+        const std::uint32_t hash = NameSet::hash(word);
+        if (const int kept = answers.find(word, hash); kept >= 0)
+            return kept == 1;
+        const bool undefined = lookUp(word);
+        answers.keep(word, hash, undefined);
+        return undefined;
     };
     bool complete = true;
     lines.forEach([&](QStringView line, qsizetype i) {
@@ -110,8 +174,10 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
             procedure = procedureName(line.sliced(proc + 5));
             changed = true;
         }
-        if (changed)
+        if (changed) {
             owner = scope.ownerOf(procedure);
+            answers.clear();
+        }
         const QStringView text = dropStrings(line, textBuffer);
 
         qsizetype start = 0;

@@ -103,9 +103,12 @@ private:
     // would write for the same characters.
     // Blocks of a fixed size rather than one buffer, which would grow to twice what it holds.
     void append(QList<QByteArray> &blocks, QStringView text) {
+        // A piece's room is reserved for its worst case (three bytes a character): pieces
+        // far smaller than a block keep the blocks nearly full.
         constexpr qsizetype kBlock = 1 << 18;
-        for (qsizetype at = 0; at < text.size(); at += kPiece) {
-            const QStringView piece = text.sliced(at, qMin(kPiece, text.size() - at));
+        constexpr qsizetype kEncoded = 1 << 12;
+        for (qsizetype at = 0; at < text.size(); at += kEncoded) {
+            const QStringView piece = text.sliced(at, qMin(kEncoded, text.size() - at));
             const qsizetype space = m_utf8.requiredSpace(piece.size());
             if (blocks.isEmpty() || blocks.last().capacity() - blocks.last().size() < space) {
                 blocks.append(QByteArray());
