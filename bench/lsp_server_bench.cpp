@@ -1,7 +1,7 @@
 // tamro-lsp on a generated 100,000-line source: diagnostics after a one-character change (the
 // connection adds its pause of StdioConnection::kDebounceMs before publishing), completion
 // while the client types, and the heap the open document takes against its text.
-#include "base/memory_policy.h"
+#include "bench_main.h"
 #include "lsp/lsp_server.h"
 #include "lsp/stdio_connection.h"
 #include "opl_source_generator.h"
@@ -132,11 +132,4 @@ BENCHMARK(BM_MemoryOfOpenDocument)->Iterations(1);
 
 } // namespace
 
-// As the programs run (see their main()): large blocks stay in the heap from scan to scan.
-int main(int argc, char **argv) {
-    MemoryPolicy::keepLargeBlocks();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAMRO_BENCHMARK_MAIN()

@@ -2,7 +2,7 @@
 // 1,000,000 lines; both must grow linearly.
 #include "analysis/source_scanner.h"
 #include "analysis/undefined_search.h"
-#include "base/memory_policy.h"
+#include "bench_main.h"
 #include "opl_source_generator.h"
 
 #include <benchmark/benchmark.h>
@@ -83,11 +83,4 @@ BENCHMARK(BM_FindUndefined)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-// As the programs run (see their main()): large blocks stay in the heap from scan to scan.
-int main(int argc, char **argv) {
-    MemoryPolicy::keepLargeBlocks();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAMRO_BENCHMARK_MAIN()
