@@ -44,6 +44,8 @@ bool narrow(QStringView text) {
 }
 
 void append(std::string &piece, QStringView text, bool wide) {
+    if (text.isEmpty())
+        return;
     if (wide)
         piece.append(reinterpret_cast<const char *>(text.utf16()), std::size_t(text.size()) * 2);
     else
@@ -53,6 +55,8 @@ void append(std::string &piece, QStringView text, bool wide) {
 
 // Whether `stored` (one byte or two a character) begins with `text`.
 bool storedStartsWith(const char *stored, bool wide, QStringView text) {
+    if (text.isEmpty()) // an empty view may hold no pointer at all
+        return true;
     if (wide)
         return std::memcmp(stored, text.utf16(), std::size_t(text.size()) * 2) == 0;
     for (qsizetype i = 0; i < text.size(); ++i)
