@@ -3,6 +3,7 @@
 #include "analysis/completion_entry.h"
 #include "analysis/navigator_node.h"
 #include "analysis/scan_report.h"
+#include "analysis/scan_sink.h"
 
 #include <QList>
 #include <QStringList>
@@ -27,6 +28,23 @@ struct ScanResult {
     QStringList labels;
     QStringList constants;
     QStringList functions;
+
+    QStringList &words(ScanSink::Words list) {
+        switch (list) {
+        case ScanSink::Words::Variables:
+            return variables;
+        case ScanSink::Words::Labels:
+            return labels;
+        case ScanSink::Words::Constants:
+            return constants;
+        case ScanSink::Words::Functions:
+            break;
+        }
+        return functions;
+    }
+    const QStringList &words(ScanSink::Words list) const {
+        return const_cast<ScanResult *>(this)->words(list);
+    }
 
     QList<CompletionEntry> completions; // the scan's own entries, in the order met
     QList<ScanReport> reports;

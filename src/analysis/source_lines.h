@@ -22,6 +22,21 @@ public:
     explicit SourceLines(QStringView text) : m_text(text) {}
     SourceLines(QByteArrayView bytes, Bytes encoding) : m_bytes(bytes), m_encoding(encoding) {}
 
+    // How UTF-8 bytes decode. Valid UTF-8 split at ASCII line ends decodes line by line as it
+    // does whole; a byte order mark inside the text stays a character, as it does whole.
+    static QStringDecoder utf8Decoder() {
+        return QStringDecoder(QStringConverter::Utf8,
+                              QStringConverter::Flag::Stateless |
+                                  QStringConverter::Flag::ConvertInitialBom);
+    }
+
+    // Decodes `bytes` into `out`, which has room for one character per byte; returns the end.
+    // `utf8` is utf8Decoder(), made once for many calls.
+    static QChar *decode(QByteArrayView bytes, Bytes encoding, QChar *out, QStringDecoder &utf8) {
+        return encoding == Bytes::Windows1252 ? TextCodec::decodeWindows1252(bytes, out)
+                                              : utf8.appendToBuffer(out, bytes);
+    }
+
     // True when there are at least two lines.
     bool hasSecondLine() const {
         if (m_list)
@@ -38,11 +53,7 @@ public:
                 if (!visit(QStringView((*m_list)[i]), i))
                     return;
         } else if (m_encoding) {
-            // Valid UTF-8 split at ASCII line ends decodes line by line as it does whole; a
-            // byte order mark inside the text stays a character, as it does whole.
-            QStringDecoder utf8(QStringConverter::Utf8,
-                                QStringConverter::Flag::Stateless |
-                                    QStringConverter::Flag::ConvertInitialBom);
+            QStringDecoder utf8 = utf8Decoder();
             QString buffer;
             split(m_bytes.data(), m_bytes.size(),
                   [&](const char *line, qsizetype size, qsizetype i) {
@@ -51,10 +62,7 @@ public:
                       if (buffer.size() < size)
                           buffer = QString(size, Qt::Uninitialized);
                       QChar *out = buffer.data();
-                      const QByteArrayView bytes(line, size);
-                      const QChar *end = *m_encoding == Bytes::Windows1252
-                                             ? TextCodec::decodeWindows1252(bytes, out)
-                                             : utf8.appendToBuffer(out, bytes);
+                      const QChar *end = decode(QByteArrayView(line, size), *m_encoding, out, utf8);
                       return visit(QStringView(out, end - out), i);
                   });
         } else {

@@ -55,22 +55,7 @@ public:
         m_result.completions.append(CompletionEntry{name, params, icon, description});
     }
     void report(const ScanReport &report) override { m_result.reports.append(report); }
-    void word(Words list, const QString &word) override {
-        switch (list) {
-        case Words::Variables:
-            m_result.variables.append(word);
-            break;
-        case Words::Labels:
-            m_result.labels.append(word);
-            break;
-        case Words::Constants:
-            m_result.constants.append(word);
-            break;
-        case Words::Functions:
-            m_result.functions.append(word);
-            break;
-        }
-    }
+    void word(Words list, const QString &word) override { m_result.words(list).append(word); }
     void declared(const QString &name) override { m_result.lstProc.append(name); }
 
 private:

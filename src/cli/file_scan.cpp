@@ -15,22 +15,6 @@ qsizetype FileScan::undefinedCount() const {
     return count;
 }
 
-FileScan FileScan::run(const QString &name, const SourceLines &lines,
-                       const VocabularyNames &vocabulary, const QString &includeFolder,
-                       bool searchUndefined) {
-    FileScan result;
-    result.name = name;
-    result.absolutePath = absolute(name);
-    result.scan =
-        scanSource(lines, vocabulary, includeFolder, &IncludeFile::read, result.absolutePath);
-    if (searchUndefined)
-        result.undefined = [lines, &vocabulary, lstProc = result.scan.lstProc,
-                            nodes = result.scan.nodes](const UndefinedVisitor &visit) {
-            return ::searchUndefined(lines, vocabulary, lstProc, nodes, visit);
-        };
-    return result;
-}
-
 namespace {
 
 // The navigator as the search for undefined names asks it. Globals, constants and procedures
@@ -63,11 +47,8 @@ void FileScan::replay(ScanSink &sink) const {
     for (const ScanReport &report : scan.reports)
         sink.report(report);
     using Words = ScanSink::Words;
-    for (const auto &[list, words] :
-         {std::pair{Words::Variables, &scan.variables}, std::pair{Words::Labels, &scan.labels},
-          std::pair{Words::Constants, &scan.constants},
-          std::pair{Words::Functions, &scan.functions}})
-        for (const QString &word : *words)
+    for (const Words list : {Words::Variables, Words::Labels, Words::Constants, Words::Functions})
+        for (const QString &word : scan.words(list))
             sink.word(list, word);
     for (const QString &name : scan.lstProc)
         sink.declared(name);

@@ -22,7 +22,7 @@ struct FileScan {
 
     QString name;         // as given on the command line
     QString absolutePath; // absolute and cleaned; symbolic links are not resolved
-    ScanResult scan;      // empty when the file has fewer than 2 lines, or when `rescan` is set
+    ScanResult scan;      // a scan already made, replayed when `rescan` is not set
     Findings undefined;   // empty when the search was not asked for
     // When set, the scan is made once for each part written instead of being held in `scan`:
     // millions of names are never held as nodes, entries and lists at once.
@@ -34,14 +34,9 @@ struct FileScan {
     // The number of findings, by a pass that keeps none of them.
     qsizetype undefinedCount() const;
 
-    // The search runs over every line even when the file was too short to scan. `lines` and
-    // `vocabulary` must outlive the result when `searchUndefined`.
-    static FileScan run(const QString &name, const SourceLines &lines,
-                        const VocabularyNames &vocabulary, const QString &includeFolder,
-                        bool searchUndefined);
-
-    // The same with `rescan` set: nothing is scanned until written. `lines` and `vocabulary`
-    // must outlive the result.
+    // A file scanned when written, and again for each part: nothing is scanned here. The
+    // search runs over every line even when the file was too short to scan. `lines` and
+    // `vocabulary` must outlive the result.
     static FileScan stream(const QString &name, const SourceLines &lines,
                            const VocabularyNames &vocabulary, const QString &includeFolder,
                            bool searchUndefined);

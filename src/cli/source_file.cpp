@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
@@ -73,12 +72,8 @@ SourceFile SourceFile::read(const QString &path, const QByteArray &nativePath) {
     if (mostlyOneLine(text)) {
         result.m_text = QString(text.size(), Qt::Uninitialized);
         QChar *out = result.m_text.data();
-        const QChar *end = *result.m_encoding == SourceLines::Bytes::Windows1252
-                               ? TextCodec::decodeWindows1252(text, out)
-                               : QStringDecoder(QStringConverter::Utf8,
-                                                QStringConverter::Flag::Stateless |
-                                                    QStringConverter::Flag::ConvertInitialBom)
-                                     .appendToBuffer(out, text);
+        QStringDecoder utf8 = SourceLines::utf8Decoder();
+        const QChar *end = SourceLines::decode(text, *result.m_encoding, out, utf8);
         result.m_text.truncate(end - out);
         result.m_encoding.reset();
         return result;
