@@ -29,12 +29,18 @@ void NameSet::insert(QStringView prefix, QStringView name) {
         m_slots.size() < kLargeTable ? m_slots.size() / 2 : m_slots.size() / 4 * 3;
     if (m_count + 1 > limit)
         rehash(std::max<std::size_t>(16, m_slots.size() * 2));
+    place(h, store(prefix, name));
+    ++m_count;
+}
+
+void NameSet::place(std::uint32_t hash, std::uint32_t place) {
     const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = h & mask;
+    std::size_t slot = hash & mask;
     while (m_slots[slot])
         slot = (slot + 1) & mask;
-    m_slots[slot] = store(prefix, name) + 1;
-    ++m_count;
+    m_slots[slot] = place + 1;
+    if (!m_tags.empty())
+        m_tags[slot] = tag(hash);
 }
 
 namespace {
@@ -106,29 +112,19 @@ bool NameSet::equals(std::uint32_t place, QStringView prefix, QStringView name) 
            storedStartsWith(at + prefix.size() * (wide ? 2 : 1), wide, name);
 }
 
-std::uint32_t NameSet::hashAt(std::uint32_t place) const {
-    const char *at = m_pieces[place >> kOffsetBits].data() + (place & (kPiece - 1));
-    std::uint32_t header = 0;
-    at = readLength(at, header);
-    std::uint64_t h = 14695981039346656037ull;
-    for (std::uint32_t i = 0; i < (header >> 1); ++i) {
-        char16_t c = 0;
-        if (header & 1)
-            std::memcpy(&c, at + 2 * i, 2);
-        else
-            c = static_cast<unsigned char>(at[i]);
-        h ^= c;
-        h *= 1099511628211ull;
-    }
-    return finish(h);
-}
-
 bool NameSet::contains(QStringView prefix, QStringView name, std::uint32_t hash) const {
     if (m_slots.empty())
         return false;
     const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask)
-        if (equals(m_slots[slot] - 1, prefix, name))
+    if (m_tags.empty()) {
+        for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask)
+            if (equals(m_slots[slot] - 1, prefix, name))
+                return true;
+        return false;
+    }
+    const std::uint8_t wanted = tag(hash);
+    for (std::size_t slot = hash & mask; m_tags[slot]; slot = (slot + 1) & mask)
+        if (m_tags[slot] == wanted && equals(m_slots[slot] - 1, prefix, name))
             return true;
     return false;
 }
@@ -141,17 +137,34 @@ void NameSet::reserve(qsizetype count) {
         rehash(slots);
 }
 
+// Every record is placed anew, read in the order it was stored: the pieces are read straight
+// through instead of at the old table's scattered places. The records alone say where each
+// name goes, so the old table is given back before the new one is made, and a rehash never
+// holds two.
 void NameSet::rehash(std::size_t slotCount) {
-    std::vector<std::uint32_t> old(slotCount, 0);
-    old.swap(m_slots);
-    const std::size_t mask = slotCount - 1;
-    for (const std::uint32_t value : old) {
-        if (!value)
-            continue;
-        std::size_t slot = hashAt(value - 1) & mask;
-        while (m_slots[slot])
-            slot = (slot + 1) & mask;
-        m_slots[slot] = value;
+    m_tags = {};
+    m_slots = {};
+    m_tags.assign(slotCount < kLargeTable ? slotCount : 0, 0);
+    m_slots.assign(slotCount, 0);
+    for (std::size_t index = 0; index < m_pieces.size(); ++index) {
+        const std::string &piece = m_pieces[index];
+        for (std::size_t offset = 0; offset < piece.size();) {
+            std::uint32_t header = 0;
+            const char *text = readLength(piece.data() + offset, header);
+            const std::uint32_t length = header >> 1;
+            std::uint64_t h = 14695981039346656037ull;
+            for (std::uint32_t i = 0; i < length; ++i) {
+                char16_t c = 0;
+                if (header & 1)
+                    std::memcpy(&c, text + 2 * i, 2);
+                else
+                    c = static_cast<unsigned char>(text[i]);
+                h ^= c;
+                h *= 1099511628211ull;
+            }
+            place(finish(h), std::uint32_t((index << kOffsetBits) | offset));
+            offset = std::size_t(text - piece.data()) + length * ((header & 1) ? 2 : 1);
+        }
     }
 }
 

@@ -7,8 +7,10 @@
 #include <vector>
 
 // A set of names looked up by view, so that checking a word cut from a line needs no copy
-// of it. Open addressing over one array of the names' places: a lookup touches one or two
-// cache lines, and a caller that asks several sets about one word hashes it once. The
+// of it. Open addressing over an array of one-byte tags (eight bits of each name's hash)
+// beside the array of the names' places: a lookup reads a name only when its tag matches,
+// so a word the set does not hold (most words, for most sets) costs one cache line of
+// tags, and a caller that asks several sets about one word hashes it once. The
 // hash is a plain FNV-1a: names are short and come from the user's own file, and Qt's seeded
 // string hash cost more than everything else the searches do.
 class NameSet {
@@ -41,6 +43,15 @@ public:
         return std::uint32_t((h * 0x9E3779B97F4A7C15ull) >> 32);
     }
 
+    // Whether `a` and `b` hold the same `n` characters. Names are short: a plain loop beats
+    // the call to memcmp that std::equal becomes.
+    static bool sameChars(const char16_t *a, const char16_t *b, qsizetype n) {
+        for (qsizetype i = 0; i < n; ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
+    }
+
     // `name` upper-cased, the form in which names are compared ignoring case. Pure ASCII
     // names are folded into `buffer` without allocating; others go through QString.
     static QStringView fold(QStringView name, std::u16string &buffer);
@@ -56,10 +67,17 @@ public:
 
 private:
     void rehash(std::size_t slotCount);
+    void place(std::uint32_t hash, std::uint32_t place);
     bool contains(QStringView prefix, QStringView name, std::uint32_t hash) const;
     bool equals(std::uint32_t place, QStringView prefix, QStringView name) const;
-    std::uint32_t hashAt(std::uint32_t place) const;
     std::uint32_t store(QStringView prefix, QStringView name);
+
+    // A slot's tag: the hash's top byte, which the slot's index (its low bits) does not
+    // use; never 0, which marks a free slot.
+    static std::uint8_t tag(std::uint32_t hash) {
+        const auto top = std::uint8_t(hash >> 24);
+        return top ? top : 1;
+    }
 
     // Each name is one record in a store of fixed-size pieces, which never moves what it
     // holds and never holds twice what it needs while growing: a length (times two, plus one
@@ -70,6 +88,9 @@ private:
     static constexpr std::size_t kPiece = std::size_t(1) << kOffsetBits;
     static constexpr std::size_t kLargeTable = std::size_t(1) << 20;
     std::vector<std::string> m_pieces;
-    std::vector<std::uint32_t> m_slots; // place + 1; 0 is free
+    // Per slot, its tag, 0 when free. A table past kLargeTable slots has none: there the
+    // byte a slot would cost weighs more than the probes it saves, and a miss reads names.
+    std::vector<std::uint8_t> m_tags;
+    std::vector<std::uint32_t> m_slots; // per slot, the record's place + 1; 0 is free
     std::size_t m_count = 0;
 };
