@@ -1,9 +1,14 @@
 #include "analysis/declared_names.h"
 
-DeclaredNames::DeclaredNames(const QStringList &names) {
+#include "base/memory_policy.h"
+
+DeclaredNames::DeclaredNames(const QStringList &names) : m_names(names) {
     m_folded.reserve(names.size());
-    for (const QString &name : names)
-        append(name);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i + MemoryPolicy::kAhead < names.size())
+            MemoryPolicy::prefetch(names[i + MemoryPolicy::kAhead].constData());
+        m_folded.insert(NameSet::fold(names[i], m_foldBuffer));
+    }
 }
 
 void DeclaredNames::append(const QString &name) {

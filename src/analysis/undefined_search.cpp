@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -53,25 +54,25 @@ QStringView dropStrings(QStringView line, std::u16string &out) {
     return QStringView(out.data(), qsizetype(size));
 }
 
-// The answers for the words of one procedure. Its lines use a few names over and over, and
-// each answer costs lookups in tables that a large document's names spread far beyond the
-// caches; this small table stays in them. Exact: an answer depends on the word and the
-// procedure alone, and the table is emptied when the procedure changes.
-class WordAnswers {
+// Answers kept for words, so that a word asked again is not looked up again: each lookup
+// costs probes in tables that a large document's names spread far beyond the caches, while
+// this small table stays in them. `kSlots` bounds it; when half of them are used it starts
+// afresh.
+template <std::size_t kSlots> class WordAnswers {
 public:
-    // The answer kept for `word`, whose hash is `hash`: 1 undefined, 0 declared, -1 none.
+    // The answer kept for `word`, whose hash is `hash`: 1 yes, 0 no, -1 none.
     int find(QStringView word, std::uint32_t hash) const {
         for (std::size_t i = hash & kMask; m_slots[i].generation == m_generation;
              i = (i + 1) & kMask) {
             const Slot &slot = m_slots[i];
             if (slot.hash == hash && slot.length == word.size() &&
-                std::equal(word.utf16(), word.utf16() + word.size(), m_text.begin() + slot.offset))
-                return slot.undefined ? 1 : 0;
+                NameSet::sameChars(word.utf16(), m_text.data() + slot.offset, word.size()))
+                return slot.yes ? 1 : 0;
         }
         return -1;
     }
 
-    void keep(QStringView word, std::uint32_t hash, bool undefined) {
+    void keep(QStringView word, std::uint32_t hash, bool yes) {
         if (word.size() > kLongest)
             return;
         if (m_used >= kSlots / 2)
@@ -80,7 +81,7 @@ public:
         while (m_slots[i].generation == m_generation)
             i = (i + 1) & kMask;
         m_slots[i] = {m_generation, hash, std::uint32_t(m_text.size()), std::uint16_t(word.size()),
-                      undefined};
+                      yes};
         m_text.append(reinterpret_cast<const char16_t *>(word.utf16()), std::size_t(word.size()));
         ++m_used;
     }
@@ -92,17 +93,17 @@ public:
     }
 
 private:
-    static constexpr std::size_t kSlots = 512;
     static constexpr std::size_t kMask = kSlots - 1;
+    static_assert((kSlots & kMask) == 0, "a power of two");
     static constexpr qsizetype kLongest = 64;
     struct Slot {
         std::uint32_t generation = 0;
         std::uint32_t hash = 0;
         std::uint32_t offset = 0;
         std::uint16_t length = 0;
-        bool undefined = false;
+        bool yes = false;
     };
-    std::array<Slot, kSlots> m_slots{};
+    std::vector<Slot> m_slots = std::vector<Slot>(kSlots);
     std::u16string m_text; // the kept words one after the other
     std::uint32_t m_generation = 1;
     std::size_t m_used = 0;
@@ -129,11 +130,9 @@ std::pair<qsizetype, qsizetype> remAndProc(QStringView line) {
 bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
                      const QStringList &lstProc, const QList<NavigatorNode> &nodes,
                      const UndefinedVisitor &visit) {
-    DeclaredNames declared;
-    declared.reserve(lstProc.size());
-    for (const QString &name : lstProc)
-        declared.addUnlisted(name);
-    return searchUndefined(lines, vocabulary, declared, ScopeIndex(nodes), visit);
+    const DeclaredNames declared(lstProc);
+    const ScopeIndex scope(nodes, lstProc);
+    return searchUndefined(lines, vocabulary, declared, scope, visit);
 }
 
 bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
@@ -143,20 +142,34 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
     std::u16string foldBuffer;
     QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
     int owner = scope.ownerOf(procedure);
-    // IsNameFree and the scope lookup, with each of the word's two forms hashed once.
-    const auto lookUp = [&](QStringView word) {
-        const NameSet::Folded folded = NameSet::foldAndHash(word, foldBuffer);
-        if (vocabulary.containsFolded(folded.text, folded.hash) ||
-            declared.containsFolded(folded.text, folded.hash))
+    // Whether a word is declared outside the procedure's members holds in every procedure,
+    // so that answer is kept across them; a word known to be declared so (a keyword, most
+    // often) needs nothing more. Otherwise the procedure's own names are asked first: they are
+    // kept together, where the tables behind IsNameFree and the rest of the scope spread a
+    // large document's names far beyond the caches. Each of the word's two forms is hashed
+    // once.
+    WordAnswers<4096> everywhereAnswers; // yes: declared outside the procedure's members
+    const auto lookUp = [&](QStringView word, std::uint32_t hash) {
+        const int kept = everywhereAnswers.find(word, hash);
+        if (kept == 1 || scope.isNear(word, owner))
             return false;
-        return !scope.isDeclared(word, folded.originalHash, owner);
+        if (kept == 0)
+            return true;
+        const NameSet::Folded folded = NameSet::foldAndHash(word, foldBuffer);
+        const bool declaredEverywhere = vocabulary.containsFolded(folded.text, folded.hash) ||
+                                        declared.containsFolded(folded.text, folded.hash) ||
+                                        scope.isDeclaredEverywhere(word, folded.originalHash);
+        everywhereAnswers.keep(word, hash, declaredEverywhere);
+        return !declaredEverywhere;
     };
-    WordAnswers answers;
+    // The answers for the words of the current procedure, emptied when it changes: an answer
+    // depends on the word and the procedure alone.
+    WordAnswers<512> answers; // yes: undefined
     const auto isUndefined = [&](QStringView word) {
         const std::uint32_t hash = NameSet::hash(word);
         if (const int kept = answers.find(word, hash); kept >= 0)
             return kept == 1;
-        const bool undefined = lookUp(word);
+        const bool undefined = lookUp(word, hash);
         answers.keep(word, hash, undefined);
         return undefined;
     };

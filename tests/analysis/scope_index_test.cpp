@@ -1,3 +1,4 @@
+#include "analysis/declared_names.h"
 #include "analysis/scope_index.h"
 #include "analysis/source_scanner.h"
 #include "common/case_file.h"
@@ -44,19 +45,41 @@ TEST(ScopeIndex, RulesMatchTheNavigator) {
 }
 
 // Node lists no scan builds (members before any procedure, odd keys, repeated texts) must
-// still get the walk's answers.
+// still get the walk's answers; so must procedures with many members, or with members that
+// come in several places, which the index keeps differently from the few that come together.
 TEST(ScopeIndex, AgreesWithTheWalkOnArbitraryNodeLists) {
     const QStringList keys = {"A", "F", "F1", "F2", "F1_1", "F2_3", "V1", "L1", "_x", "F_", ""};
-    const QStringList texts = {"a", "b", "c:", "", "main:", "A"};
+    QStringList texts = {"a", "b", "c:", "", "main:", "A"};
+    for (int i = 0; i < 60; ++i)
+        texts.append(QString("m%1").arg(i));
     QRandomGenerator random(1234);
     for (int round = 0; round < 2000; ++round) {
+        const bool many = round % 4 == 0;
+        const int textCount = many ? int(texts.size()) : 6;
         QList<NavigatorNode> nodes;
-        for (int i = random.bounded(8); i > 0; --i)
-            nodes.append({keys[random.bounded(keys.size())], {}, texts[random.bounded(6)]});
+        for (int i = random.bounded(many ? 200 : 8); i > 0; --i) {
+            // Long lists are mostly members, under a few procedures.
+            const QString key = many && random.bounded(4) != 0 ? QString("F1_1")
+                                                               : keys[random.bounded(keys.size())];
+            const int text =
+                key == "F1" || key == "F2" ? random.bounded(6) : random.bounded(textCount);
+            nodes.append({key, {}, texts[text]});
+        }
+        // A caller that asks lstProc first may have the index leave out what lstProc holds.
+        QStringList lstProc;
+        for (const NavigatorNode &node : nodes)
+            if (random.bounded(2))
+                lstProc.append(random.bounded(4) ? node.text : node.text.toUpper());
+        const DeclaredNames declared(lstProc);
         const ScopeIndex index(nodes);
-        for (const QString &name : texts)
-            for (const QString &proc : texts)
-                ASSERT_EQ(index.IsDeclaredInScope(name, proc), scopeWalk(nodes, name, proc));
+        const ScopeIndex withList(nodes, lstProc);
+        for (const QString &name : texts.first(textCount))
+            for (const QString &proc : texts.first(6)) {
+                const bool walk = scopeWalk(nodes, name, proc);
+                ASSERT_EQ(index.IsDeclaredInScope(name, proc), walk);
+                const bool listed = declared.containsFolded(name.toUpper());
+                ASSERT_EQ(listed || withList.IsDeclaredInScope(name, proc), listed || walk);
+            }
     }
 }
 
