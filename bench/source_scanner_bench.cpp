@@ -10,11 +10,12 @@
 
 namespace {
 
-const QStringList &source(int lineCount) {
-    static std::map<int, QStringList> cache;
+// One text, as the document window and the language server hand a document to the analysis.
+const QString &source(int lineCount) {
+    static std::map<int, QString> cache;
     auto it = cache.find(lineCount);
     if (it == cache.end())
-        it = cache.emplace(lineCount, OplSourceGenerator::lines(lineCount)).first;
+        it = cache.emplace(lineCount, OplSourceGenerator::lines(lineCount).join(u'\n')).first;
     return it->second;
 }
 
@@ -32,9 +33,9 @@ IncludeFile readHeader(const QString &path) {
     return file;
 }
 
-ScanResult scan(const QStringList &lines) {
-    return scanSource(lines, vocabulary(), QStringLiteral("/inc"), readHeader,
-                      QStringLiteral("bench.opl"));
+ScanResult scan(const QString &text) {
+    return scanSource(SourceLines(QStringView(text)), vocabulary(), QStringLiteral("/inc"),
+                      readHeader, QStringLiteral("bench.opl"));
 }
 
 void setCounters(benchmark::State &state) {
@@ -44,27 +45,28 @@ void setCounters(benchmark::State &state) {
 }
 
 void BM_ScanSource(benchmark::State &state) {
-    const QStringList &lines = source(int(state.range(0)));
+    const QString &text = source(int(state.range(0)));
     for (auto _ : state) {
-        ScanResult result = scan(lines);
+        ScanResult result = scan(text);
         benchmark::DoNotOptimize(result);
     }
-    const ScanResult result = scan(lines);
+    const ScanResult result = scan(text);
     state.counters["nodes"] = double(result.nodes.size());
     state.counters["reports"] = double(result.reports.size());
     setCounters(state);
 }
 
 void BM_FindUndefined(benchmark::State &state) {
-    const QStringList &lines = source(int(state.range(0)));
-    const ScanResult scanned = scan(lines);
+    const QString &text = source(int(state.range(0)));
+    const ScanResult scanned = scan(text);
     for (auto _ : state) {
-        UndefinedSearchResult result =
-            findUndefined(lines, vocabulary(), scanned.lstProc, scanned.nodes);
+        UndefinedSearchResult result = findUndefined(SourceLines(QStringView(text)), vocabulary(),
+                                                     scanned.lstProc, scanned.nodes);
         benchmark::DoNotOptimize(result);
     }
-    state.counters["findings"] =
-        double(findUndefined(lines, vocabulary(), scanned.lstProc, scanned.nodes).findings.size());
+    state.counters["findings"] = double(
+        findUndefined(SourceLines(QStringView(text)), vocabulary(), scanned.lstProc, scanned.nodes)
+            .findings.size());
     setCounters(state);
 }
 
