@@ -152,15 +152,14 @@ void NameSet::rehash(std::size_t slotCount) {
             std::uint32_t header = 0;
             const char *text = readLength(piece.data() + offset, header);
             const std::uint32_t length = header >> 1;
-            std::uint64_t h = 14695981039346656037ull;
+            std::uint64_t h = kFnvBasis;
             for (std::uint32_t i = 0; i < length; ++i) {
                 char16_t c = 0;
                 if (header & 1)
                     std::memcpy(&c, text + 2 * i, 2);
                 else
                     c = static_cast<unsigned char>(text[i]);
-                h ^= c;
-                h *= 1099511628211ull;
+                h = fnvStep(h, c);
             }
             place(finish(h), std::uint32_t((index << kOffsetBits) | offset));
             offset = std::size_t(text - piece.data()) + length * ((header & 1) ? 2 : 1);
@@ -185,7 +184,7 @@ QStringView NameSet::fold(QStringView name, std::u16string &buffer) {
 
 NameSet::Folded NameSet::foldAndHash(QStringView name, std::u16string &buffer) {
     buffer.resize(std::size_t(name.size()));
-    std::uint64_t h = 14695981039346656037ull;
+    std::uint64_t h = kFnvBasis;
     bool changed = false;
     for (qsizetype i = 0; i < name.size(); ++i) {
         char16_t c = name[i].unicode();
@@ -198,8 +197,7 @@ NameSet::Folded NameSet::foldAndHash(QStringView name, std::u16string &buffer) {
             changed = true;
         }
         buffer[std::size_t(i)] = c;
-        h ^= c;
-        h *= 1099511628211ull;
+        h = fnvStep(h, c);
     }
     const auto folded = finish(h);
     return {QStringView(buffer.data(), qsizetype(buffer.size())), folded,

@@ -29,11 +29,11 @@ public:
 
     static std::uint32_t hash(QStringView name) { return finish(fnv(name)); }
 
-    static std::uint64_t fnv(QStringView name, std::uint64_t h = 14695981039346656037ull) {
-        for (QChar c : name) {
-            h ^= c.unicode();
-            h *= 1099511628211ull;
-        }
+    static constexpr std::uint64_t kFnvBasis = 14695981039346656037ull;
+    static std::uint64_t fnvStep(std::uint64_t h, char16_t c) { return (h ^ c) * 1099511628211ull; }
+    static std::uint64_t fnv(QStringView name, std::uint64_t h = kFnvBasis) {
+        for (QChar c : name)
+            h = fnvStep(h, c.unicode());
         return h;
     }
 
