@@ -55,48 +55,27 @@ public:
         } else if (m_encoding) {
             QStringDecoder utf8 = utf8Decoder();
             QString buffer;
-            split(m_bytes.data(), m_bytes.size(),
-                  [&](const char *line, qsizetype size, qsizetype i) {
-                      // Exactly as large as the longest line: resize() would round a long
-                      // line up to the next power of two.
-                      if (buffer.size() < size)
-                          buffer = QString(size, Qt::Uninitialized);
-                      QChar *out = buffer.data();
-                      const QChar *end = decode(QByteArrayView(line, size), *m_encoding, out, utf8);
-                      return visit(QStringView(out, end - out), i);
-                  });
+            TextCodec::splitAtLineEnds(
+                m_bytes.data(), m_bytes.size(), [&](const char *line, qsizetype size, qsizetype i) {
+                    // Exactly as large as the longest line: resize() would round a long
+                    // line up to the next power of two.
+                    if (buffer.size() < size)
+                        buffer = QString(size, Qt::Uninitialized);
+                    QChar *out = buffer.data();
+                    const QChar *end = decode(QByteArrayView(line, size), *m_encoding, out, utf8);
+                    return visit(QStringView(out, end - out), i);
+                });
         } else {
-            split(m_text.utf16(), m_text.size(),
-                  [&](const char16_t *line, qsizetype size, qsizetype i) {
-                      return visit(QStringView(line, size), i);
-                  });
+            TextCodec::splitAtLineEnds(m_text.utf16(), m_text.size(),
+                                       [&](const char16_t *line, qsizetype size, qsizetype i) {
+                                           return visit(QStringView(line, size), i);
+                                       });
         }
     }
 
 private:
     template <typename Char> static bool anyLineEnd(const Char *data, qsizetype n) {
-        for (qsizetype i = 0; i < n; ++i)
-            if (data[i] == '\r' || data[i] == '\n')
-                return true;
-        return false;
-    }
-
-    template <typename Char, typename Visit>
-    static void split(const Char *data, qsizetype n, Visit visit) {
-        qsizetype start = 0;
-        qsizetype index = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            const auto c = data[i];
-            // Both line ends lie below the blank: one compare keeps ordinary characters fast.
-            if (c > '\r' || (c != '\r' && c != '\n'))
-                continue;
-            if (!visit(data + start, i - start, index++))
-                return;
-            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        visit(data + start, n - start, index);
+        return TextCodec::nextLineEnd(data, 0, n) < n;
     }
 
     const QStringList *m_list = nullptr;

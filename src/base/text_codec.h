@@ -4,7 +4,11 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <bit>
 #include <optional>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // How OPL sources are read and written. Files open whatever their line ends (CR LF, LF, CR)
 // and encoding (BOM for UTF-8 and UTF-16; otherwise valid UTF-8; otherwise Windows-1252);
@@ -30,21 +34,58 @@ QString decodeText(const QByteArray &bytes);
 // Converts every line end (CR LF, LF or CR) to CR LF.
 QString toCrLf(const QString &text);
 
+// Where the first line end (CR or LF) at or after `from` stands in the `n` characters or bytes
+// at `data`, or `n` when there is none. Sixteen bytes are compared at a time where the
+// processor allows: most of a source is not a line end, and a million-line file is split
+// once per scan.
+template <typename Char> qsizetype nextLineEnd(const Char *data, qsizetype from, qsizetype n) {
+    static_assert(sizeof(Char) == 1 || sizeof(Char) == 2);
+    qsizetype i = from;
+#if defined(__SSE2__)
+    constexpr qsizetype kStep = 16 / qsizetype(sizeof(Char));
+    const __m128i lf = sizeof(Char) == 1 ? _mm_set1_epi8('\n') : _mm_set1_epi16('\n');
+    const __m128i cr = sizeof(Char) == 1 ? _mm_set1_epi8('\r') : _mm_set1_epi16('\r');
+    for (; i + kStep <= n; i += kStep) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const __m128i ends =
+            sizeof(Char) == 1
+                ? _mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr))
+                : _mm_or_si128(_mm_cmpeq_epi16(chunk, lf), _mm_cmpeq_epi16(chunk, cr));
+        if (const auto mask = unsigned(_mm_movemask_epi8(ends)))
+            return i + std::countr_zero(mask) / qsizetype(sizeof(Char));
+    }
+#endif
+    for (; i < n; ++i)
+        if (data[i] == Char('\r') || data[i] == Char('\n'))
+            return i;
+    return n;
+}
+
+// Calls `visit(line, size, index)` for each line of the `n` characters or bytes at `data`,
+// split at CR LF, LF or CR, while it returns true. A final line end leaves an empty last line;
+// an empty text is one empty line.
+template <typename Char, typename Visit>
+void splitAtLineEnds(const Char *data, qsizetype n, Visit visit) {
+    qsizetype start = 0;
+    qsizetype index = 0;
+    for (qsizetype end = nextLineEnd(data, 0, n); end < n; end = nextLineEnd(data, start, n)) {
+        if (!visit(data + start, end - start, index++))
+            return;
+        if (data[end] == Char('\r') && end + 1 < n && data[end + 1] == Char('\n'))
+            ++end;
+        start = end + 1;
+    }
+    visit(data + start, n - start, index);
+}
+
 // Calls `visit` with each line of `text`, split at CR LF, LF or CR. A final line end leaves
 // an empty last line; an empty text is one empty line.
 template <typename Visit> void forEachLine(QStringView text, Visit visit) {
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        visit(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    visit(text.sliced(start));
+    splitAtLineEnds(text.utf16(), text.size(),
+                    [&](const char16_t *line, qsizetype size, qsizetype) {
+                        visit(QStringView(line, size));
+                        return true;
+                    });
 }
 
 // The lines of `text`, split as forEachLine splits them.
