@@ -1,7 +1,11 @@
 #include "analysis/name_set.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -22,25 +26,65 @@ void NameSet::insert(QStringView prefix, QStringView name) {
     const std::uint32_t h = finish(fnv(name, fnv(prefix)));
     if (contains(prefix, name, h))
         return;
-    // At most half the slots in use keeps the probes short. Past a million slots, where every
-    // probe misses the cache anyway, three quarters: the table is then most of what a
-    // scan of millions of names holds.
-    const std::size_t limit =
-        m_slots.size() < kLargeTable ? m_slots.size() / 2 : m_slots.size() / 4 * 3;
-    if (m_count + 1 > limit)
-        rehash(std::max<std::size_t>(16, m_slots.size() * 2));
+    if (m_count + 1 > limit())
+        grow(std::max<std::size_t>(16, limit() * 2));
     place(h, store(prefix, name));
     ++m_count;
 }
 
+// Three quarters of the slots in use at most: a group's twelve slots keep the probes short
+// even then, and past kLargeGroups, where every probe misses the cache anyway, the table is
+// most of what a scan of millions of names holds.
+std::size_t NameSet::limit() const {
+    return m_slots.empty() ? m_groups.size() * kLanes / 4 * 3 : m_slots.size() / 4 * 3;
+}
+
+namespace {
+
+// The lanes of a group's tags that are free, and those that equal `tag`, as bits.
+struct LaneBits {
+    unsigned free;
+    unsigned matching;
+};
+
+template <std::size_t N>
+LaneBits laneBits(const std::uint8_t (&tags)[N], std::uint8_t tag, int lanes) {
+    const unsigned all = (1u << lanes) - 1;
+#if defined(__SSE2__)
+    static_assert(N == 16);
+    const __m128i chunk = _mm_load_si128(reinterpret_cast<const __m128i *>(tags));
+    return {unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_setzero_si128()))) & all,
+            unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(char(tag))))) & all};
+#else
+    LaneBits bits{0, 0};
+    for (int lane = 0; lane < lanes; ++lane) {
+        bits.free |= unsigned(tags[lane] == 0) << lane;
+        bits.matching |= unsigned(tags[lane] == tag) << lane;
+    }
+    return bits;
+#endif
+}
+
+} // namespace
+
 void NameSet::place(std::uint32_t hash, std::uint32_t place) {
+    if (!m_groups.empty()) {
+        const std::size_t mask = m_groups.size() - 1;
+        for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
+            Group &group = m_groups[index];
+            if (const unsigned free = laneBits(group.tags, 0, kLanes).free) {
+                const int lane = std::countr_zero(free);
+                group.tags[lane] = tag(hash);
+                group.places[lane] = place;
+                return;
+            }
+        }
+    }
     const std::size_t mask = m_slots.size() - 1;
     std::size_t slot = hash & mask;
     while (m_slots[slot])
         slot = (slot + 1) & mask;
     m_slots[slot] = place + 1;
-    if (!m_tags.empty())
-        m_tags[slot] = tag(hash);
 }
 
 namespace {
@@ -113,39 +157,54 @@ bool NameSet::equals(std::uint32_t place, QStringView prefix, QStringView name) 
 }
 
 bool NameSet::contains(QStringView prefix, QStringView name, std::uint32_t hash) const {
+    if (!m_groups.empty()) {
+        const std::size_t mask = m_groups.size() - 1;
+        const std::uint8_t wanted = tag(hash);
+        for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
+            const Group &group = m_groups[index];
+            const LaneBits bits = laneBits(group.tags, wanted, kLanes);
+            // Slots fill in order: none past the first free one is in use.
+            unsigned matching =
+                bits.free ? bits.matching & ((bits.free & -bits.free) - 1) : bits.matching;
+            for (; matching; matching &= matching - 1)
+                if (equals(group.places[std::countr_zero(matching)], prefix, name))
+                    return true;
+            if (bits.free)
+                return false;
+        }
+    }
     if (m_slots.empty())
         return false;
     const std::size_t mask = m_slots.size() - 1;
-    if (m_tags.empty()) {
-        for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask)
-            if (equals(m_slots[slot] - 1, prefix, name))
-                return true;
-        return false;
-    }
-    const std::uint8_t wanted = tag(hash);
-    for (std::size_t slot = hash & mask; m_tags[slot]; slot = (slot + 1) & mask)
-        if (m_tags[slot] == wanted && equals(m_slots[slot] - 1, prefix, name))
+    for (std::size_t slot = hash & mask; m_slots[slot]; slot = (slot + 1) & mask)
+        if (equals(m_slots[slot] - 1, prefix, name))
             return true;
     return false;
 }
 
 void NameSet::reserve(qsizetype count) {
-    std::size_t slots = 16;
-    while (slots < std::size_t(count) * 2)
-        slots *= 2;
-    if (slots > m_slots.size())
-        rehash(slots);
+    if (std::size_t(count) > limit())
+        grow(std::size_t(count));
 }
 
-// Every record is placed anew, read in the order it was stored: the pieces are read straight
-// through instead of at the old table's scattered places. The records alone say where each
-// name goes, so the old table is given back before the new one is made, and a rehash never
-// holds two.
-void NameSet::rehash(std::size_t slotCount) {
-    m_tags = {};
+// A table for at least `names` names. Every record is placed anew, read in the order it was
+// stored: the pieces are read straight through instead of at the old table's scattered
+// places. The records alone say where each name goes, so the old table is given back before
+// the new one is made, and a growth never holds two.
+void NameSet::grow(std::size_t names) {
+    std::size_t groups = 2;
+    while (groups * kLanes / 4 * 3 < names)
+        groups *= 2;
+    m_groups = {};
     m_slots = {};
-    m_tags.assign(slotCount < kLargeTable ? slotCount : 0, 0);
-    m_slots.assign(slotCount, 0);
+    if (groups <= kLargeGroups) {
+        m_groups.assign(groups, Group{});
+    } else {
+        std::size_t slots = kLargeGroups * 16;
+        while (slots / 4 * 3 < names)
+            slots *= 2;
+        m_slots.assign(slots, 0);
+    }
     for (std::size_t index = 0; index < m_pieces.size(); ++index) {
         const std::string &piece = m_pieces[index];
         for (std::size_t offset = 0; offset < piece.size();) {

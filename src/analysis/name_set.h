@@ -7,12 +7,13 @@
 #include <vector>
 
 // A set of names looked up by view, so that checking a word cut from a line needs no copy
-// of it. Open addressing over an array of one-byte tags (eight bits of each name's hash)
-// beside the array of the names' places: a lookup reads a name only when its tag matches,
-// so a word the set does not hold (most words, for most sets) costs one cache line of
-// tags, and a caller that asks several sets about one word hashes it once. The
-// hash is a plain FNV-1a: names are short and come from the user's own file, and Qt's seeded
-// string hash cost more than everything else the searches do.
+// of it. Open addressing over groups of slots, one cache line each, that hold a one-byte tag
+// (eight bits of the hash) and the name's place for each slot: a lookup reads a name only
+// when its tag matches, so a word the set does not hold (most words, for most sets) costs one
+// cache line, and adding a name writes the line its lookup has just read. A caller that asks
+// several sets about one word hashes it once. The hash is a plain FNV-1a: names are short
+// and come from the user's own file, and Qt's seeded string hash cost more than everything
+// else the searches do.
 class NameSet {
 public:
     void insert(QStringView name) { insert({}, name); }
@@ -66,13 +67,14 @@ public:
     static Folded foldAndHash(QStringView name, std::u16string &buffer);
 
 private:
-    void rehash(std::size_t slotCount);
+    std::size_t limit() const; // how many names the table takes before it grows
+    void grow(std::size_t names);
     void place(std::uint32_t hash, std::uint32_t place);
     bool contains(QStringView prefix, QStringView name, std::uint32_t hash) const;
     bool equals(std::uint32_t place, QStringView prefix, QStringView name) const;
     std::uint32_t store(QStringView prefix, QStringView name);
 
-    // A slot's tag: the hash's top byte, which the slot's index (its low bits) does not
+    // A slot's tag: the hash's top byte, which the group's index (its low bits) does not
     // use; never 0, which marks a free slot.
     static std::uint8_t tag(std::uint32_t hash) {
         const auto top = std::uint8_t(hash >> 24);
@@ -86,11 +88,20 @@ private:
     // offset in the low ones. A name too long for a piece gets a piece of its own.
     static constexpr int kOffsetBits = 22;
     static constexpr std::size_t kPiece = std::size_t(1) << kOffsetBits;
-    static constexpr std::size_t kLargeTable = std::size_t(1) << 20;
     std::vector<std::string> m_pieces;
-    // Per slot, its tag, 0 when free. A table past kLargeTable slots has none: there the
-    // byte a slot would cost weighs more than the probes it saves, and a miss reads names.
-    std::vector<std::uint8_t> m_tags;
-    std::vector<std::uint32_t> m_slots; // per slot, the record's place + 1; 0 is free
+
+    // A name goes into the first free slot of the group its hash picks, or of the groups after
+    // it; slots fill in order and are never emptied, so a lookup stops at the first free one.
+    static constexpr int kLanes = 12;
+    struct alignas(64) Group {
+        std::uint8_t tags[16]; // per slot, its tag, 0 when free; the last four stay 0
+        std::uint32_t places[kLanes];
+    };
+    std::vector<Group> m_groups;
+    // Past kLargeGroups groups the table is a plain array of places + 1 (0 is free), without
+    // tags: there the bytes a tag costs weigh more than the probes it saves, and a miss reads
+    // names.
+    static constexpr std::size_t kLargeGroups = std::size_t(1) << 16;
+    std::vector<std::uint32_t> m_slots;
     std::size_t m_count = 0;
 };
