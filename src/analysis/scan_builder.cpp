@@ -3,6 +3,8 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/navigator_keys.h"
 
+#include <algorithm>
+
 namespace Keys = NavigatorKeys;
 
 namespace {
@@ -51,33 +53,46 @@ void ScanBuilder::NumberRuns::insert(int number) {
     m_runs.emplace_back(number, number);
 }
 
+namespace {
+
+constexpr std::size_t kMaxPooledTexts = 4096;
+constexpr qsizetype kMaxPooledLength = 64; // names that repeat are short; a long one is not held
+
+} // namespace
+
 QString ScanBuilder::TextPool::shared(const QString &text) {
-    constexpr std::size_t kMaxTexts = 4096;
-    constexpr qsizetype kMaxLength = 64; // names that repeat are short; a long one is not held
-    if (text.size() > kMaxLength)
+    if (text.size() > kMaxPooledLength)
         return text;
     if (const auto found = m_texts.find(QStringView(text)); found != m_texts.end())
         return *found;
-    if (m_texts.size() < kMaxTexts)
+    if (m_texts.size() < kMaxPooledTexts)
         m_texts.insert(text);
     return text;
 }
 
-bool ScanBuilder::claim(const QString &name, Origin origin, int line) {
+QString ScanBuilder::TextPool::shared(QStringView text) {
+    if (text.size() <= kMaxPooledLength)
+        if (const auto found = m_texts.find(text); found != m_texts.end())
+            return *found;
+    return shared(text.toString());
+}
+
+bool ScanBuilder::claim(QStringView name, Origin origin, int line) {
     if (IsNameFree(name, m_vocabulary, m_declared, m_foldBuffer))
         return true;
     ScanReport report;
     report.kind = origin == Origin::Document ? ScanReport::Kind::DuplicateName
                                              : ScanReport::Kind::IncludedDuplicateName;
     report.line = line;
-    report.subject = name;
-    report.message = AnalysisTexts::name() + u' ' + name + u' ' + AnalysisTexts::allreadyReserved();
+    report.subject = name.toString();
+    report.message =
+        AnalysisTexts::name() + u' ' + report.subject + u' ' + AnalysisTexts::allreadyReserved();
     m_sink.report(report);
     return false;
 }
 
-void ScanBuilder::addNode(const QString &parentKey, const QString &key, const QString &text) {
-    m_sink.node(parentKey, key, text, parentKey.isEmpty() ? -1 : m_line);
+void ScanBuilder::addNode(const QString &parentKey, QString key, QString text) {
+    m_sink.node(parentKey, std::move(key), std::move(text), parentKey.isEmpty() ? -1 : m_line);
 }
 
 void ScanBuilder::declare(const QString &name) {
@@ -85,7 +100,7 @@ void ScanBuilder::declare(const QString &name) {
     m_sink.declared(name);
 }
 
-void ScanBuilder::addGlobal(const QString &name, const std::optional<QString> &bounds, int line) {
+void ScanBuilder::addGlobal(QString name, const std::optional<QString> &bounds, int line) {
     if (name.isEmpty() || !claim(name, Origin::Document, line))
         return;
     m_sink.word(ScanSink::Words::Variables, name);
@@ -94,23 +109,29 @@ void ScanBuilder::addGlobal(const QString &name, const std::optional<QString> &b
         QString parameters = QStringLiteral("(0 ... ") + *bounds;
         if (!bounds->contains(u')'))
             parameters += u')';
-        addCompletion(name, parameters, kVariableIcon, QStringLiteral("User array ") + name);
+        addCompletion(name, std::move(parameters), kVariableIcon,
+                      QStringLiteral("User array ") + name);
     } else {
         addCompletion(name, {}, kVariableIcon, QStringLiteral("User variable ") + name);
     }
-    addNode(m_topKeys.globals, Keys::symbol(Keys::kGlobals, ++m_globalCount), name);
+    addNode(m_topKeys.globals, Keys::symbol(Keys::kGlobals, ++m_globalCount), std::move(name));
 }
 
-void ScanBuilder::addConstant(const QString &name, Origin origin, int line) {
+void ScanBuilder::addConstant(QString name, Origin origin, int line) {
     if (name.isEmpty() || !claim(name, origin, line))
         return;
     m_sink.word(ScanSink::Words::Constants, name);
     declare(name);
-    const QString description = origin == Origin::Document
-                                    ? QStringLiteral("Constants ") + name
-                                    : QStringLiteral("OPX INCLUDED CONST ") + name;
-    addCompletion(name, {}, kVariableIcon, description);
-    addNode(m_topKeys.constants, Keys::symbol(Keys::kConstants, ++m_constCount), name);
+    QString description = origin == Origin::Document ? QStringLiteral("Constants ") + name
+                                                     : QStringLiteral("OPX INCLUDED CONST ") + name;
+    addCompletion(name, {}, kVariableIcon, std::move(description));
+    addNode(m_topKeys.constants, Keys::symbol(Keys::kConstants, ++m_constCount), std::move(name));
+}
+
+void ScanBuilder::addMember(QStringView name, int line) {
+    if (name.isEmpty() || !claim(name, Origin::Document, line))
+        return;
+    addChild(name);
 }
 
 void ScanBuilder::addMember(const QString &name, int line) {
@@ -119,43 +140,70 @@ void ScanBuilder::addMember(const QString &name, int line) {
     addChild(name);
 }
 
-void ScanBuilder::addChild(const QString &text) {
+bool ScanBuilder::takeChildNumber() {
     // Children of a rejected procedure, or before any, would land under a node they do not
     // belong to (or none); after a plain ENDP a key may already be taken. They get no node
     // and do not use up a number.
     if (m_owner != Owner::Accepted)
-        return;
+        return false;
     if (m_usedChildNumbers.contains(m_subCount + 1))
-        return;
+        return false;
     ++m_subCount;
     m_usedChildNumbers.insert(m_subCount);
-    addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
+    return true;
+}
+
+void ScanBuilder::addChild(const QString &text) {
+    if (takeChildNumber())
+        addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
+}
+
+void ScanBuilder::addChild(QStringView text) {
+    if (takeChildNumber())
+        addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
 }
 
 void ScanBuilder::addParameters(const QString &parameters) {
-    QString list = parameters;
-    if (list.contains(u'(') || list.contains(u')'))
-        list.remove(u'(').remove(u')');
-    // A list of one parameter is the text itself, not a copy of it.
+    // The brackets go; the parts between commas are the parameters, empty ones skipped.
+    const auto isBracket = [](QChar c) {
+        return c == u'(' || c == u')';
+    };
+    if (!parameters.contains(u',') &&
+        std::none_of(parameters.begin(), parameters.end(), isBracket)) {
+        // A list of one parameter is the text itself, not a copy of it.
+        if (!parameters.isEmpty())
+            addChild(parameters);
+        return;
+    }
     qsizetype start = 0;
-    while (start < list.size()) {
-        qsizetype end = list.indexOf(u',', start);
+    while (start < parameters.size()) {
+        qsizetype end = parameters.indexOf(u',', start);
         if (end < 0)
-            end = list.size();
-        if (end > start)
-            addChild(start == 0 && end == list.size() ? list : list.sliced(start, end - start));
+            end = parameters.size();
+        QStringView part = QStringView(parameters).sliced(start, end - start);
+        if (std::any_of(part.begin(), part.end(), isBracket)) {
+            m_partBuffer.clear();
+            for (const QChar c : part)
+                if (!isBracket(c))
+                    m_partBuffer.push_back(c.unicode());
+            part = QStringView(m_partBuffer.data(), qsizetype(m_partBuffer.size()));
+        }
+        if (!part.isEmpty())
+            addChild(part);
         start = end + 1;
     }
+    if (m_partBuffer.capacity() > 4096) // what one very long parameter needed
+        std::u16string().swap(m_partBuffer);
 }
 
-void ScanBuilder::addOwner(const QString &name) {
+void ScanBuilder::addOwner(QString name) {
     m_procKey = Keys::symbol(Keys::kProcedures, ++m_procCount);
     m_usedChildNumbers.clear();
     m_owner = Owner::Accepted;
-    addNode(m_topKeys.procedures, m_procKey, name);
+    addNode(m_topKeys.procedures, m_procKey, std::move(name));
 }
 
-void ScanBuilder::addProcedure(const QString &name, const QString &parameters, int line) {
+void ScanBuilder::addProcedure(QString name, const QString &parameters, int line) {
     if (!claim(name, Origin::Document, line)) {
         m_owner = Owner::Rejected;
         return;
@@ -163,28 +211,27 @@ void ScanBuilder::addProcedure(const QString &name, const QString &parameters, i
     m_sink.word(ScanSink::Words::Functions, name);
     declare(name);
     addCompletion(name, parameters, kFunctionIcon, QStringLiteral("User function ") + name);
-    addOwner(name);
+    addOwner(std::move(name));
     addParameters(parameters);
 }
 
-void ScanBuilder::addOpxFunction(const QString &name, const QString &parameters, Origin origin,
-                                 int line) {
+void ScanBuilder::addOpxFunction(QString name, const QString &parameters, Origin origin, int line) {
     if (!claim(name, origin, line)) {
         m_owner = Owner::Rejected;
         return;
     }
     m_sink.word(ScanSink::Words::Functions, name);
     declare(name);
-    const QString description = origin == Origin::Document
-                                    ? QStringLiteral("OPX DECLARED function ") + name
-                                    : QStringLiteral("OPX INCLUDED function ") + name;
-    addCompletion(name, parameters, kFunctionIcon, description);
-    addOwner(name);
+    QString description = origin == Origin::Document
+                              ? QStringLiteral("OPX DECLARED function ") + name
+                              : QStringLiteral("OPX INCLUDED function ") + name;
+    addCompletion(name, parameters, kFunctionIcon, std::move(description));
+    addOwner(std::move(name));
     m_subCount = 0;
     addParameters(parameters);
 }
 
-void ScanBuilder::addLabel(const QString &label) {
+void ScanBuilder::addLabel(QString label) {
     // A label on a line the pre-pass passed over (a quote after the "::") still needs its
     // group; it is made here, late, and the window shows it second all the same.
     if (!m_labelsNode) {
@@ -193,7 +240,7 @@ void ScanBuilder::addLabel(const QString &label) {
     }
     m_sink.word(ScanSink::Words::Labels, label);
     addCompletion(label, {}, kLabelIcon, QStringLiteral("Label ") + label);
-    addNode(m_topKeys.labels, Keys::symbol(Keys::kLabels, ++m_labelCount), label);
+    addNode(m_topKeys.labels, Keys::symbol(Keys::kLabels, ++m_labelCount), std::move(label));
 }
 
 DeclaredNames ScanBuilder::finish() {

@@ -6,6 +6,7 @@
 #include "analysis/vocabulary_names.h"
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -26,12 +27,14 @@ public:
                 bool labelsNode, bool globalsNode);
 
     // `bounds` is the text after the "(" of an array, or nothing for a plain variable.
-    void addGlobal(const QString &name, const std::optional<QString> &bounds, int line);
-    void addConstant(const QString &name, Origin origin, int line);
-    void addMember(const QString &name, int line); // a local or a logical file
-    void addProcedure(const QString &name, const QString &parameters, int line);
-    void addOpxFunction(const QString &name, const QString &parameters, Origin origin, int line);
-    void addLabel(const QString &label);
+    void addGlobal(QString name, const std::optional<QString> &bounds, int line);
+    void addConstant(QString name, Origin origin, int line);
+    // A local or a logical file; a view is copied only when its text is not kept already.
+    void addMember(QStringView name, int line);
+    void addMember(const QString &name, int line);
+    void addProcedure(QString name, const QString &parameters, int line);
+    void addOpxFunction(QString name, const QString &parameters, Origin origin, int line);
+    void addLabel(QString label);
 
     // A report the scanner makes itself (an include that could not be read).
     void addReport(const ScanReport &report) { m_sink.report(report); }
@@ -49,14 +52,16 @@ private:
     // Where the children of the latest procedure or function go.
     enum class Owner { None, Accepted, Rejected };
 
-    bool claim(const QString &name, Origin origin, int line);
-    void addNode(const QString &parentKey, const QString &key, const QString &text);
+    bool claim(QStringView name, Origin origin, int line);
+    void addNode(const QString &parentKey, QString key, QString text);
+    // A member's node; the text is shared with an earlier member's where it repeats.
     void addChild(const QString &text);
-    void addOwner(const QString &name); // the node of an accepted procedure or function
+    void addChild(QStringView text);
+    bool takeChildNumber();
+    void addOwner(QString name); // the node of an accepted procedure or function
     void addParameters(const QString &parameters);
-    void addCompletion(const QString &name, const QString &parameters, int icon,
-                       const QString &description) {
-        m_sink.completion(name, parameters, icon, description);
+    void addCompletion(const QString &name, QString parameters, int icon, QString description) {
+        m_sink.completion(name, std::move(parameters), icon, std::move(description));
     }
     void declare(const QString &name);
 
@@ -82,7 +87,9 @@ private:
     // pay for a table that never helps.
     class TextPool {
     public:
+        // `text` itself, or the kept copy of it; a view is copied only when not kept.
         QString shared(const QString &text);
+        QString shared(QStringView text);
 
     private:
         struct Hash {
@@ -104,6 +111,7 @@ private:
     QString m_procKey;             // key of the procedure or function that owns children
     NumberRuns m_usedChildNumbers; // of that procedure
     std::u16string m_foldBuffer;
+    std::u16string m_partBuffer; // a parameter without its brackets
     bool m_labelsNode = false;
     Owner m_owner = Owner::None;
     int m_globalCount = 0;

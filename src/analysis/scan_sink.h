@@ -17,10 +17,12 @@ public:
     // Each does nothing unless overridden: a sink takes what it needs.
     // `line` is the source line that declared the node (the INCLUDE line for a name from a
     // header); -1 for a top-level group.
-    virtual void node(const QString & /*parentKey*/, const QString & /*key*/,
-                      const QString & /*text*/, int /*line*/) {}
-    virtual void completion(const QString & /*name*/, const QString & /*params*/, int /*icon*/,
-                            const QString & /*description*/) {}
+    // The texts a sink may keep come by value: most are made for the call, and a sink that
+    // keeps one takes it over instead of sharing it, which would cost two atomic counts.
+    virtual void node(const QString & /*parentKey*/, QString /*key*/, QString /*text*/,
+                      int /*line*/) {}
+    virtual void completion(const QString & /*name*/, QString /*params*/, int /*icon*/,
+                            QString /*description*/) {}
     virtual void report(const ScanReport & /*report*/) {}
     virtual void word(Words /*list*/, const QString & /*word*/) {}
     virtual void declared(const QString & /*name*/) {} // the next name of lstProc

@@ -10,6 +10,9 @@ using Kw = LineKeywords;
 
 namespace {
 
+// Longer parts of a line are copied out and the buffer given back before they are handed on.
+constexpr qsizetype kShortItem = 4096;
+
 // The label pre-pass: the line holds "::" once blanks and tabs are gone, and no quote.
 bool isLabelLine(QStringView line) {
     bool afterColon = false;
@@ -45,14 +48,13 @@ class ResultSink : public ScanSink {
 public:
     explicit ResultSink(ScanResult &result) : m_result(result) {}
 
-    void node(const QString &parentKey, const QString &key, const QString &text,
-              int line) override {
-        m_result.nodes.append(NavigatorNode{key, parentKey, text});
+    void node(const QString &parentKey, QString key, QString text, int line) override {
+        m_result.nodes.append(NavigatorNode{std::move(key), parentKey, std::move(text)});
         m_result.nodeLines.append(line);
     }
-    void completion(const QString &name, const QString &params, int icon,
-                    const QString &description) override {
-        m_result.completions.append(CompletionEntry{name, params, icon, description});
+    void completion(const QString &name, QString params, int icon, QString description) override {
+        m_result.completions.append(
+            CompletionEntry{name, std::move(params), icon, std::move(description)});
     }
     void report(const ScanReport &report) override { m_result.reports.append(report); }
     void word(Words list, const QString &word) override { m_result.words(list).append(word); }
@@ -126,7 +128,7 @@ void SourceScanner::scanLine(QStringView line, int index) {
     if (keywords.has(Kw::Use)) {
         const QStringView name = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Use), m_buffer);
         if (name.size() == 1)
-            m_builder->addMember(name.toString(), index);
+            m_builder->addMember(name, index);
     }
     if (AsciiCase::equals(line, QLatin1StringView("ENDP")))
         m_builder->endProcedure();
@@ -135,8 +137,9 @@ void SourceScanner::scanLine(QStringView line, int index) {
         // millions of parameters is not held twice more.
         QString text = AsciiCase::withoutBlanks(keywords.rest(line, Kw::Proc));
         const qsizetype colon = AsciiCase::indexOfChar(text, u':');
-        const QString name = colon < 0 ? text : text.first(colon);
-        if (!name.isEmpty()) {
+        if (colon != 0 && !text.isEmpty()) {
+            // The name keeps its colon, or gets one.
+            QString name = colon < 0 ? text + u':' : text.first(colon + 1);
             QString parameters;
             if (colon >= 0) {
                 parameters = std::move(text);
@@ -144,7 +147,7 @@ void SourceScanner::scanLine(QStringView line, int index) {
                 if (const qsizetype end = AsciiCase::indexOfChar(parameters, u':'); end >= 0)
                     parameters.truncate(end);
             }
-            m_builder->addProcedure(name + u':', parameters, index);
+            m_builder->addProcedure(std::move(name), parameters, index);
         }
     }
     declareBlock(keywords);
@@ -170,7 +173,7 @@ void SourceScanner::scanIncludedLine(QStringView line, int includeLine) {
 void SourceScanner::releaseBuffer() {
     // The parts of ordinary lines are short; what a very long one made the buffer is given
     // back before its copies are handed on.
-    if (m_buffer.capacity() > 4096)
+    if (m_buffer.capacity() > std::size_t(kShortItem))
         std::u16string().swap(m_buffer);
 }
 
@@ -189,19 +192,26 @@ void SourceScanner::addVariables(QStringView rest, bool global, int index) {
         if (colon >= 0)
             item = item.first(colon);
         const qsizetype paren = AsciiCase::indexOfChar(item, u'(');
-        std::optional<QString> bounds;
+        QStringView bounds;
         if (paren >= 0) {
-            bounds = item.sliced(paren + 1).toString();
+            bounds = item.sliced(paren + 1);
             item = item.first(paren);
         } else if (AsciiCase::indexOfChar(item, u')') >= 0) {
             return; // the tail of a multi-dimensional array: "3)" of "a%(2,3)"
         }
         if (item.isEmpty())
             return;
+        if (!global && item.size() <= kShortItem) {
+            m_builder->addMember(item, index); // a repeated name is not copied again
+            return;
+        }
         QString name = item.toString();
+        std::optional<QString> arrayBounds;
+        if (global && paren >= 0)
+            arrayBounds = bounds.toString();
         releaseBuffer();
         if (global)
-            m_builder->addGlobal(name, bounds, index);
+            m_builder->addGlobal(std::move(name), arrayBounds, index);
         else
             m_builder->addMember(name, index);
     });
@@ -219,7 +229,7 @@ void SourceScanner::addLogicalFile(QStringView rest, int index) {
     const qsizetype first = AsciiCase::indexOfChar(text, u',');
     const qsizetype second = first < 0 ? -1 : AsciiCase::indexOfChar(text, u',', first + 1);
     if (second >= 0)
-        m_builder->addMember(text.sliced(first + 1, second - first - 1).toString(), index);
+        m_builder->addMember(text.sliced(first + 1, second - first - 1), index);
 }
 
 void SourceScanner::addOpxFunction(QStringView line, Origin origin, int index) {
@@ -240,7 +250,9 @@ void SourceScanner::addLabel(QStringView before) {
         AsciiCase::contains(name, QLatin1StringView("GOTO")) ||
         AsciiCase::indexOfChar(name, u'"') >= 0)
         return;
-    m_builder->addLabel(name.toString() + QStringLiteral("::"));
+    QString label;
+    label.reserve(name.size() + 2);
+    m_builder->addLabel(label.append(name).append(QLatin1StringView("::")));
 }
 
 void SourceScanner::followInclude(QStringView rest, int index) {

@@ -21,7 +21,7 @@ namespace {
 // stand in lstProc too, which the search asks first, so only their order is kept.
 class ScopeSink : public ScanSink {
 public:
-    void node(const QString &, const QString &key, const QString &text, int) override {
+    void node(const QString &, QString key, QString text, int) override {
         const bool symbol = NavigatorKeys::isSymbol(key);
         m_scope.add(key, text, symbol && NavigatorKeys::kind(key) != NavigatorKeys::kLabels);
     }

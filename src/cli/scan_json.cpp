@@ -100,8 +100,7 @@ public:
     PartSink(QTextStream &out, Part part, Words words = Words::Variables)
         : m_out(out), m_items(out), m_part(part), m_words(words) {}
 
-    void completion(const QString &name, const QString &params, int icon,
-                    const QString &description) override {
+    void completion(const QString &name, QString params, int icon, QString description) override {
         if (m_part != Part::Completions)
             return;
         m_items.next() << u'{';
@@ -116,7 +115,7 @@ public:
         if (m_part == Part::Declared)
             writeString(m_items.next(), name);
     }
-    void node(const QString &parentKey, const QString &key, const QString &text, int) override {
+    void node(const QString &parentKey, QString key, QString text, int) override {
         if (m_part != Part::Nodes)
             return;
         m_items.next() << u'{';

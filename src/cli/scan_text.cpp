@@ -28,7 +28,7 @@ class OutlineSink : public ScanSink {
 public:
     static constexpr qsizetype kPiece = 1 << 16;
 
-    void node(const QString &parentKey, const QString &key, const QString &text, int) override {
+    void node(const QString &parentKey, QString key, QString text, int) override {
         if (parentKey.isEmpty()) {
             if (!m_only)
                 m_groups.append(Group{key, text, {}});

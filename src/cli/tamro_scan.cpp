@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 int main(int argc, char **argv) {
-    MemoryPolicy::keepLargeBlocks();
+    MemoryPolicy::tuneAllocator();
     QCoreApplication app(argc, argv);
     QList<QByteArray> nativeArguments;
     for (int i = 0; i < argc; ++i)
