@@ -7,7 +7,7 @@
 // main() for benchmarks of the core: the allocator set as the programs set it in theirs.
 #define TAMRO_BENCHMARK_MAIN()                                                                     \
     int main(int argc, char **argv) {                                                              \
-        MemoryPolicy::keepLargeBlocks();                                                           \
+        MemoryPolicy::tuneAllocator();                                                             \
         benchmark::Initialize(&argc, argv);                                                        \
         benchmark::RunSpecifiedBenchmarks();                                                       \
         benchmark::Shutdown();                                                                     \

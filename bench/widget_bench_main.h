@@ -11,7 +11,7 @@
 // application exists; `tearDown` releases what the benchmarks kept alive, while it still does.
 inline int runWidgetBenchmarks(int argc, char **argv, const std::function<void()> &setUp = {},
                                const std::function<void()> &tearDown = {}) {
-    MemoryPolicy::keepLargeBlocks(); // as the programs run
+    MemoryPolicy::tuneAllocator(); // as the programs run
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -5,7 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char **argv) {
-    MemoryPolicy::keepLargeBlocks();
+    MemoryPolicy::tuneAllocator();
     QApplication app(argc, argv);
     QtPrompts prompts;
     mdlMAIN module(QCoreApplication::applicationDirPath(), prompts);

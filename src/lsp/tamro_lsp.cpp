@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 int main(int argc, char **argv) {
-    MemoryPolicy::keepLargeBlocks();
+    MemoryPolicy::tuneAllocator();
     QCoreApplication app(argc, argv);
     // A client that closes its end must not kill the server mid-write; write() reports it.
     std::signal(SIGPIPE, SIG_IGN);
