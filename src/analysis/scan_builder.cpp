@@ -53,30 +53,6 @@ void ScanBuilder::NumberRuns::insert(int number) {
     m_runs.emplace_back(number, number);
 }
 
-namespace {
-
-constexpr std::size_t kMaxPooledTexts = 4096;
-constexpr qsizetype kMaxPooledLength = 64; // names that repeat are short; a long one is not held
-
-} // namespace
-
-QString ScanBuilder::TextPool::shared(const QString &text) {
-    if (text.size() > kMaxPooledLength)
-        return text;
-    if (const auto found = m_texts.find(QStringView(text)); found != m_texts.end())
-        return *found;
-    if (m_texts.size() < kMaxPooledTexts)
-        m_texts.insert(text);
-    return text;
-}
-
-QString ScanBuilder::TextPool::shared(QStringView text) {
-    if (text.size() <= kMaxPooledLength)
-        if (const auto found = m_texts.find(text); found != m_texts.end())
-            return *found;
-    return shared(text.toString());
-}
-
 bool ScanBuilder::claim(QStringView name, Origin origin, int line) {
     if (IsNameFree(name, m_vocabulary, m_declared, m_foldBuffer))
         return true;

@@ -3,13 +3,13 @@
 #include "analysis/declared_names.h"
 #include "analysis/scan_result.h"
 #include "analysis/scan_sink.h"
+#include "analysis/text_pool.h"
 #include "analysis/vocabulary_names.h"
 
 #include <QString>
 #include <QStringView>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -82,30 +82,9 @@ private:
         QString labels, globals, constants, procedures;
     };
 
-    // Member names repeat from procedure to procedure ("i%" in every one): each text is kept
-    // once and shared by its nodes. Bounded, so a document of only distinct names does not
-    // pay for a table that never helps.
-    class TextPool {
-    public:
-        // `text` itself, or the kept copy of it; a view is copied only when not kept.
-        QString shared(const QString &text);
-        QString shared(QStringView text);
-
-    private:
-        struct Hash {
-            using is_transparent = void;
-            std::size_t operator()(QStringView text) const { return NameSet::hash(text); }
-        };
-        struct Equal {
-            using is_transparent = void;
-            bool operator()(QStringView a, QStringView b) const { return a == b; }
-        };
-        std::unordered_set<QString, Hash, Equal> m_texts;
-    };
-
     const VocabularyNames &m_vocabulary;
     DeclaredNames m_declared;
-    TextPool m_memberTexts;
+    TextPool m_memberTexts; // member names repeat from procedure to procedure
     ScanSink &m_sink;
     TopKeys m_topKeys;
     QString m_procKey;             // key of the procedure or function that owns children

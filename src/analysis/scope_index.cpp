@@ -39,6 +39,7 @@ void ScopeIndex::addNear(const QString &text, bool member) {
         auto found = m_owners.constFind(m_owner);
         if (found == m_owners.cend()) {
             found = m_owners.insert(m_owner, int(m_owners.size()));
+            m_ownerNames.append(m_owner);
             m_near.emplace_back();
         }
         m_ownerNumber = *found;

@@ -38,8 +38,15 @@ public:
     }
 
     // For many lookups in one procedure: fetch its number once, then ask with it (-1: a
-    // procedure the index holds nothing under).
-    int ownerOf(const QString &procName) const { return m_owners.value(procName, -1); }
+    // procedure the index holds nothing under). The procedure numbered after `previous` is
+    // tried first: a search from the top of the document meets the procedures in the order
+    // they were indexed, and then needs no look-up in the table of all of them.
+    int ownerOf(const QString &procName, int previous = -1) const {
+        if (const qsizetype next = qsizetype(previous) + 1;
+            next >= 0 && next < m_ownerNames.size() && m_ownerNames[next] == procName)
+            return int(next);
+        return m_owners.value(procName, -1);
+    }
     // A member node of that procedure carries `name`, or a node met while it was the last
     // procedure (whose text is declared everywhere, so that the answer is the same). Asked
     // first, it answers a procedure's own names from the few places they are kept together.
@@ -86,6 +93,7 @@ private:
     std::u16string m_nearText;    // per kept name: its first character, then its text
     std::vector<Near> m_near;     // per owner number
     QHash<QString, int> m_owners; // owner procedure text -> number
+    QStringList m_ownerNames;     // number -> owner procedure text
     QString m_owner;              // text of the last procedure node indexed
     int m_ownerNumber = -1;       // its number, -1 until it is looked up
     int m_lastInText = -1;        // the owner whose names end m_nearText

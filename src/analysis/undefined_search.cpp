@@ -3,6 +3,7 @@
 #include "analysis/analysis_texts.h"
 #include "analysis/ascii_case.h"
 #include "analysis/scope_index.h"
+#include "analysis/text_pool.h"
 
 #include <array>
 #include <string>
@@ -142,6 +143,7 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
     std::u16string foldBuffer;
     QString procedure; // kept from line to line until an "ENDP" or the next "PROC "
     int owner = scope.ownerOf(procedure);
+    int lastProcedure = -1; // the owner number of the latest procedure met
     // Whether a word is declared outside the procedure's members holds in every procedure,
     // so that answer is kept across them; a word known to be declared so (a keyword, most
     // often) needs nothing more. Otherwise the procedure's own names are asked first: they are
@@ -188,7 +190,9 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
             changed = true;
         }
         if (changed) {
-            owner = scope.ownerOf(procedure);
+            owner = scope.ownerOf(procedure, lastProcedure);
+            if (!procedure.isEmpty() && owner >= 0)
+                lastProcedure = owner;
             answers.clear();
         }
         const QStringView text = dropStrings(line, textBuffer);
@@ -215,8 +219,9 @@ bool searchUndefined(const SourceLines &lines, const VocabularyNames &vocabulary
 UndefinedSearchResult findUndefined(const SourceLines &lines, const VocabularyNames &vocabulary,
                                     const QStringList &lstProc, const QList<NavigatorNode> &nodes) {
     UndefinedSearchResult result;
+    TextPool words; // an unknown word is most often met many times
     searchUndefined(lines, vocabulary, lstProc, nodes, [&](int line, QStringView word) {
-        result.findings.append(UndefinedFinding{line, word.toString()});
+        result.findings.append(UndefinedFinding{line, words.shared(word)});
         return true;
     });
     result.found = !result.findings.isEmpty();
