@@ -4,6 +4,7 @@
 #include "scan_test_support.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -34,6 +35,27 @@ TEST(ScannerRobustness, HugeLines) {
     expectInvariants(longLines);
     // Compared whole but not printed: a failure would dump megabytes.
     EXPECT_TRUE(symbolNodes(AnalysisFuzz::scan(longLines)) == "F1=p: F1_1=a V1=" + huge);
+}
+
+// Every name added is found and no other, at every size the table passes through: names
+// crowd into the same groups, spill into the next and wrap around the table's end.
+TEST(ScannerRobustness, NameSetHoldsWhatWasAddedAtEverySize) {
+    NameSet set;
+    QStringList added;
+    QRandomGenerator random(42);
+    for (int i = 0; i < 3000; ++i) {
+        const QString name = QString::number(random.bounded(5000), 7);
+        set.insert(name);
+        if (!added.contains(name))
+            added.append(name);
+        ASSERT_EQ(set.size(), added.size());
+        if (i % 97 != 0)
+            continue;
+        for (const QString &name : added)
+            ASSERT_TRUE(set.contains(name)) << name.toStdString();
+        for (int absent = 5000; absent < 5100; ++absent)
+            ASSERT_FALSE(set.contains(QString::number(absent, 7)));
+    }
 }
 
 // A million names fill many pieces of the set's store and a table past a million slots; a

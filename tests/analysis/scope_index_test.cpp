@@ -79,6 +79,8 @@ TEST(ScopeIndex, AgreesWithTheWalkOnArbitraryNodeLists) {
                 ASSERT_EQ(index.IsDeclaredInScope(name, proc), walk);
                 const bool listed = declared.containsFolded(name.toUpper());
                 ASSERT_EQ(listed || withList.IsDeclaredInScope(name, proc), listed || walk);
+                // A guess at the procedure's number, right or wrong, changes no answer.
+                ASSERT_EQ(index.ownerOf(proc, random.bounded(-1, 4)), index.ownerOf(proc));
             }
     }
 }
