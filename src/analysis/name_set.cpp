@@ -1,5 +1,7 @@
 #include "analysis/name_set.h"
 
+#include "base/memory_policy.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -23,13 +25,23 @@ const char *readLength(const char *at, std::uint32_t &value) {
 } // namespace
 
 void NameSet::insert(QStringView prefix, QStringView name) {
-    const std::uint32_t h = finish(fnv(name, fnv(prefix)));
+    insert(prefix, name, finish(fnv(name, fnv(prefix))));
+}
+
+void NameSet::insert(QStringView prefix, QStringView name, std::uint32_t h) {
     if (contains(prefix, name, h))
         return;
     if (m_count + 1 > limit())
         grow(std::max<std::size_t>(16, limit() * 2));
     place(h, store(prefix, name));
     ++m_count;
+}
+
+void NameSet::prefetch(std::uint32_t hash) const {
+    if (!m_groups.empty())
+        MemoryPolicy::prefetch(&m_groups[hash & (m_groups.size() - 1)]);
+    else if (!m_slots.empty())
+        MemoryPolicy::prefetch(&m_slots[hash & (m_slots.size() - 1)]);
 }
 
 // Three quarters of the slots in use at most: a group's twelve slots keep the probes short

@@ -22,6 +22,11 @@ public:
 
     // The name `prefix` followed by `name`, without joining them first.
     void insert(QStringView prefix, QStringView name);
+    // For a caller that has hashed the name already: `hash` is hash(name).
+    void insert(QStringView name, std::uint32_t hash) { insert({}, name, hash); }
+    // Asks for the memory a name of this hash is looked for in, a while before it is: a
+    // caller that adds many names then waits for several at once instead of each in turn.
+    void prefetch(std::uint32_t hash) const;
     bool contains(QStringView prefix, QStringView name) const {
         return contains(prefix, name, finish(fnv(name, fnv(prefix))));
     }
@@ -67,6 +72,7 @@ public:
     static Folded foldAndHash(QStringView name, std::u16string &buffer);
 
 private:
+    void insert(QStringView prefix, QStringView name, std::uint32_t hash);
     std::size_t limit() const; // how many names the table takes before it grows
     void grow(std::size_t names);
     void place(std::uint32_t hash, std::uint32_t place);
