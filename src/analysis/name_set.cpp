@@ -212,7 +212,7 @@ void NameSet::grow(std::size_t names) {
     if (groups <= kLargeGroups) {
         m_groups.assign(groups, Group{});
     } else {
-        std::size_t slots = kLargeGroups * 16;
+        std::size_t slots = kLargeSlots;
         while (slots / 4 * 3 < names)
             slots *= 2;
         m_slots.assign(slots, 0);

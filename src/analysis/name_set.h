@@ -104,10 +104,12 @@ private:
         std::uint32_t places[kLanes];
     };
     std::vector<Group> m_groups;
-    // Past kLargeGroups groups the table is a plain array of places + 1 (0 is free), without
-    // tags: there the bytes a tag costs weigh more than the probes it saves, and a miss reads
-    // names.
-    static constexpr std::size_t kLargeGroups = std::size_t(1) << 16;
+    // Past kLargeGroups groups (a megabyte: 147,456 names) the table is a plain array of
+    // kLargeSlots or more places + 1 (0 is free), without tags: there the bytes a tag costs
+    // weigh more than the probes it saves, and a miss reads names. Growing straight to
+    // kLargeSlots leaves fewer freed tables behind in the heap of a scan of millions of names.
+    static constexpr std::size_t kLargeGroups = std::size_t(1) << 14;
+    static constexpr std::size_t kLargeSlots = std::size_t(1) << 20;
     std::vector<std::uint32_t> m_slots;
     std::size_t m_count = 0;
 };
