@@ -53,17 +53,16 @@ std::size_t NameSet::limit() const {
 
 namespace {
 
-// The lanes of a group's tags that are free, and those that equal `tag`, as bits.
+// The lanes of a group's sixteen tags that are free, and those that equal `tag`, as bits; only
+// the first `lanes` count.
 struct LaneBits {
     unsigned free;
     unsigned matching;
 };
 
-template <std::size_t N>
-LaneBits laneBits(const std::uint8_t (&tags)[N], std::uint8_t tag, int lanes) {
+LaneBits laneBits(const std::uint8_t (&tags)[16], std::uint8_t tag, int lanes) {
     const unsigned all = (1u << lanes) - 1;
 #if defined(__SSE2__)
-    static_assert(N == 16);
     const __m128i chunk = _mm_load_si128(reinterpret_cast<const __m128i *>(tags));
     return {unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_setzero_si128()))) & all,
             unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(char(tag))))) & all};

@@ -104,39 +104,25 @@ void ScanBuilder::addConstant(QString name, Origin origin, int line) {
     addNode(m_topKeys.constants, Keys::symbol(Keys::kConstants, ++m_constCount), std::move(name));
 }
 
-void ScanBuilder::addMember(QStringView name, int line) {
-    if (name.isEmpty() || !claim(name, Origin::Document, line))
-        return;
-    addChild(name);
+template <typename Text> void ScanBuilder::addMember(const Text &name, int line) {
+    if (!name.isEmpty() && claim(name, Origin::Document, line))
+        addChild(name);
 }
 
-void ScanBuilder::addMember(const QString &name, int line) {
-    if (name.isEmpty() || !claim(name, Origin::Document, line))
-        return;
-    addChild(name);
-}
+template void ScanBuilder::addMember(const QStringView &, int);
+template void ScanBuilder::addMember(const QString &, int);
 
-bool ScanBuilder::takeChildNumber() {
+template <typename Text> void ScanBuilder::addChild(const Text &text) {
     // Children of a rejected procedure, or before any, would land under a node they do not
     // belong to (or none); after a plain ENDP a key may already be taken. They get no node
     // and do not use up a number.
     if (m_owner != Owner::Accepted)
-        return false;
+        return;
     if (m_usedChildNumbers.contains(m_subCount + 1))
-        return false;
+        return;
     ++m_subCount;
     m_usedChildNumbers.insert(m_subCount);
-    return true;
-}
-
-void ScanBuilder::addChild(const QString &text) {
-    if (takeChildNumber())
-        addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
-}
-
-void ScanBuilder::addChild(QStringView text) {
-    if (takeChildNumber())
-        addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
+    addNode(m_procKey, Keys::member(m_procCount, m_subCount), m_memberTexts.shared(text));
 }
 
 void ScanBuilder::addParameters(const QString &parameters) {

@@ -29,9 +29,9 @@ public:
     // `bounds` is the text after the "(" of an array, or nothing for a plain variable.
     void addGlobal(QString name, const std::optional<QString> &bounds, int line);
     void addConstant(QString name, Origin origin, int line);
-    // A local or a logical file; a view is copied only when its text is not kept already.
-    void addMember(QStringView name, int line);
-    void addMember(const QString &name, int line);
+    // A local or a logical file, as a QStringView or a QString: a view is copied only when its
+    // text is not kept already, a string is shared as it is.
+    template <typename Text> void addMember(const Text &name, int line);
     void addProcedure(QString name, const QString &parameters, int line);
     void addOpxFunction(QString name, const QString &parameters, Origin origin, int line);
     void addLabel(QString label);
@@ -55,9 +55,7 @@ private:
     bool claim(QStringView name, Origin origin, int line);
     void addNode(const QString &parentKey, QString key, QString text);
     // A member's node; the text is shared with an earlier member's where it repeats.
-    void addChild(const QString &text);
-    void addChild(QStringView text);
-    bool takeChildNumber();
+    template <typename Text> void addChild(const Text &text);
     void addOwner(QString name); // the node of an accepted procedure or function
     void addParameters(const QString &parameters);
     void addCompletion(const QString &name, QString parameters, int icon, QString description) {
